@@ -1,0 +1,30 @@
+#!/usr/bin/env bash
+# Installs the Debian packages Quillo needs to build, test and run.
+# Quick when everything is already there: dpkg is asked first, apt only for what is missing.
+set -euo pipefail
+
+packages=(
+  make cmake ninja-build g++ pkg-config
+  qt6-base-dev libgl-dev
+  libgtest-dev
+  fonts-liberation2 fonts-dancingscript
+)
+
+missing=()
+for p in "${packages[@]}"; do
+  if ! dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed'; then
+    missing+=("$p")
+  fi
+done
+[ ${#missing[@]} -eq 0 ] && exit 0
+
+sudo=()
+if [ "$(id -u)" -ne 0 ]; then
+  command -v sudo >/dev/null || { echo "Quillo needs these packages and root to install them: ${missing[*]}" >&2; exit 1; }
+  sudo=(sudo)
+fi
+
+echo "Installing: ${missing[*]}"
+export DEBIAN_FRONTEND=noninteractive
+"${sudo[@]}" apt-get update -qq
+"${sudo[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}"

@@ -1,0 +1,65 @@
+#include "app/screen_registry.h"
+
+#include "app/decimals_menu_screen.h"
+#include "app/fractions_menu_screen.h"
+#include "app/main_menu_screen.h"
+#include "toolkit/main_window.h"
+#include "toolkit/page.h"
+
+#include <QCoreApplication>
+
+namespace quillo {
+
+namespace {
+// The one list of the program's screens.
+std::unique_ptr<Screen> createScreen(ScreenId id, Services& services)
+{
+    switch (id) {
+    case ScreenId::MainMenu: return std::make_unique<MainMenuScreen>(services);
+    case ScreenId::FractionsMenu: return std::make_unique<FractionsMenuScreen>(services);
+    case ScreenId::DecimalsMenu: return std::make_unique<DecimalsMenuScreen>(services);
+    default: return nullptr;
+    }
+}
+}  // namespace
+
+ScreenRegistry::ScreenRegistry(MainWindow& window, ScoreBoard& board, RandomSource& random)
+    : window_(window), services_{board, random, *this}
+{
+    windowClosed_ = QObject::connect(&window_, &MainWindow::closed, [this] { endProgram(); });
+}
+
+ScreenRegistry::~ScreenRegistry()
+{
+    QObject::disconnect(windowClosed_);
+}
+
+Screen* ScreenRegistry::instance(ScreenId id)
+{
+    auto& slot = screens_[static_cast<std::size_t>(id)];
+    if (!slot)
+        slot = createScreen(id, services_);
+    return slot.get();
+}
+
+void ScreenRegistry::showScreen(ScreenId target)
+{
+    if (ended_)
+        return;
+    Screen* screen = instance(target);
+    if (!screen)
+        return;
+    window_.showPage(screen->open());
+    current_ = target;
+}
+
+void ScreenRegistry::endProgram()
+{
+    if (ended_)
+        return;
+    ended_ = true;
+    window_.close();
+    QCoreApplication::quit();
+}
+
+}  // namespace quillo

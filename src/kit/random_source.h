@@ -1,0 +1,56 @@
+#pragma once
+
+#include <cstdint>
+#include <deque>
+#include <initializer_list>
+#include <random>
+
+namespace quillo {
+
+// Uniform values in [0, 1). Exercises take the source as a parameter, so a
+// test can hand them a scripted one and force an exact exercise.
+class RandomSource {
+public:
+    virtual ~RandomSource() = default;
+    virtual double uniform() = 0;
+    // Reseeds from the clock: seconds since midnight with their fraction, so
+    // two presses of "OK" within one second still draw different exercises.
+    virtual void seedFromClock() = 0;
+
+    // The whole part of (uniform × width + lowest): lowest..highest, inclusive.
+    int between(int lowest, int highest);
+};
+
+// The program's generator. A new one starts from a fixed state.
+class ClockRandom final : public RandomSource {
+public:
+    ClockRandom();
+    double uniform() override;
+    void seedFromClock() override;
+    void seed(std::uint64_t value);
+
+private:
+    std::mt19937_64 engine_;
+};
+
+// Returns the values it is given, in order, and ignores seeding. Once the
+// script runs out it keeps returning 0, the lowest draw.
+class ScriptedRandom final : public RandomSource {
+public:
+    ScriptedRandom() = default;
+    ScriptedRandom(std::initializer_list<double> values) : values_(values) {}
+    void push(double value) { values_.push_back(value); }
+    double uniform() override;
+    void seedFromClock() override { ++seeds_; }
+    int seeds() const { return seeds_; }
+    bool exhausted() const { return values_.empty(); }
+
+private:
+    std::deque<double> values_;
+    int seeds_ = 0;
+};
+
+// The value that makes between(lowest, highest) draw wanted: for scripting.
+double drawing(int wanted, int lowest, int highest);
+
+}  // namespace quillo

@@ -1,0 +1,49 @@
+#include "kit/widgets/digit_cell.h"
+
+namespace quillo {
+
+DigitCell::DigitCell(QWidget* parent) : TextBox(parent)
+{
+    setAlignment(Qt::AlignCenter);
+    setFrame(false);
+    onKeyPress = [this](int code) { return handleKey(code); };
+    configure(filter_, familyColour_);
+}
+
+void DigitCell::configure(KeyFilter filter, Colour familyColour, int maxCharacters)
+{
+    filter_ = filter;
+    familyColour_ = familyColour;
+    setMaxLength(maxCharacters);
+    resetColours();
+}
+
+void DigitCell::markWrong()
+{
+    setColours(colour::White, colour::Red);
+}
+
+void DigitCell::resetColours()
+{
+    setColours(familyColour_, colour::Blue);
+}
+
+bool DigitCell::isMarkedWrong() const
+{
+    return background() == colour::White && textColour() == colour::Red;
+}
+
+bool DigitCell::handleKey(int code)
+{
+    if (familyStep)
+        familyStep(code);
+    resetColours();
+    if (maxLength() == 1)
+        clear();
+    const bool accepted = accepts(filter_, code);
+    if (afterFilter)
+        afterFilter(code, accepted);
+    return !accepted;
+}
+
+}  // namespace quillo

@@ -1,0 +1,41 @@
+#pragma once
+
+#include "kit/colours.h"
+#include "kit/key_filter.h"
+#include "toolkit/controls.h"
+
+#include <functional>
+
+namespace quillo {
+
+// The one-character input cell of every exercise. Each key press runs the
+// family's own step, restores the typing colours, empties the cell and lets
+// through only what the filter accepts, so the cell holds at most the one
+// character of the latest accepted key. Multi-character cells keep their
+// text and edit it like a text box, never past their length.
+class DigitCell : public TextBox {
+    Q_OBJECT
+
+public:
+    explicit DigitCell(QWidget* parent = nullptr);
+
+    void configure(KeyFilter filter, Colour familyColour, int maxCharacters = 1);
+    KeyFilter filter() const { return filter_; }
+
+    // The family's own step, run first at every key press.
+    std::function<void(int code)> familyStep;
+    // Run after the filter has decided, for families that act on what entered.
+    std::function<void(int code, bool accepted)> afterFilter;
+
+    void markWrong();
+    void resetColours();
+    bool isMarkedWrong() const;
+
+private:
+    bool handleKey(int code);
+
+    KeyFilter filter_ = KeyFilter::Digit;
+    Colour familyColour_ = colour::LightCyan;
+};
+
+}  // namespace quillo

@@ -1,0 +1,125 @@
+#include "kit/widgets/exercise_screen.h"
+
+#include "app/screen_id.h"
+#include "kit/colours.h"
+#include "kit/standard_texts.h"
+#include "kit/widgets/digit_cell.h"
+#include "kit/widgets/verdict_box.h"
+#include "toolkit/page.h"
+
+namespace quillo {
+
+namespace {
+constexpr FontSpec kCellFont{Face::Arial, 24, true};
+constexpr FontSpec kButtonFont{Face::Arial, 9, false};
+constexpr FontSpec kInstructionFont{Face::Script, 16, true};
+constexpr FontSpec kFooterFont{Face::Script, 12, false};
+constexpr FontSpec kVerdictFont{Face::Script, 24, true};
+constexpr TwipRect kExitPlace{240, 5880, kCellSize, kCellSize};
+constexpr TwipRect kMenuPlace{8640, 5880, kCellSize, kCellSize};
+constexpr TwipRect kSectionMenuPlace{8040, 5880, kCellSize, kCellSize};
+}  // namespace
+
+ExerciseScreen::ExerciseScreen(Services& services, ExerciseFamily family)
+    : services_(services), family_(family)
+{
+}
+
+Page* ExerciseScreen::open()
+{
+    const ExerciseLayout look = layout();
+    page_ = new Page(look.caption);
+    addLabel(QStringLiteral("Instruction"), {240, 0, 9000, 480}, look.instruction, kInstructionFont);
+    addLabel(QStringLiteral("Footer"), {3000, 6480, 3600, 390}, toQString(kFooter), kFooterFont)
+        ->setAlignment(Qt::AlignCenter);
+    buildStandardControls(look);
+    build(*page_);
+    load();
+    return page_;
+}
+
+Button* ExerciseScreen::addButton(const QString& name, TwipRect rect, std::string_view caption,
+                                  std::string_view tooltip, Colour colour)
+{
+    auto* button = page_->add<Button>(name, rect, kButtonFont);
+    button->setText(toQString(caption));
+    button->setAccessibleName(button->text());
+    button->setToolTip(toQString(tooltip));
+    button->setBackground(colour);
+    return button;
+}
+
+void ExerciseScreen::buildStandardControls(const ExerciseLayout& look)
+{
+    newExercise_ = addButton(QStringLiteral("NewExerciseButton"), look.newExercise, "OK",
+                             newExerciseTooltip(family_), look.newExerciseColour);
+    check_ = addButton(QStringLiteral("CheckButton"), look.check, checkCaption(family_),
+                       checkTooltip(family_), look.checkColour);
+    evaluate_ = addButton(QStringLiteral("EvaluateButton"), look.evaluate, "Valutazione",
+                          evaluateTooltip(family_), look.evaluateColour);
+    QObject::connect(newExercise_, &QPushButton::clicked, page_, [this] { newExercise(); });
+    QObject::connect(check_, &QPushButton::clicked, page_, [this] { check(); });
+    QObject::connect(evaluate_, &QPushButton::clicked, page_, [this] { evaluate(); });
+
+    auto* exit = addButton(QStringLiteral("ExitButton"), kExitPlace, "exit", "", exitColour(family_));
+    QObject::connect(exit, &QPushButton::clicked, page_, [this] { navigator().endProgram(); });
+    auto* menu = addButton(QStringLiteral("MainMenuButton"), kMenuPlace, "Menu", mainMenuTooltip(family_),
+                           colour::MenuButton);
+    QObject::connect(menu, &QPushButton::clicked, page_,
+                     [this] { navigator().showScreen(ScreenId::MainMenu); });
+    if (const Section section = sectionOf(family_); section != Section::None) {
+        auto* sectionMenu = addButton(QStringLiteral("SectionMenuButton"), kSectionMenuPlace,
+                                      sectionMenuCaption(section), sectionMenuTooltip(family_),
+                                      sectionMenuColour(section));
+        const ScreenId target = section == Section::Fractions ? ScreenId::FractionsMenu : ScreenId::DecimalsMenu;
+        QObject::connect(sectionMenu, &QPushButton::clicked, page_,
+                         [this, target] { navigator().showScreen(target); });
+    }
+
+    verdict_ = page_->add<VerdictBox>(QStringLiteral("VerdictBox"), look.verdict, kVerdictFont);
+}
+
+DigitCell* ExerciseScreen::addCell(const QString& name, TwipPoint at, KeyFilter filter)
+{
+    auto* cell = page_->add<DigitCell>(name, cellAt(at.x, at.y), kCellFont);
+    cell->configure(filter, familyColour(family_));
+    cell->setAccessibleName(name);
+    return cell;
+}
+
+Label* ExerciseScreen::addDigitLabel(const QString& name, TwipRect rect, const QString& text)
+{
+    auto* label = addLabel(name, rect, text, kCellFont);
+    label->setAlignment(Qt::AlignCenter);
+    label->setTextColour(colour::Blue);
+    return label;
+}
+
+Label* ExerciseScreen::addLabel(const QString& name, TwipRect rect, const QString& text, FontSpec font)
+{
+    auto* label = page_->add<Label>(name, rect, font);
+    label->setText(text);
+    return label;
+}
+
+LineShape* ExerciseScreen::addRule(TwipPoint from, TwipPoint to, int width)
+{
+    return page_->addLine(from, to, width, colour::Blue);
+}
+
+void ExerciseScreen::notePresented()
+{
+    recordPresented(board(), family_, tally_);
+}
+
+bool ExerciseScreen::recordEvaluation(int grade, GradeDivisor divisor)
+{
+    return quillo::recordEvaluation(board(), family_, tally_, grade, divisor);
+}
+
+void ExerciseScreen::showVerdict(VerdictWord word, bool negative)
+{
+    verdict_->showVerdict(word, negative);
+}
+
+}  // namespace quillo

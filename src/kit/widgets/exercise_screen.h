@@ -1,0 +1,101 @@
+#pragma once
+
+#include "app/evaluation_tally.h"
+#include "app/exercise_family.h"
+#include "app/services.h"
+#include "kit/key_filter.h"
+#include "kit/verdict_word.h"
+#include "toolkit/controls.h"
+#include "toolkit/look.h"
+#include "toolkit/screen.h"
+#include "toolkit/twips.h"
+
+#include "toolkit/page.h"
+
+#include <QPointer>
+#include <QString>
+
+namespace quillo {
+
+class DigitCell;
+class Page;
+class ScoreBoard;
+class RandomSource;
+class VerdictBox;
+
+// Where a family puts its own standard buttons and verdict, and their looks.
+struct ExerciseLayout {
+    QString caption;
+    QString instruction;
+    TwipRect newExercise;
+    TwipRect check;
+    TwipRect evaluate{3840, 5520, 1812, 372};
+    TwipRect verdict{2640, 5880, 4212, 612};
+    Colour newExerciseColour = colour::Green;
+    Colour checkColour = colour::Green;
+    Colour evaluateColour = colour::Green;
+};
+
+// The page every exercise screen shares: caption, instruction, footer, the
+// standard buttons with their captions, tooltips and colours, and the
+// verdict box. A family adds its own cells in build() and answers the three
+// buttons; navigation, the tally write and the colour code live here.
+class ExerciseScreen : public Screen {
+public:
+    ExerciseScreen(Services& services, ExerciseFamily family);
+    Page* open() final;
+
+    ExerciseFamily family() const { return family_; }
+    const EvaluationTally& tally() const { return tally_; }
+
+protected:
+    virtual ExerciseLayout layout() const = 0;
+    // The family's own controls, in their design state.
+    virtual void build(Page& page) = 0;
+    // The load handler, run at every opening once everything is built.
+    virtual void load() {}
+    virtual void newExercise() = 0;
+    virtual void check() = 0;
+    virtual void evaluate() = 0;
+
+    // A one-character cell on the family's colours, placed on a square.
+    DigitCell* addCell(const QString& name, TwipPoint at, KeyFilter filter = KeyFilter::Digit);
+    // A given digit or sign: centred bold 24-point Arial in blue, transparent.
+    Label* addDigitLabel(const QString& name, TwipRect rect, const QString& text = {});
+    Label* addLabel(const QString& name, TwipRect rect, const QString& text, FontSpec font);
+    LineShape* addRule(TwipPoint from, TwipPoint to, int width = 2);
+
+    // "OK": one more exercise presented on the scoreboard and in the tally.
+    void notePresented();
+    // "Valutazione", once the family's own preconditions hold: counts the
+    // exercise on screen and rewrites the family's grade. False when the
+    // exercise was already counted.
+    bool recordEvaluation(int grade, GradeDivisor divisor = GradeDivisor::Evaluations);
+    bool awaitingEvaluation() const { return tally_.awaitingEvaluation(); }
+    void showVerdict(VerdictWord word, bool negative);
+
+    Page& page() const { return *page_; }
+    Button& newExerciseButton() const { return *newExercise_; }
+    Button& checkButton() const { return *check_; }
+    Button& evaluateButton() const { return *evaluate_; }
+    VerdictBox& verdictBox() const { return *verdict_; }
+    ScoreBoard& board() const { return services_.board; }
+    RandomSource& random() const { return services_.random; }
+    Navigator& navigator() const { return services_.navigator; }
+
+private:
+    void buildStandardControls(const ExerciseLayout& layout);
+    Button* addButton(const QString& name, TwipRect rect, std::string_view caption,
+                      std::string_view tooltip, Colour colour);
+
+    Services& services_;
+    ExerciseFamily family_;
+    EvaluationTally tally_;
+    QPointer<Page> page_;
+    Button* newExercise_ = nullptr;
+    Button* check_ = nullptr;
+    Button* evaluate_ = nullptr;
+    VerdictBox* verdict_ = nullptr;
+};
+
+}  // namespace quillo

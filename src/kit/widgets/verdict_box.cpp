@@ -1,0 +1,26 @@
+#include "kit/widgets/verdict_box.h"
+
+#include "toolkit/look.h"
+
+namespace quillo {
+
+VerdictBox::VerdictBox(QWidget* parent) : TextBox(parent)
+{
+    setReadOnly(true);
+    setFocusPolicy(Qt::NoFocus);
+    setAlignment(Qt::AlignCenter);
+    setColours(colour::LightYellow, colour::Blue);
+}
+
+void VerdictBox::showVerdict(VerdictWord word, bool negative)
+{
+    showText(toQString(verdictText(word)), negative);
+}
+
+void VerdictBox::showText(const QString& text, bool negative)
+{
+    setColours(colour::LightYellow, negative ? colour::Red : colour::Blue);
+    setText(text);
+}
+
+}  // namespace quillo

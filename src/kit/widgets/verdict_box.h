@@ -1,0 +1,19 @@
+#pragma once
+
+#include "kit/verdict_word.h"
+#include "toolkit/controls.h"
+
+namespace quillo {
+
+// The read-only box that shows an evaluation's verdict: red when the verdict
+// is negative, blue otherwise, on light yellow.
+class VerdictBox : public TextBox {
+    Q_OBJECT
+
+public:
+    explicit VerdictBox(QWidget* parent = nullptr);
+    void showVerdict(VerdictWord word, bool negative);
+    void showText(const QString& text, bool negative);
+};
+
+}  // namespace quillo

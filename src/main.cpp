@@ -1,0 +1,25 @@
+#include "app/screen_registry.h"
+#include "app/score_board.h"
+#include "kit/random_source.h"
+#include "toolkit/look.h"
+#include "toolkit/main_window.h"
+
+#include <QApplication>
+
+int main(int argc, char* argv[])
+{
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Quillo"));
+    quillo::installLook();
+
+    quillo::ScoreBoard board;
+    quillo::ClockRandom random;
+    // Seeded once here, so even a screen that never reseeds starts somewhere new.
+    random.seedFromClock();
+
+    quillo::MainWindow window;
+    quillo::ScreenRegistry registry(window, board, random);
+    registry.showScreen(quillo::ScreenId::MainMenu);
+    window.show();
+    return QApplication::exec();
+}

@@ -1,0 +1,101 @@
+#include "kit/widgets/digit_cell.h"
+#include "toolkit/page.h"
+
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QClipboard>
+#include <QMimeData>
+#include <QTest>
+
+namespace quillo {
+namespace {
+
+struct CellOnPage {
+    Page page{QStringLiteral("test")};
+    DigitCell* cell = page.add<DigitCell>(QStringLiteral("Text1"), cellAt(240, 480));
+
+    explicit CellOnPage(KeyFilter filter = KeyFilter::Digit, int length = 1)
+    {
+        cell->configure(filter, 0xFBEEDF, length);
+        page.show();
+        cell->setFocus();
+    }
+};
+
+TEST(DigitCell, EveryKeyReplacesTheContent)
+{
+    CellOnPage on;
+    QTest::keyClicks(on.cell, QStringLiteral("7"));
+    EXPECT_EQ(on.cell->text(), QStringLiteral("7"));
+    QTest::keyClicks(on.cell, QStringLiteral("3"));
+    EXPECT_EQ(on.cell->text(), QStringLiteral("3"));
+    QTest::keyClicks(on.cell, QStringLiteral("x"));
+    EXPECT_EQ(on.cell->text(), QString()) << "a refused key leaves the cell empty";
+    QTest::keyClicks(on.cell, QStringLiteral("/"));
+    EXPECT_EQ(on.cell->text(), QStringLiteral("/"));
+    for (Qt::Key key : {Qt::Key_Backspace, Qt::Key_Return, Qt::Key_Space, Qt::Key_Escape}) {
+        QTest::keyClicks(on.cell, QStringLiteral("5"));
+        QTest::keyClick(on.cell, key);
+        EXPECT_EQ(on.cell->text(), QString()) << key;
+    }
+}
+
+TEST(DigitCell, AKeyRestoresTheTypingColoursOfAMarkedCell)
+{
+    CellOnPage on;
+    on.cell->markWrong();
+    EXPECT_TRUE(on.cell->isMarkedWrong());
+    EXPECT_EQ(on.cell->background(), colour::White);
+    EXPECT_EQ(on.cell->textColour(), colour::Red);
+    QTest::keyClick(on.cell, Qt::Key_A);
+    EXPECT_EQ(on.cell->background(), 0xFBEEDFu);
+    EXPECT_EQ(on.cell->textColour(), colour::Blue);
+}
+
+TEST(DigitCell, NothingGoesAroundTheKeyHandler)
+{
+    CellOnPage on;
+    QApplication::clipboard()->setText(QStringLiteral("12345"));
+    QTest::keyClick(on.cell, Qt::Key_V, Qt::ControlModifier);
+    QTest::keyClick(on.cell, Qt::Key_Insert, Qt::ShiftModifier);
+    EXPECT_EQ(on.cell->text(), QString());
+    QTest::mouseClick(on.cell, Qt::MiddleButton);
+    EXPECT_EQ(on.cell->text(), QString());
+    EXPECT_EQ(on.cell->contextMenuPolicy(), Qt::NoContextMenu);
+
+    QMimeData data;
+    data.setText(QStringLiteral("999"));
+    QDropEvent drop(QPointF(5, 5), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(on.cell, &drop);
+    EXPECT_EQ(on.cell->text(), QString());
+    QTest::keyClick(on.cell, Qt::Key_Delete);
+    QTest::keyClick(on.cell, Qt::Key_F5);
+    EXPECT_EQ(on.cell->text(), QString());
+}
+
+TEST(DigitCell, DecimalCellsEditTheirTextWithinTheirLength)
+{
+    CellOnPage on(KeyFilter::Decimal, 6);
+    QTest::keyClicks(on.cell, QStringLiteral("0,07"));
+    EXPECT_EQ(on.cell->text(), QStringLiteral("0,07"));
+    QTest::keyClick(on.cell, Qt::Key_Backspace);
+    EXPECT_EQ(on.cell->text(), QStringLiteral("0,0"));
+    QTest::keyClicks(on.cell, QStringLiteral("a123456789"));
+    EXPECT_EQ(on.cell->text(), QStringLiteral("0,0123"));
+}
+
+TEST(DigitCell, FamilyStepRunsFirstAndSeesEveryKey)
+{
+    CellOnPage on;
+    std::vector<int> seen;
+    on.cell->familyStep = [&](int code) {
+        seen.push_back(code);
+        EXPECT_EQ(on.cell->text(), seen.size() == 1 ? QString() : QStringLiteral("4"));
+    };
+    QTest::keyClicks(on.cell, QStringLiteral("4q"));
+    EXPECT_EQ(seen, (std::vector<int>{'4', 'q'}));
+}
+
+}  // namespace
+}  // namespace quillo

@@ -1,0 +1,62 @@
+#include "kit/random_source.h"
+
+#include <gtest/gtest.h>
+
+namespace quillo {
+namespace {
+
+TEST(RandomSource, NewGeneratorsStartFromTheSameState)
+{
+    ClockRandom first;
+    ClockRandom second;
+    for (int i = 0; i < 5; ++i)
+        EXPECT_EQ(first.uniform(), second.uniform());
+}
+
+TEST(RandomSource, ClockSeedsDifferWithinOneSecond)
+{
+    ClockRandom first;
+    ClockRandom second;
+    first.seedFromClock();
+    second.seedFromClock();
+    ClockRandom fixed;
+    EXPECT_NE(first.uniform(), fixed.uniform());
+    // Both seeds fall in the same second; their fraction must tell them apart.
+    bool differ = false;
+    for (int i = 0; i < 4 && !differ; ++i)
+        differ = first.uniform() != second.uniform();
+    EXPECT_TRUE(differ);
+}
+
+TEST(RandomSource, DrawsStayInRangeAndCoverIt)
+{
+    ClockRandom random;
+    int seen[10] = {};
+    for (int i = 0; i < 5000; ++i) {
+        const double u = random.uniform();
+        ASSERT_GE(u, 0.0);
+        ASSERT_LT(u, 1.0);
+        const int value = random.between(1, 10);
+        ASSERT_GE(value, 1);
+        ASSERT_LE(value, 10);
+        ++seen[value - 1];
+    }
+    for (int count : seen)
+        EXPECT_GT(count, 350);
+}
+
+TEST(RandomSource, ScriptForcesExactDraws)
+{
+    ScriptedRandom script{drawing(7568, 10, 999999), drawing(23, 10, 99), 0.999999, 1.0};
+    EXPECT_EQ(script.between(10, 999999), 7568);
+    EXPECT_EQ(script.between(10, 99), 23);
+    EXPECT_EQ(script.between(1, 13), 13);
+    EXPECT_EQ(script.between(1, 13), 13) << "a scripted 1 must not leave the range";
+    EXPECT_TRUE(script.exhausted());
+    EXPECT_EQ(script.between(5, 9), 5);
+    script.seedFromClock();
+    EXPECT_EQ(script.seeds(), 1);
+}
+
+}  // namespace
+}  // namespace quillo

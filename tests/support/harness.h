@@ -1,0 +1,53 @@
+#pragma once
+
+#include "app/score_board.h"
+#include "app/screen_registry.h"
+#include "kit/random_source.h"
+#include "kit/widgets/digit_cell.h"
+#include "toolkit/controls.h"
+#include "toolkit/main_window.h"
+#include "toolkit/page.h"
+
+#include <QString>
+#include <QWidget>
+
+namespace quillo::testing {
+
+// A whole program in one object: the window, the scoreboard, a scripted
+// random source and the registry, opened on the main menu as at start-up.
+class Harness {
+public:
+    explicit Harness(QSize windowSize = {951, 687});
+
+    ScoreBoard board;
+    ScriptedRandom random;
+    MainWindow window;
+    ScreenRegistry registry{window, board, random};
+
+    Page& page() const;
+    // The control of the current page with this design name; fails the test
+    // when there is none.
+    template <typename T = QWidget>
+    T* find(const QString& name) const
+    {
+        T* widget = page().findChild<T*>(name);
+        if (!widget)
+            reportMissing(name);
+        return widget;
+    }
+    bool has(const QString& name) const { return page().findChild<QWidget*>(name) != nullptr; }
+
+    // Real events, through QTest.
+    void click(const QString& name) const;
+    void type(const QString& name, const QString& keys) const;
+    void key(const QString& name, Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) const;
+    // Leaves the first visit of the main menu with a name.
+    void enterName(const QString& name = QStringLiteral("Anna")) const;
+    // Lets pages that were switched away go.
+    static void settle();
+
+private:
+    static void reportMissing(const QString& name);
+};
+
+}  // namespace quillo::testing
