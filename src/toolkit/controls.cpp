@@ -58,7 +58,12 @@ void Button::setBackground(Colour colour)
 {
     background_ = colour;
     setRoleColour(*this, QPalette::Button, colour);
-    setRoleColour(*this, QPalette::ButtonText, colour::Black);
+    QPalette palette = this->palette();
+    palette.setColor(QPalette::Active, QPalette::ButtonText, Qt::black);
+    palette.setColor(QPalette::Inactive, QPalette::ButtonText, Qt::black);
+    // A disabled button must look it, or a pupil keeps pressing it.
+    palette.setColor(QPalette::Disabled, QPalette::ButtonText, QColor(0x9A, 0x9A, 0x9A));
+    setPalette(palette);
 }
 
 TextBox::TextBox(QWidget* parent) : QLineEdit(parent)

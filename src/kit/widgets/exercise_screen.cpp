@@ -117,6 +117,13 @@ bool ExerciseScreen::recordEvaluation(int grade, GradeDivisor divisor)
     return quillo::recordEvaluation(board(), family_, tally_, grade, divisor);
 }
 
+void ExerciseScreen::enableButtons(bool newExercise, bool check, bool evaluate) const
+{
+    newExercise_->setEnabled(newExercise);
+    check_->setEnabled(check);
+    evaluate_->setEnabled(evaluate);
+}
+
 void ExerciseScreen::showVerdict(VerdictWord word, bool negative)
 {
     verdict_->showVerdict(word, negative);

@@ -73,6 +73,8 @@ protected:
     bool recordEvaluation(int grade, GradeDivisor divisor = GradeDivisor::Evaluations);
     bool awaitingEvaluation() const { return tally_.awaitingEvaluation(); }
     void showVerdict(VerdictWord word, bool negative);
+    // The enable cycle's one step: which of "OK", "Controllo", "Valutazione".
+    void enableButtons(bool newExercise, bool check, bool evaluate) const;
 
     Page& page() const { return *page_; }
     Button& newExerciseButton() const { return *newExercise_; }

@@ -1,0 +1,17 @@
+#include "support/scenes.h"
+
+namespace quillo::testing {
+
+std::vector<Scene>& scenes()
+{
+    static std::vector<Scene> all;
+    return all;
+}
+
+SceneRegistrar::SceneRegistrar(std::initializer_list<Scene> list)
+{
+    for (const Scene& scene : list)
+        scenes().push_back(scene);
+}
+
+}  // namespace quillo::testing

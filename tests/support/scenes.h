@@ -1,0 +1,29 @@
+#pragma once
+
+#include "support/harness.h"
+
+#include <QSize>
+#include <QString>
+
+#include <functional>
+#include <vector>
+
+namespace quillo::testing {
+
+// A screenshot scene: drives a fresh program and takes pictures of it on
+// the way. Each family adds its scenes from its own file under screenshots/.
+using Shoot = std::function<void(const QString& name)>;
+
+struct Scene {
+    QString name;
+    QSize windowSize;
+    std::function<void(Harness&, const Shoot&)> drive;
+};
+
+std::vector<Scene>& scenes();
+
+struct SceneRegistrar {
+    SceneRegistrar(std::initializer_list<Scene> list);
+};
+
+}  // namespace quillo::testing
