@@ -1,0 +1,196 @@
+// A seeded stream of random clicks, keys, pastes, drops, pen strokes,
+// resizes and navigations over every screen the program can reach, with the
+// program's invariants checked after each event.
+#include "support/harness.h"
+
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QClipboard>
+#include <QMimeData>
+#include <QTest>
+
+#include <memory>
+#include <random>
+
+namespace quillo::testing {
+namespace {
+
+class Monkey {
+public:
+    explicit Monkey(unsigned seed) : rng_(seed) { restart(); }
+
+    void run(int events)
+    {
+        for (int i = 0; i < events && !::testing::Test::HasFatalFailure(); ++i) {
+            act();
+            Harness::settle();
+            checkInvariants(i);
+        }
+    }
+
+private:
+    int pick(int size) { return std::uniform_int_distribution<int>(0, size - 1)(rng_); }
+    bool chance(int percent) { return pick(100) < percent; }
+
+    void restart()
+    {
+        app_ = std::make_unique<Harness>();
+        for (ExerciseFamily family : kAllFamilies) {
+            presented_[slotOf(family)] = 0;
+        }
+        // Most runs give a name first, so the exercises get visited.
+        if (chance(90))
+            app_->enterName(QStringLiteral("Monkey"));
+    }
+
+    template <typename T>
+    std::vector<T*> visible() const
+    {
+        std::vector<T*> found;
+        for (T* widget : app_->page().findChildren<T*>()) {
+            if (widget->isVisible() && widget->isEnabled())
+                found.push_back(widget);
+        }
+        return found;
+    }
+
+    void act()
+    {
+        switch (pick(10)) {
+        case 0:
+        case 1:
+        case 2: clickButton(); break;
+        case 3:
+        case 4:
+        case 5: typeKeys(); break;
+        case 6: paste(); break;
+        case 7: clickLabel(); break;
+        case 8: drawOnPaper(); break;
+        case 9: resize(); break;
+        }
+    }
+
+    void clickButton()
+    {
+        const auto buttons = visible<Button>();
+        if (buttons.empty())
+            return;
+        Button* button = buttons[pick(static_cast<int>(buttons.size()))];
+        const bool isExit = button->text() == QStringLiteral("exit");
+        if (isExit && !chance(3))
+            return;
+        QTest::mouseClick(button, Qt::LeftButton);
+        if (isExit) {
+            EXPECT_TRUE(app_->registry.hasEnded());
+            Harness::settle();
+            restart();
+        }
+    }
+
+    TextBox* someBox()
+    {
+        const auto boxes = visible<TextBox>();
+        return boxes.empty() ? nullptr : boxes[pick(static_cast<int>(boxes.size()))];
+    }
+
+    void typeKeys()
+    {
+        TextBox* box = someBox();
+        if (!box)
+            return;
+        box->setFocus();
+        static const QString typed = QStringLiteral("0123456789/:,.<=>piaPIAxz -+rusdchkm");
+        static const Qt::Key special[] = {Qt::Key_Backspace, Qt::Key_Return, Qt::Key_Escape, Qt::Key_Delete,
+                                          Qt::Key_Left,      Qt::Key_Right,  Qt::Key_Tab,    Qt::Key_Home};
+        const int count = 1 + pick(4);
+        for (int i = 0; i < count; ++i) {
+            if (chance(80))
+                QTest::keyClicks(box, QString(typed.at(pick(static_cast<int>(typed.size())))));
+            else
+                QTest::keyClick(box, special[pick(std::size(special))]);
+        }
+    }
+
+    void paste()
+    {
+        TextBox* box = someBox();
+        if (!box)
+            return;
+        QApplication::clipboard()->setText(QString(1 + pick(80), QLatin1Char("9,<pa"[pick(5)])));
+        switch (pick(3)) {
+        case 0: QTest::keyClick(box, Qt::Key_V, Qt::ControlModifier); break;
+        case 1: QTest::mouseClick(box, Qt::MiddleButton); break;
+        case 2: {
+            QMimeData data;
+            data.setText(QApplication::clipboard()->text());
+            QDropEvent drop(QPointF(2, 2), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+            QApplication::sendEvent(box, &drop);
+            break;
+        }
+        }
+    }
+
+    void clickLabel()
+    {
+        const auto labels = visible<Label>();
+        if (!labels.empty())
+            QTest::mouseClick(labels[pick(static_cast<int>(labels.size()))], Qt::LeftButton);
+    }
+
+    void drawOnPaper()
+    {
+        Page& page = app_->page();
+        const auto at = [&] { return QPoint(pick(std::max(1, page.width())), pick(std::max(1, page.height()))); };
+        const Qt::MouseButton button = chance(70) ? Qt::LeftButton : Qt::RightButton;
+        QTest::mousePress(&page, button, Qt::NoModifier, at());
+        for (int i = 0; i < 5; ++i) {
+            QMouseEvent move(QEvent::MouseMove, at(), page.mapToGlobal(at()), Qt::NoButton, button, Qt::NoModifier);
+            QApplication::sendEvent(&page, &move);
+        }
+        QTest::mouseRelease(&page, button, Qt::NoModifier, at());
+    }
+
+    void resize()
+    {
+        app_->window.resize(400 + pick(1200), 300 + pick(900));
+    }
+
+    void checkInvariants(int event)
+    {
+        const ScoreBoard& board = app_->board;
+        for (ExerciseFamily family : kAllFamilies) {
+            const int count = board.presentedCount(family);
+            ASSERT_GE(count, presented_[slotOf(family)]) << "count went down at event " << event;
+            presented_[slotOf(family)] = count;
+            ASSERT_GE(board.grade(family), 0) << "event " << event;
+            ASSERT_LE(board.grade(family), 10) << "event " << event;
+        }
+        int shown = 0;
+        for (Page* page : app_->window.findChildren<Page*>())
+            shown += page->isVisible() ? 1 : 0;
+        ASSERT_EQ(shown, 1) << "event " << event;
+        for (TextBox* box : app_->page().findChildren<TextBox*>()) {
+            ASSERT_LE(box->text().size(), box->maxLength()) << box->objectName().toStdString();
+            auto* cell = qobject_cast<DigitCell*>(box);
+            if (cell && cell->maxLength() == 1 && !cell->text().isEmpty())
+                ASSERT_TRUE(accepts(cell->filter(), cell->text().at(0).unicode()))
+                    << cell->objectName().toStdString() << " holds " << cell->text().toStdString();
+        }
+    }
+
+    std::mt19937 rng_;
+    std::unique_ptr<Harness> app_;
+    std::array<int, kFamilyCount> presented_{};
+};
+
+TEST(Monkey, RandomInputNeverBreaksTheProgram)
+{
+    for (unsigned seed : {1u, 2u, 3u}) {
+        SCOPED_TRACE(seed);
+        Monkey(seed).run(1500);
+    }
+}
+
+}  // namespace
+}  // namespace quillo::testing
