@@ -32,7 +32,7 @@ $(SAN_BUILD)/build.ninja: | setup
 sanitize: setup $(SAN_BUILD)/build.ninja
 	cmake --build $(SAN_BUILD) -j $(JOBS)
 	cd $(SAN_BUILD) && UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
-		ASAN_OPTIONS=detect_leaks=0:abort_on_error=1 ctest --output-on-failure -j $(JOBS)
+		ASAN_OPTIONS=abort_on_error=1 ctest --output-on-failure -j $(JOBS)
 
 screenshots: build
 	QT_QPA_PLATFORM=offscreen ./$(BUILD)/tests/quillo_screenshots $(BUILD)/screenshots
