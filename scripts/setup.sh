@@ -4,8 +4,8 @@
 set -euo pipefail
 
 packages=(
-  make cmake ninja-build g++ pkg-config
-  qt6-base-dev libgl-dev
+  make cmake ninja-build g++
+  qt6-base-dev qt6-qpa-plugins
   libgtest-dev
   fonts-liberation2 fonts-dancingscript
 )
