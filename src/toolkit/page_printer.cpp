@@ -44,8 +44,14 @@ PagePrinter::~PagePrinter()
 {
     if (worker_)
         worker_->wait();
-    delete message_;
-    delete saveDialog_;
+    // The dialogs belong to the window; they must not call back into a
+    // printer that is going.
+    for (QDialog* dialog : {static_cast<QDialog*>(message_), static_cast<QDialog*>(saveDialog_)}) {
+        if (dialog) {
+            dialog->disconnect(this);
+            delete dialog;
+        }
+    }
 }
 
 std::unique_ptr<QPrinter> PagePrinter::defaultPrinter()
