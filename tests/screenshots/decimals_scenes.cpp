@@ -1,13 +1,8 @@
+#include "exercises/decimals/decimals_script.h"
 #include "support/scenes.h"
 
 namespace quillo::testing {
 namespace {
-
-void pushDigits(Harness& app, std::initializer_list<int> digits)
-{
-    for (int digit : digits)
-        app.random.push(drawing(digit, 1, 9));
-}
 
 void practisePlaceValue(Harness& app, const Shoot& shoot)
 {
@@ -16,10 +11,7 @@ void practisePlaceValue(Harness& app, const Shoot& shoot)
     app.click(QStringLiteral("Command1"));
     shoot(QStringLiteral("opened"));
     // 658 432,853 and 377 921,371: three decimals, six whole digits.
-    app.random.push(drawing(3, 1, 3));
-    app.random.push(drawing(6, 1, 6));
-    pushDigits(app, {8, 5, 3, 2, 3, 4, 8, 5, 6});
-    pushDigits(app, {3, 7, 1, 1, 2, 9, 7, 7, 3});
+    scriptPlaceValue(app.random, 3, 6, {{8, 5, 3, 2, 3, 4, 8, 5, 6}, {3, 7, 1, 1, 2, 9, 7, 7, 3}});
     app.click(QStringLiteral("NewExerciseButton"));
     shoot(QStringLiteral("presented"));
     const std::pair<int, const char*> marks[] = {
@@ -33,28 +25,14 @@ void practisePlaceValue(Harness& app, const Shoot& shoot)
     shoot(QStringLiteral("evaluated"));
 }
 
-void pushNumber(Harness& app, int digits, int decimals, int mantissa)
-{
-    int power = 1;
-    for (int d = 1; d < digits; ++d)
-        power *= 10;
-    app.random.push(drawing(digits, 1, 6));
-    app.random.push(drawing(decimals, 1, 3));
-    app.random.push(drawing(mantissa, digits == 1 ? 1 : power + 1, power * 10 - 1));
-}
-
 void practiseComparison(Harness& app, const Shoot& shoot)
 {
     app.enterName(QStringLiteral("Giulia Rossi V A"));
     app.click(QStringLiteral("Command8"));
     app.click(QStringLiteral("Command2"));
     shoot(QStringLiteral("opened"));
-    pushNumber(app, 6, 1, 999999);
-    pushNumber(app, 4, 3, 1230);
-    pushNumber(app, 1, 1, 9);
-    pushNumber(app, 3, 3, 123);
-    pushNumber(app, 3, 2, 450);
-    pushNumber(app, 2, 1, 45);
+    for (auto [mantissa, decimals] : {std::pair{999999, 1}, {1230, 3}, {9, 1}, {123, 3}, {450, 2}, {45, 1}})
+        scriptDecimalNumber(app.random, mantissa, decimals);
     app.click(QStringLiteral("NewExerciseButton"));
     shoot(QStringLiteral("presented"));
     app.type(QStringLiteral("Text1"), QStringLiteral(">"));
