@@ -4,6 +4,8 @@
 #include "app/fractions_menu_screen.h"
 #include "app/global_evaluation_screen.h"
 #include "app/main_menu_screen.h"
+#include "exercises/decimals/decimal_comparison_screen.h"
+#include "exercises/decimals/place_value_screen.h"
 #include "toolkit/main_window.h"
 #include "toolkit/page.h"
 
@@ -20,6 +22,8 @@ std::unique_ptr<Screen> createScreen(ScreenId id, Services& services)
     case ScreenId::FractionsMenu: return std::make_unique<FractionsMenuScreen>(services);
     case ScreenId::DecimalsMenu: return std::make_unique<DecimalsMenuScreen>(services);
     case ScreenId::GlobalEvaluation: return std::make_unique<GlobalEvaluationScreen>(services);
+    case ScreenId::PlaceValue: return std::make_unique<PlaceValueScreen>(services);
+    case ScreenId::DecimalComparison: return std::make_unique<DecimalComparisonScreen>(services);
     default: return nullptr;
     }
 }

@@ -10,10 +10,11 @@ DigitCell::DigitCell(QWidget* parent) : TextBox(parent)
     configure(filter_, familyColour_);
 }
 
-void DigitCell::configure(KeyFilter filter, Colour familyColour, int maxCharacters)
+void DigitCell::configure(KeyFilter filter, Colour familyColour, int maxCharacters, Colour textColour)
 {
     filter_ = filter;
     familyColour_ = familyColour;
+    typingTextColour_ = textColour;
     setMaxLength(maxCharacters);
     resetColours();
 }
@@ -25,7 +26,7 @@ void DigitCell::markWrong()
 
 void DigitCell::resetColours()
 {
-    setColours(familyColour_, colour::Blue);
+    setColours(familyColour_, typingTextColour_);
 }
 
 bool DigitCell::isMarkedWrong() const

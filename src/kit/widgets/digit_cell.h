@@ -19,7 +19,10 @@ class DigitCell : public TextBox {
 public:
     explicit DigitCell(QWidget* parent = nullptr);
 
-    void configure(KeyFilter filter, Colour familyColour, int maxCharacters = 1);
+    // The typing colours are the family's background with blue text, unless
+    // a cell is given a text colour of its own.
+    void configure(KeyFilter filter, Colour familyColour, int maxCharacters = 1,
+                   Colour textColour = colour::Blue);
     KeyFilter filter() const { return filter_; }
 
     // The family's own step, run first at every key press.
@@ -36,6 +39,7 @@ private:
 
     KeyFilter filter_ = KeyFilter::Digit;
     Colour familyColour_ = colour::LightCyan;
+    Colour typingTextColour_ = colour::Blue;
 };
 
 }  // namespace quillo
