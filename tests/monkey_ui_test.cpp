@@ -12,6 +12,7 @@
 
 #include <memory>
 #include <random>
+#include <set>
 
 namespace quillo::testing {
 namespace {
@@ -20,13 +21,24 @@ class Monkey {
 public:
     explicit Monkey(unsigned seed) : rng_(seed) { restart(); }
 
-    void run(int events)
+    void run(int events, std::set<ScreenId>& visited)
     {
         for (int i = 0; i < events && !::testing::Test::HasFatalFailure(); ++i) {
             act();
             Harness::settle();
             checkInvariants(i);
+            visited.insert(app_->registry.current());
         }
+    }
+
+    std::set<ScreenId> builtScreens()
+    {
+        std::set<ScreenId> built;
+        for (int id = 0; id < kScreenCount; ++id) {
+            if (app_->registry.instance(static_cast<ScreenId>(id)))
+                built.insert(static_cast<ScreenId>(id));
+        }
+        return built;
     }
 
 private:
@@ -187,10 +199,15 @@ private:
 
 TEST(Monkey, RandomInputNeverBreaksTheProgram)
 {
+    std::set<ScreenId> visited;
+    std::set<ScreenId> built;
     for (unsigned seed : {1u, 2u, 3u}) {
         SCOPED_TRACE(seed);
-        Monkey(seed).run(1500);
+        Monkey monkey(seed);
+        monkey.run(1500, visited);
+        built = monkey.builtScreens();
     }
+    EXPECT_EQ(visited, built) << "the monkey must reach every screen the program has";
 }
 
 }  // namespace
