@@ -4,6 +4,8 @@
 
 #include <QKeyEvent>
 #include <QMouseEvent>
+#include <QStyleOptionButton>
+#include <QStylePainter>
 
 namespace quillo {
 
@@ -64,6 +66,20 @@ void Button::setBackground(Colour colour)
     // A disabled button must look it, or a pupil keeps pressing it.
     palette.setColor(QPalette::Disabled, QPalette::ButtonText, QColor(0x9A, 0x9A, 0x9A));
     setPalette(palette);
+}
+
+void Button::paintEvent(QPaintEvent*)
+{
+    QStylePainter painter(this);
+    QStyleOptionButton option;
+    initStyleOption(&option);
+    QFont fitted = font();
+    const int room = width() - 4;
+    while (fitted.pixelSize() > 6 && QFontMetrics(fitted).horizontalAdvance(text()) > room)
+        fitted.setPixelSize(fitted.pixelSize() - 1);
+    painter.setFont(fitted);
+    option.fontMetrics = QFontMetrics(fitted);
+    painter.drawControl(QStyle::CE_PushButton, option);
 }
 
 TextBox::TextBox(QWidget* parent) : QLineEdit(parent)

@@ -32,7 +32,8 @@ private:
     Colour textColour_ = colour::Black;
 };
 
-// A command button with its own background colour.
+// A command button with its own background colour. A caption wider than the
+// button is drawn smaller rather than cut off, as on the square "Menu fraz".
 class Button : public QPushButton {
     Q_OBJECT
 
@@ -40,6 +41,9 @@ public:
     explicit Button(QWidget* parent = nullptr);
     void setBackground(Colour colour);
     Colour background() const { return background_; }
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
 
 private:
     Colour background_ = 0xF0F0F0;
