@@ -1,19 +1,8 @@
+#include "exercises/columns/column_driving.h"
 #include "support/scenes.h"
 
 namespace quillo::testing {
 namespace {
-
-void type(Harness& app, int firstCell, const QString& leftToRight)
-{
-    for (int column = 1; column <= leftToRight.size(); ++column)
-        app.type(QStringLiteral("Text%1").arg(firstCell + column - 1), leftToRight.at(leftToRight.size() - column));
-}
-
-void push(Harness& app, std::initializer_list<int> draws)
-{
-    for (int value : draws)
-        app.random.push(drawing(value, 1, 999'999));
-}
 
 void walkAddition(Harness& app, const Shoot& shoot)
 {
@@ -22,10 +11,10 @@ void walkAddition(Harness& app, const Shoot& shoot)
     shoot(QStringLiteral("opened"));
 
     app.click(QStringLiteral("Text31"));
-    push(app, {407'385, 86'249, 1});
+    force(app, {407'385, 86'249, 1});
     app.click(QStringLiteral("NewExerciseButton"));
     shoot(QStringLiteral("two-presented"));
-    type(app, 19, QStringLiteral("493534"));  // 493,634 with one slip
+    writeRow(app, 4, QStringLiteral("493534"));  // 493,634 with one slip
     shoot(QStringLiteral("two-filled"));
     app.click(QStringLiteral("CheckButton"));
     shoot(QStringLiteral("two-checked"));
@@ -33,10 +22,11 @@ void walkAddition(Harness& app, const Shoot& shoot)
     shoot(QStringLiteral("two-evaluated"));
 
     app.click(QStringLiteral("Text32"));
-    push(app, {52'718, 340'906, 9'475});
+    force(app, {52'718, 340'906, 9'475});
     app.click(QStringLiteral("NewExerciseButton"));
     shoot(QStringLiteral("three-presented"));
-    type(app, 25, QStringLiteral("413090"));  // 403,099 with two slips
+    writeRow(app, 5, QStringLiteral("413090"));  // 403,099 with two slips
+    shoot(QStringLiteral("three-filled"));
     app.click(QStringLiteral("CheckButton"));
     shoot(QStringLiteral("three-checked"));
     app.click(QStringLiteral("EvaluateButton"));
@@ -49,19 +39,19 @@ void walkSubtraction(Harness& app, const Shoot& shoot)
     app.click(QStringLiteral("Command5"));
     shoot(QStringLiteral("opened"));
 
-    push(app, {50'203, 17'468});
+    force(app, {50'203, 17'468});
     app.click(QStringLiteral("NewExerciseButton"));
     shoot(QStringLiteral("presented"));
-    type(app, 13, QStringLiteral("32845"));  // 32,735 with two slips
+    writeRow(app, 3, QStringLiteral("32845"));  // 32,735 with two slips
     shoot(QStringLiteral("filled"));
     app.click(QStringLiteral("CheckButton"));
     shoot(QStringLiteral("checked"));
     app.click(QStringLiteral("EvaluateButton"));
     shoot(QStringLiteral("evaluated"));
 
-    push(app, {5'000, 4'999});
+    force(app, {5'000, 4'999});
     app.click(QStringLiteral("NewExerciseButton"));
-    type(app, 13, QStringLiteral("0001"));
+    writeRow(app, 3, QStringLiteral("0001"));
     app.click(QStringLiteral("CheckButton"));
     app.click(QStringLiteral("EvaluateButton"));
     shoot(QStringLiteral("short-evaluated"));
