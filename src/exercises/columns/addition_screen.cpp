@@ -182,12 +182,8 @@ void AdditionScreen::check()
     if (!onPage_)
         return;
     const ColumnRow& sum = sumRow(exercise_.addendCount());
-    const ColumnMarks wrong = exercise_.check(sum.texts());
-    if (exercise_.checks().checksDone() == 1)
-        checkButton().setEnabled(false);
-    if (awaitingEvaluation() && exercise_.canEvaluate())
-        evaluateButton().setEnabled(true);
-    sum.mark(wrong);
+    sum.mark(exercise_.check(sum.texts()));
+    settleCheckButtons(exercise_.checks());
 }
 
 void AdditionScreen::evaluate()
@@ -198,9 +194,7 @@ void AdditionScreen::evaluate()
     checkButton().setEnabled(true);
     evaluateButton().setEnabled(false);
     setChoiceEnabled(true);
-    showVerdict(evaluation.verdict, evaluation.negative);
-    if (evaluation.counts)
-        recordEvaluation(evaluation.grade);
+    showEvaluation(evaluation);
 }
 
 }  // namespace quillo

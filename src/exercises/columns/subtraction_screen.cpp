@@ -109,13 +109,9 @@ void SubtractionScreen::check()
 {
     if (!onPage_)
         return;
-    const ColumnMarks wrong = exercise_.check(differenceRow_.texts());
-    if (exercise_.checks().checksDone() == 1)
-        checkButton().setEnabled(false);
+    differenceRow_.mark(exercise_.check(differenceRow_.texts()));
     // Once the verdict has been shown, checks only mark the cells again.
-    if (awaitingEvaluation() && exercise_.canEvaluate())
-        evaluateButton().setEnabled(true);
-    differenceRow_.mark(wrong);
+    settleCheckButtons(exercise_.checks());
 }
 
 void SubtractionScreen::evaluate()
@@ -124,9 +120,7 @@ void SubtractionScreen::evaluate()
         return;
     const Evaluation evaluation = exercise_.evaluate();
     enableButtons(true, true, false);
-    showVerdict(evaluation.verdict, evaluation.negative);
-    if (evaluation.counts)
-        recordEvaluation(evaluation.grade);
+    showEvaluation(evaluation);
 }
 
 }  // namespace quillo
