@@ -6,6 +6,8 @@
 #include "app/main_menu_screen.h"
 #include "exercises/decimals/decimal_comparison_screen.h"
 #include "exercises/decimals/place_value_screen.h"
+#include "exercises/columns/addition_screen.h"
+#include "exercises/columns/subtraction_screen.h"
 #include "toolkit/main_window.h"
 #include "toolkit/page.h"
 
@@ -24,6 +26,8 @@ std::unique_ptr<Screen> createScreen(ScreenId id, Services& services)
     case ScreenId::GlobalEvaluation: return std::make_unique<GlobalEvaluationScreen>(services);
     case ScreenId::PlaceValue: return std::make_unique<PlaceValueScreen>(services);
     case ScreenId::DecimalComparison: return std::make_unique<DecimalComparisonScreen>(services);
+    case ScreenId::Addition: return std::make_unique<AdditionScreen>(services);
+    case ScreenId::Subtraction: return std::make_unique<SubtractionScreen>(services);
     default: return nullptr;
     }
 }

@@ -130,6 +130,14 @@ void Page::resizeEvent(QResizeEvent* event)
         layOut(const_cast<QWidget*>(it.key()), it.value());
 }
 
+std::vector<const LineShape*> Page::lines() const
+{
+    std::vector<const LineShape*> all;
+    for (const auto& line : lines_)
+        all.push_back(line.get());
+    return all;
+}
+
 LineShape* Page::addLine(TwipPoint from, TwipPoint to, int width, Colour colour)
 {
     lines_.push_back(std::make_unique<LineShape>([this] { update(); }));

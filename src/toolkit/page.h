@@ -46,6 +46,8 @@ public:
 
     LineShape* addLine(TwipPoint from, TwipPoint to, int width = 1, Colour colour = colour::Black);
     RectShape* addRect(TwipRect rect, Colour fill, int borderWidth = 1);
+    // The lines drawn on the page, in the order they were added.
+    std::vector<const LineShape*> lines() const;
 
     // Text lines written at the print position, each below the last.
     void printLine(const QString& text);

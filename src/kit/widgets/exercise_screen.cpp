@@ -129,4 +129,19 @@ void ExerciseScreen::showVerdict(VerdictWord word, bool negative)
     verdict_->showVerdict(word, negative);
 }
 
+void ExerciseScreen::settleCheckButtons(const CheckRecord& checks) const
+{
+    if (checks.checksDone() == 1)
+        check_->setEnabled(false);
+    if (awaitingEvaluation() && checks.canEvaluate())
+        evaluate_->setEnabled(true);
+}
+
+void ExerciseScreen::showEvaluation(const Evaluation& evaluation)
+{
+    showVerdict(evaluation.verdict, evaluation.negative);
+    if (evaluation.counts)
+        recordEvaluation(evaluation.grade);
+}
+
 }  // namespace quillo

@@ -3,6 +3,7 @@
 #include "app/evaluation_tally.h"
 #include "app/exercise_family.h"
 #include "app/services.h"
+#include "kit/check_record.h"
 #include "kit/key_filter.h"
 #include "kit/verdict_word.h"
 #include "toolkit/controls.h"
@@ -73,6 +74,12 @@ protected:
     bool recordEvaluation(int grade, GradeDivisor divisor = GradeDivisor::Evaluations);
     bool awaitingEvaluation() const { return tally_.awaitingEvaluation(); }
     void showVerdict(VerdictWord word, bool negative);
+    // The column operations after a check: the first one takes "Controllo"
+    // away until the pupil types again, and "Valutazione" is offered while
+    // the exercise on screen still waits for its grade.
+    void settleCheckButtons(const CheckRecord& checks) const;
+    // Shows an evaluation's verdict and, when it counts, writes its grade.
+    void showEvaluation(const Evaluation& evaluation);
     // The enable cycle's one step: which of "OK", "Controllo", "Valutazione".
     void enableButtons(bool newExercise, bool check, bool evaluate) const;
 
