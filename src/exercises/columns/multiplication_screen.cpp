@@ -82,7 +82,7 @@ constexpr FontSpec kHeaderFont{Face::Arial, 10, true};
 constexpr FontSpec kHintFont{Face::Arial, 8, true};
 constexpr FontSpec kTitleFont{Face::Script, 24, true};
 constexpr FontSpec kVerdictFont{Face::Script, 20, true};
-constexpr FontSpec kSelectorsCaptionFont{Face::Script, 13, true};
+constexpr FontSpec kSelectorsCaptionFont{Face::Script, 10, true};
 
 std::size_t at(auto value) { return static_cast<std::size_t>(value); }
 
@@ -118,6 +118,10 @@ void MultiplicationScreen::build(Page& page)
         page.setFontOf(title, kTitleFont);
         title->setTextColour(colour::Blue);
     }
+    // The double rule under a product of three partial products runs below
+    // the paper, where the footer usually stands: the footer steps aside.
+    if (auto* footer = page.findChild<Label*>(QStringLiteral("Footer")))
+        page.moveTo(footer, {6840, 6480, 2412, 390});
     page.setFontOf(&verdictBox(), kVerdictFont);
     verdictBox().setColours(kVerdictPaper, kVerdictInk);
 
@@ -192,9 +196,11 @@ void MultiplicationScreen::buildRules()
 
 void MultiplicationScreen::buildSelectors()
 {
-    addLabel(QStringLiteral("KindSelectorsCaption"), {7440, 4440, 1812, 372}, QStringLiteral("Cifre moltiplicatore"),
-             kSelectorsCaptionFont)
-        ->setTextColour(colour::Blue);
+    auto* caption = addLabel(QStringLiteral("KindSelectorsCaption"), {7440, 4440, 1812, 372},
+                             QStringLiteral("Cifre moltiplicatore"), kSelectorsCaptionFont);
+    // The selectors overlap its lower edge; the words keep clear of them.
+    caption->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    caption->setTextColour(colour::Blue);
     for (std::size_t i = 0; i < std::size(kSelectors); ++i) {
         const SelectorDesign& design = kSelectors[i];
         auto* selector = page().add<TextBox>(qs(design.name), cellAt(design.x, 4680), kCellFont);

@@ -519,5 +519,58 @@ TEST(MultiplicationScreen, EveryComparedCellIsAVisibleCell)
     EXPECT_EQ(app.board.grade(ExerciseFamily::Multiplication), 5);
 }
 
+// A seeded stream of clicks and keys over every control of the screen, with
+// the odd trip to the main menu and back.
+TEST(MultiplicationScreen, NoInputBreaksItsRules)
+{
+    MultiplicationApp app;
+    std::mt19937 stream(1206);
+    std::uniform_real_distribution<double> uniform(0.0, 1.0);
+    QStringList controls = {QStringLiteral("KindSelector2"), QStringLiteral("KindSelector3"),
+                            QStringLiteral("KindSelectorP"), app.ok, app.check, app.evaluate};
+    for (int number = 1; number <= 42; ++number)
+        controls << text(number);
+    const Qt::Key keys[] = {Qt::Key_0,      Qt::Key_5,      Qt::Key_9,     Qt::Key_Slash, Qt::Key_Colon,
+                            Qt::Key_A,      Qt::Key_Space,  Qt::Key_Comma, Qt::Key_Backspace, Qt::Key_Return,
+                            Qt::Key_Delete, Qt::Key_Escape, Qt::Key_V};
+    int presented = 0;
+    for (int step = 0; step < 3000; ++step) {
+        while (!app.random.exhausted())
+            app.random.uniform();
+        for (int k = 0; k < 100; ++k)
+            app.random.push(uniform(stream));
+
+        const auto pick = static_cast<std::size_t>(stream() % (controls.size() + 1));
+        if (pick == static_cast<std::size_t>(controls.size())) {
+            app.click(QStringLiteral("MainMenuButton"));
+            app.click(QStringLiteral("Command3"));
+        } else if (app.has(controls[static_cast<qsizetype>(pick)])) {
+            const QString& name = controls[static_cast<qsizetype>(pick)];
+            QWidget* widget = app.find(name);
+            if (name.startsWith(QStringLiteral("Text")) && !widget->isHidden()) {
+                const Qt::Key key = keys[stream() % std::size(keys)];
+                app.key(name, key, key == Qt::Key_V ? Qt::ControlModifier : Qt::NoModifier);
+            } else if (widget->isEnabled() && !widget->isHidden()) {
+                app.click(name);
+            }
+        }
+
+        for (int number = 1; number <= 42; ++number) {
+            if (app.has(text(number))) {
+                ASSERT_LE(app.cell(number)->text().size(), 1) << number;
+            }
+        }
+        const int nowPresented = app.board.presentedCount(ExerciseFamily::Multiplication);
+        ASSERT_GE(nowPresented, presented);
+        presented = nowPresented;
+        const int grade = app.board.grade(ExerciseFamily::Multiplication);
+        ASSERT_TRUE(grade == 0 || (grade >= 5 && grade <= 10)) << grade;
+        ASSERT_LE(app.screen().tally().evaluations(), presented);
+        ASSERT_EQ(app.window.findChildren<Page*>().size(), 1);
+    }
+    EXPECT_GT(presented, 0) << "the stream reached the exercises";
+    EXPECT_GT(app.screen().tally().evaluations(), 0) << "and their evaluations";
+}
+
 }  // namespace
 }  // namespace quillo::testing
