@@ -86,6 +86,15 @@ struct MultiplicationApp : Harness {
             type(text(unitsCell + i), digits.at(digits.size() - 1 - i));
     }
 
+    // Writes the rows, checks and evaluates.
+    void answer(std::initializer_list<std::pair<int, const char*>> rows)
+    {
+        for (const auto& [units, digits] : rows)
+            write(units, QString::fromLatin1(digits));
+        click(check);
+        click(evaluate);
+    }
+
     DigitCell* cell(int number) const { return find<DigitCell>(text(number)); }
     bool enabled(const QString& name) const { return find(name)->isEnabled(); }
     bool selectorsEnabled() const
@@ -397,15 +406,11 @@ TEST(MultiplicationScreen, EachKindShowsItsSignsAndRules)
     app.force(Kind::ZeroEnding, 999, 900);
     app.click(app.ok);
     EXPECT_EQ(app.ruleStart(Kind::ZeroEnding), 2040);
-    app.write(kProductOfZeroEnding, QStringLiteral("899100"));
-    app.click(app.check);
-    app.click(app.evaluate);
+    app.answer({{kProductOfZeroEnding, "899100"}});
     app.present(Kind::ThreeDigit, 999, 999);
     EXPECT_EQ(app.ruleStart(Kind::ThreeDigit), 2040);
     EXPECT_EQ(app.visibleWorkCells().size(), 4 + 5 + 6 + 6);
-    app.write(kProductOfThree, QStringLiteral("998001"));
-    app.click(app.check);
-    app.click(app.evaluate);
+    app.answer({{kProductOfThree, "998001"}});
     app.present(Kind::TwoDigit, 11, 11);
     EXPECT_EQ(app.ruleStart(Kind::TwoDigit), 3840);
     EXPECT_TRUE(app.cell(3)->isHidden()) << "a two-digit multiplicand has no hundreds cell";
@@ -416,29 +421,16 @@ TEST(MultiplicationScreen, GradeIsTheMeanOfTheEvaluations)
 {
     MultiplicationApp app;
     app.present(Kind::ThreeDigit, 12, 305);
-    app.write(kPartial1, QStringLiteral("60"));
-    app.write(kPartial2, QStringLiteral("000"));
-    app.write(kPartial3, QStringLiteral("3600"));
-    app.write(kProductOfThree, QStringLiteral("3660"));
-    app.click(app.check);
-    app.click(app.evaluate);
+    app.answer({{kPartial1, "60"}, {kPartial2, "000"}, {kPartial3, "3600"}, {kProductOfThree, "3660"}});
     EXPECT_EQ(app.board.grade(ExerciseFamily::Multiplication), 10);
 
     app.present(Kind::TwoDigit, 87, 65);
-    app.write(kPartial1, QStringLiteral("435"));
-    app.write(kPartial2, QStringLiteral("5220"));
-    app.write(kProductOfTwo, QStringLiteral("5645"));
-    app.click(app.check);
-    app.click(app.evaluate);
+    app.answer({{kPartial1, "435"}, {kPartial2, "5220"}, {kProductOfTwo, "5645"}});
     EXPECT_EQ(app.verdict(), QStringLiteral("Sta' più attento!!!"));
     EXPECT_EQ(app.board.grade(ExerciseFamily::Multiplication), 8) << "(10 + 6) / 2";
 
     app.present(Kind::TwoDigit, 87, 65);
-    app.write(kPartial1, QStringLiteral("435"));
-    app.write(kPartial2, QStringLiteral("5220"));
-    app.write(kProductOfTwo, QStringLiteral("5655"));
-    app.click(app.check);
-    app.click(app.evaluate);
+    app.answer({{kPartial1, "435"}, {kPartial2, "5220"}, {kProductOfTwo, "5655"}});
     EXPECT_EQ(app.board.grade(ExerciseFamily::Multiplication), 8) << "25 / 3";
     EXPECT_EQ(app.board.presentedCount(ExerciseFamily::Multiplication), 3);
 }
@@ -462,9 +454,7 @@ TEST(MultiplicationScreen, LeavingKeepsTheTallyAndTheNextExerciseCountsNormally)
     EXPECT_EQ(app.verdict(), QString());
 
     app.present(Kind::ZeroEnding, 45, 90);
-    app.write(kProductOfZeroEnding, QStringLiteral("4050"));
-    app.click(app.check);
-    app.click(app.evaluate);
+    app.answer({{kProductOfZeroEnding, "4050"}});
     EXPECT_EQ(app.verdict(), QStringLiteral("Buono"));
     EXPECT_EQ(app.board.presentedCount(ExerciseFamily::Multiplication), 2);
     EXPECT_EQ(app.screen().tally().evaluations(), 1) << "the exercise left behind is never graded";
@@ -480,10 +470,7 @@ TEST(MultiplicationScreen, RoundMultipliersEmptyTheOperandsAtOnce)
 {
     MultiplicationApp app;
     app.present(Kind::TwoDigit, 87, 65);
-    app.write(kProductOfTwo, QStringLiteral("1"));
-    app.type(text(kProductOfTwo + 3), QStringLiteral("5"));
-    app.click(app.check);
-    app.click(app.evaluate);
+    app.answer({{kProductOfTwo + 3, "5"}});
     app.click(selectorOf(Kind::ZeroEnding));
     EXPECT_EQ(app.cell(1)->text(), QString());
     EXPECT_EQ(app.cell(4)->text(), QString());
