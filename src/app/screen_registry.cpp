@@ -8,6 +8,7 @@
 #include "exercises/decimals/place_value_screen.h"
 #include "exercises/columns/addition_screen.h"
 #include "exercises/columns/subtraction_screen.h"
+#include "exercises/columns/multiplication_screen.h"
 #include "toolkit/main_window.h"
 #include "toolkit/page.h"
 
@@ -28,6 +29,7 @@ std::unique_ptr<Screen> createScreen(ScreenId id, Services& services)
     case ScreenId::DecimalComparison: return std::make_unique<DecimalComparisonScreen>(services);
     case ScreenId::Addition: return std::make_unique<AdditionScreen>(services);
     case ScreenId::Subtraction: return std::make_unique<SubtractionScreen>(services);
+    case ScreenId::Multiplication: return std::make_unique<MultiplicationScreen>(services);
     default: return nullptr;
     }
 }
