@@ -4,6 +4,7 @@
 #include "app/fractions_menu_screen.h"
 #include "app/main_menu_screen.h"
 #include "exercises/fractions/fraction_concept_screen.h"
+#include "exercises/fractions/fraction_kinds_screen.h"
 #include "toolkit/main_window.h"
 #include "toolkit/page.h"
 
@@ -20,6 +21,7 @@ std::unique_ptr<Screen> createScreen(ScreenId id, Services& services)
     case ScreenId::FractionsMenu: return std::make_unique<FractionsMenuScreen>(services);
     case ScreenId::DecimalsMenu: return std::make_unique<DecimalsMenuScreen>(services);
     case ScreenId::FractionConcept: return std::make_unique<FractionConceptScreen>(services);
+    case ScreenId::FractionKinds: return std::make_unique<FractionKindsScreen>(services);
     default: return nullptr;
     }
 }

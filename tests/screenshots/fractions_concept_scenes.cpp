@@ -69,10 +69,36 @@ void checkedAndEvaluated(Harness& app, const Shoot& shoot)
     shoot(QStringLiteral("wrong-evaluated"));
 }
 
+// Ten fractions with one- and two-digit terms, answered with three errors.
+void kindsChecked(Harness& app, const Shoot& shoot)
+{
+    app.enterName(QStringLiteral("Giulia Rossi V A"));
+    app.click(QStringLiteral("Command7"));
+    app.click(QStringLiteral("Command2"));
+    shoot(QStringLiteral("opened"));
+    const int numerators[] = {12, 7, 5, 3, 9, 7, 99, 1, 98, 50};
+    const int denominators[] = {4, 7, 1, 8, 4, 12, 1, 99, 49, 49};
+    for (int n : numerators)
+        app.random.push(drawing(n, 1, 99));
+    for (int d : denominators)
+        app.random.push(drawing(d, 1, 99));
+    app.click(QStringLiteral("NewExerciseButton"));
+    shoot(QStringLiteral("presented"));
+    const char* letters = "aiapapappi";
+    for (int i = 0; i < 10; ++i)
+        app.type(QStringLiteral("Text%1").arg(i + 1), QString(QLatin1Char(letters[i])));
+    shoot(QStringLiteral("typed"));
+    app.click(QStringLiteral("CheckButton"));
+    shoot(QStringLiteral("checked"));
+    app.click(QStringLiteral("EvaluateButton"));
+    shoot(QStringLiteral("evaluated"));
+}
+
 const SceneRegistrar fractionConcept{
     {QStringLiteral("fraction-concept"), {951, 687}, everyWhole},
     {QStringLiteral("fraction-concept-check"), {951, 687}, checkedAndEvaluated},
     {QStringLiteral("fraction-concept-large"), {1400, 1012}, checkedAndEvaluated},
+    {QStringLiteral("fraction-kinds"), {951, 687}, kindsChecked},
 };
 
 }  // namespace
