@@ -55,6 +55,17 @@ struct ConceptApp : Harness {
             click(partTarget(parts.at(i)));
         }
     }
+    // Two fifths coloured by the pattern, the complement written over 5.
+    void twoFifths(const char* pattern, const QString& numerator, bool evaluate = true)
+    {
+        present(2, 5);
+        colour(pattern);
+        type(QStringLiteral("Text4"), numerator);
+        type(QStringLiteral("Text6"), QStringLiteral("5"));
+        click(kCheck);
+        if (evaluate)
+            click(kEvaluate);
+    }
     Colour fillOf(int part) { return screen().partShape(part)->fill(); }
     bool enabled(const QString& name) { return find(name)->isEnabled(); }
     bool visible(const QString& name) { return find(name)->isVisible(); }
@@ -154,11 +165,7 @@ TEST(FractionConceptScreen, PartsOpenOneAfterAnother)
 TEST(FractionConceptScreen, SurplusPartsTurnWhiteAndWrongCellsRed)
 {
     ConceptApp app;
-    app.present(2, 5);
-    app.colour("rrrbb");
-    app.type(QStringLiteral("Text4"), QStringLiteral("2"));
-    app.type(QStringLiteral("Text6"), QStringLiteral("5"));
-    app.click(kCheck);
+    app.twoFifths("rrrbb", QStringLiteral("2"), false);
     EXPECT_EQ(app.fillOf(12), colour::White);
     for (int part : {10, 11})
         EXPECT_EQ(app.fillOf(part), colour::Red);
@@ -205,12 +212,7 @@ TEST(FractionConceptScreen, TwoDigitComplementShowsEveryCellAndBar)
 TEST(FractionConceptScreen, OkForgetsTheColoursOfTheLastWhole)
 {
     ConceptApp app;
-    app.present(2, 5);
-    app.colour("rrbbb");
-    app.type(QStringLiteral("Text4"), QStringLiteral("3"));
-    app.type(QStringLiteral("Text6"), QStringLiteral("5"));
-    app.click(kCheck);
-    app.click(kEvaluate);
+    app.twoFifths("rrbbb", QStringLiteral("3"));
     ASSERT_EQ(app.verdict(), QStringLiteral("Esatto"));
 
     // The cells stay open through OK: a pupil may check the same fraction
@@ -233,17 +235,9 @@ TEST(FractionConceptScreen, OkForgetsTheColoursOfTheLastWhole)
 TEST(FractionConceptScreen, ASkippedExerciseWeighsNothing)
 {
     ConceptApp app;
-    const auto evaluateRight = [&app](bool right) {
-        app.present(2, 5);
-        app.colour("rrbbb");
-        app.type(QStringLiteral("Text4"), right ? QStringLiteral("3") : QStringLiteral("4"));
-        app.type(QStringLiteral("Text6"), QStringLiteral("5"));
-        app.click(kCheck);
-        app.click(kEvaluate);
-    };
-    evaluateRight(true);
+    app.twoFifths("rrbbb", QStringLiteral("3"));
     app.present(1, 3);  // skipped
-    evaluateRight(false);
+    app.twoFifths("rrbbb", QStringLiteral("4"));
     EXPECT_EQ(app.board.presentedCount(F), 3);
     EXPECT_EQ(app.board.grade(F), 5);  // (10 + 5) / 3
     ASSERT_EQ(app.page().printedLines().size(), 1u);
@@ -255,12 +249,7 @@ TEST(FractionConceptScreen, ASkippedExerciseWeighsNothing)
 TEST(FractionConceptScreen, LeavingAndComingBackKeepsTheRunButNotThePage)
 {
     ConceptApp app;
-    app.present(2, 5);
-    app.colour("rrbbb");
-    app.type(QStringLiteral("Text4"), QStringLiteral("3"));
-    app.type(QStringLiteral("Text6"), QStringLiteral("5"));
-    app.click(kCheck);
-    app.click(kEvaluate);
+    app.twoFifths("rrbbb", QStringLiteral("3"));
     app.click(QStringLiteral("SectionMenuButton"));
     EXPECT_EQ(app.registry.current(), ScreenId::FractionsMenu);
     app.click(QStringLiteral("Command1"));

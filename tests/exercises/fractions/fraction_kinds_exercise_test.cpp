@@ -35,6 +35,15 @@ const std::array<std::pair<int, int>, 10> kGroup = {
     {{12, 4}, {7, 7}, {5, 1}, {3, 8}, {9, 4}, {7, 12}, {99, 1}, {1, 99}, {98, 49}, {50, 49}}};
 const Letters kRight = {"a", "a", "a", "p", "i", "p", "a", "p", "a", "i"};
 
+// The right letters with all but the first `right` of them spoilt.
+Letters answering(int right, const std::string& wrong)
+{
+    Letters letters = kRight;
+    for (int i = right; i < Exercise::kCount; ++i)
+        letters[static_cast<std::size_t>(i)] = wrong;
+    return letters;
+}
+
 TEST(FractionKindsExercise, ClassifiesAsTheExamplesSay)
 {
     EXPECT_EQ(classify(12, 4), FractionKind::Apparent);
@@ -117,10 +126,7 @@ TEST(FractionKindsExercise, GradeWordsFollowTheRightAnswers)
     for (int right = 0; right <= 10; ++right) {
         Exercise exercise;
         present(exercise, kGroup);
-        Letters letters = kRight;
-        for (int i = right; i < 10; ++i)
-            letters[static_cast<std::size_t>(i)] = "x";
-        exercise.check(letters);
+        exercise.check(answering(right, "x"));
         const auto evaluation = exercise.evaluate();
         EXPECT_EQ(evaluation.grade, right);
         EXPECT_EQ(evaluation.word, words[right]) << right;
@@ -141,10 +147,7 @@ TEST(FractionKindsExercise, GradeIsTheMeanOfTheRightAnswers)
         for (int right : c.rights) {
             recordPresented(board, ExerciseFamily::FractionKinds, tally);
             present(exercise, kGroup);
-            Letters letters = kRight;
-            for (int i = right; i < 10; ++i)
-                letters[static_cast<std::size_t>(i)] = "";
-            exercise.check(letters);
+            exercise.check(answering(right, ""));
             const auto evaluation = exercise.evaluate();
             ASSERT_TRUE(evaluation.countable);
             recordEvaluation(board, ExerciseFamily::FractionKinds, tally, evaluation.grade);
