@@ -201,12 +201,6 @@ TEST(FractionConceptScreen, TwoDigitComplementShowsEveryCellAndBar)
     app.type(QStringLiteral("Text7"), QStringLiteral("x"));
     EXPECT_TRUE(app.enabled(kCheck)) << "any key in the leading cell opens the check";
     EXPECT_EQ(app.find<DigitCell>(QStringLiteral("Text7"))->text(), QString());
-    app.type(QStringLiteral("Text7"), QStringLiteral("1"));
-    app.type(QStringLiteral("Text4"), QStringLiteral("0"));
-    app.type(QStringLiteral("Text5"), QStringLiteral("1"));
-    app.click(kCheck);
-    app.click(kEvaluate);
-    EXPECT_EQ(app.verdict(), QStringLiteral("Esatto"));
 }
 
 TEST(FractionConceptScreen, OkForgetsTheColoursOfTheLastWhole)

@@ -72,25 +72,6 @@ TEST(FractionKindsExercise, ClassificationAgreesWithRationalArithmetic)
     }
 }
 
-TEST(FractionKindsExercise, DigitsAndBarsSpanOnlyTheColumnsInUse)
-{
-    Exercise exercise;
-    present(exercise, kGroup);
-    const auto& sevenTwelfths = exercise.fractions()[5];
-    EXPECT_EQ(sevenTwelfths.numeratorDigits, (std::vector<std::string>{"7"}));
-    EXPECT_EQ(sevenTwelfths.denominatorDigits, (std::vector<std::string>{"2", "1"}));
-    EXPECT_EQ(sevenTwelfths.digitWidth(), 2);
-    EXPECT_EQ(Exercise::barStart(5, 2), 240) << "first column of the second row";
-    EXPECT_EQ(Exercise::barEnd(5), 1440);
-    EXPECT_EQ(exercise.fractions()[0].digitWidth(), 2);   // 12/4
-    EXPECT_EQ(exercise.fractions()[3].digitWidth(), 1);   // 3/8
-    EXPECT_EQ(exercise.fractions()[8].digitWidth(), 2);   // 98/49
-    EXPECT_EQ(Exercise::barStart(3, 1), 240 + 1800 * 3 + 600) << "over the units column only";
-    EXPECT_EQ(Exercise::rowOf(4), 0);
-    EXPECT_EQ(Exercise::rowOf(5), 1);
-    EXPECT_EQ(Exercise::columnLeft(9), 7440);
-}
-
 TEST(FractionKindsExercise, CountsRightAnswersAtTheFirstCheckOnly)
 {
     Exercise exercise;
@@ -182,15 +163,6 @@ TEST(FractionKindsExercise, DrawsStayWithinRangeAndRebuildFromTheirDigits)
     }
     for (int count : kinds)
         EXPECT_GT(count, 0) << "every kind turns up";
-}
-
-TEST(FractionKindsExercise, NothingToCheckBeforeTheFirstGroup)
-{
-    Exercise exercise;
-    const auto result = exercise.check(kRight);
-    EXPECT_FALSE(result.firstCheck);
-    EXPECT_EQ(exercise.checks(), 0);
-    EXPECT_FALSE(exercise.evaluate().countable);
 }
 
 }  // namespace
