@@ -9,6 +9,8 @@
 #include "exercises/columns/addition_screen.h"
 #include "exercises/columns/subtraction_screen.h"
 #include "exercises/columns/multiplication_screen.h"
+#include "exercises/fractions/fraction_concept_screen.h"
+#include "exercises/fractions/fraction_kinds_screen.h"
 #include "toolkit/main_window.h"
 #include "toolkit/page.h"
 
@@ -30,6 +32,8 @@ std::unique_ptr<Screen> createScreen(ScreenId id, Services& services)
     case ScreenId::Addition: return std::make_unique<AdditionScreen>(services);
     case ScreenId::Subtraction: return std::make_unique<SubtractionScreen>(services);
     case ScreenId::Multiplication: return std::make_unique<MultiplicationScreen>(services);
+    case ScreenId::FractionConcept: return std::make_unique<FractionConceptScreen>(services);
+    case ScreenId::FractionKinds: return std::make_unique<FractionKindsScreen>(services);
     default: return nullptr;
     }
 }

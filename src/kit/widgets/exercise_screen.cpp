@@ -29,7 +29,7 @@ Page* ExerciseScreen::open()
 {
     const ExerciseLayout look = layout();
     page_ = new Page(look.caption);
-    addLabel(QStringLiteral("Instruction"), {240, 0, 9000, 480}, look.instruction, kInstructionFont);
+    instruction_ = addLabel(QStringLiteral("Instruction"), {240, 0, 9000, 480}, look.instruction, kInstructionFont);
     addLabel(QStringLiteral("Footer"), {3000, 6480, 3600, 390}, toQString(kFooter), kFooterFont)
         ->setAlignment(Qt::AlignCenter);
     buildStandardControls(look);
@@ -77,6 +77,7 @@ void ExerciseScreen::buildStandardControls(const ExerciseLayout& look)
     }
 
     verdict_ = page_->add<VerdictBox>(QStringLiteral("VerdictBox"), look.verdict, kVerdictFont);
+    verdict_->setBackgroundColour(look.verdictBackground);
 }
 
 DigitCell* ExerciseScreen::addCell(const QString& name, TwipPoint at, KeyFilter filter)

@@ -32,6 +32,7 @@ struct ExerciseLayout {
     TwipRect check;
     TwipRect evaluate{3840, 5520, 1812, 372};
     TwipRect verdict{2640, 5880, 4212, 612};
+    Colour verdictBackground = colour::LightYellow;
     Colour newExerciseColour = colour::Green;
     Colour checkColour = colour::Green;
     Colour evaluateColour = colour::Green;
@@ -88,6 +89,9 @@ protected:
     Button& checkButton() const { return *check_; }
     Button& evaluateButton() const { return *evaluate_; }
     VerdictBox& verdictBox() const { return *verdict_; }
+    // The instruction line, for a family whose instruction needs its own
+    // place, colour or wrapping.
+    Label& instructionLabel() const { return *instruction_; }
     ScoreBoard& board() const { return services_.board; }
     RandomSource& random() const { return services_.random; }
     Navigator& navigator() const { return services_.navigator; }
@@ -105,6 +109,7 @@ private:
     Button* check_ = nullptr;
     Button* evaluate_ = nullptr;
     VerdictBox* verdict_ = nullptr;
+    Label* instruction_ = nullptr;
 };
 
 }  // namespace quillo

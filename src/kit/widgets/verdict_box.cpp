@@ -19,8 +19,14 @@ void VerdictBox::showVerdict(VerdictWord word, bool negative)
 
 void VerdictBox::showText(const QString& text, bool negative)
 {
-    setColours(colour::LightYellow, negative ? colour::Red : colour::Blue);
+    setColours(backgroundColour_, negative ? colour::Red : colour::Blue);
     setText(text);
+}
+
+void VerdictBox::setBackgroundColour(Colour colour)
+{
+    backgroundColour_ = colour;
+    setColours(colour, textColour());
 }
 
 }  // namespace quillo

@@ -14,6 +14,11 @@ public:
     explicit VerdictBox(QWidget* parent = nullptr);
     void showVerdict(VerdictWord word, bool negative);
     void showText(const QString& text, bool negative);
+    // The light yellow of most families; a family may choose its own.
+    void setBackgroundColour(Colour colour);
+
+private:
+    Colour backgroundColour_ = colour::LightYellow;
 };
 
 }  // namespace quillo

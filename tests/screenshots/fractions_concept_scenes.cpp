@@ -1,0 +1,105 @@
+#include "exercises/fractions/fraction_concept_exercise.h"
+#include "support/scenes.h"
+
+namespace quillo::testing {
+namespace {
+
+void openFractionConcept(Harness& app)
+{
+    app.enterName(QStringLiteral("Giulia Rossi V A"));
+    app.click(QStringLiteral("Command7"));
+    app.click(QStringLiteral("Command1"));
+}
+
+// Colours the first n parts red and the others blue, the way a pupil does.
+void colourWhole(Harness& app, int n, int d)
+{
+    const std::vector<int> parts = FractionConceptExercise::wholeParts(d);
+    app.click(QStringLiteral("Text1"));
+    for (int i = 0; i < d; ++i) {
+        if (i == n)
+            app.click(QStringLiteral("Text2"));
+        app.click(QStringLiteral("Label%1").arg(parts[static_cast<std::size_t>(i)]));
+    }
+}
+
+void presentFraction(Harness& app, int n, int d)
+{
+    app.random.push(drawing(n, 1, 13));
+    app.random.push(drawing(d, 3, 16));
+    app.click(QStringLiteral("NewExerciseButton"));
+}
+
+void everyWhole(Harness& app, const Shoot& shoot)
+{
+    openFractionConcept(app);
+    shoot(QStringLiteral("opened"));
+    for (int d = 3; d <= 14; ++d) {
+        const int n = d / 3 + 1;
+        presentFraction(app, n, d);
+        colourWhole(app, n, d);
+        shoot(QStringLiteral("whole-%1").arg(d, 2, 10, QLatin1Char('0')));
+    }
+}
+
+void checkedAndEvaluated(Harness& app, const Shoot& shoot)
+{
+    openFractionConcept(app);
+    // 4/14 coloured right, written right: "Esatto".
+    presentFraction(app, 4, 14);
+    colourWhole(app, 4, 14);
+    app.type(QStringLiteral("Text4"), QStringLiteral("0"));
+    app.type(QStringLiteral("Text5"), QStringLiteral("1"));
+    app.type(QStringLiteral("Text6"), QStringLiteral("4"));
+    app.type(QStringLiteral("Text7"), QStringLiteral("1"));
+    app.click(QStringLiteral("CheckButton"));
+    app.click(QStringLiteral("EvaluateButton"));
+    shoot(QStringLiteral("right-evaluated"));
+
+    // 2/5 with one red too many and a wrong numerator: a white part, a red
+    // cell and "Errato".
+    presentFraction(app, 2, 5);
+    colourWhole(app, 3, 5);
+    app.type(QStringLiteral("Text4"), QStringLiteral("2"));
+    app.type(QStringLiteral("Text6"), QStringLiteral("5"));
+    shoot(QStringLiteral("wrong-typed"));
+    app.click(QStringLiteral("CheckButton"));
+    shoot(QStringLiteral("wrong-checked"));
+    app.click(QStringLiteral("EvaluateButton"));
+    shoot(QStringLiteral("wrong-evaluated"));
+}
+
+// Ten fractions with one- and two-digit terms, answered with three errors.
+void kindsChecked(Harness& app, const Shoot& shoot)
+{
+    app.enterName(QStringLiteral("Giulia Rossi V A"));
+    app.click(QStringLiteral("Command7"));
+    app.click(QStringLiteral("Command2"));
+    shoot(QStringLiteral("opened"));
+    const int numerators[] = {12, 7, 5, 3, 9, 7, 99, 1, 98, 50};
+    const int denominators[] = {4, 7, 1, 8, 4, 12, 1, 99, 49, 49};
+    for (int n : numerators)
+        app.random.push(drawing(n, 1, 99));
+    for (int d : denominators)
+        app.random.push(drawing(d, 1, 99));
+    app.click(QStringLiteral("NewExerciseButton"));
+    shoot(QStringLiteral("presented"));
+    const char* letters = "aiapapappi";
+    for (int i = 0; i < 10; ++i)
+        app.type(QStringLiteral("Text%1").arg(i + 1), QString(QLatin1Char(letters[i])));
+    shoot(QStringLiteral("typed"));
+    app.click(QStringLiteral("CheckButton"));
+    shoot(QStringLiteral("checked"));
+    app.click(QStringLiteral("EvaluateButton"));
+    shoot(QStringLiteral("evaluated"));
+}
+
+const SceneRegistrar fractionConcept{
+    {QStringLiteral("fraction-concept"), {951, 687}, everyWhole},
+    {QStringLiteral("fraction-concept-check"), {951, 687}, checkedAndEvaluated},
+    {QStringLiteral("fraction-concept-large"), {1400, 1012}, checkedAndEvaluated},
+    {QStringLiteral("fraction-kinds"), {951, 687}, kindsChecked},
+};
+
+}  // namespace
+}  // namespace quillo::testing
