@@ -385,8 +385,9 @@ TEST(DivisionExercise, EveryDrawRebuildsTheLongDivision)
                     // The program may leave blank a zero remainder that the pupil writes out.
                     ASSERT_TRUE(got == want || (want == "0" && got.empty() && k < L - 1))
                         << label << " row " << k << " index " << j << ": " << got << " vs " << want;
-                    if (!got.empty())
+                    if (!got.empty()) {
                         ASSERT_FALSE(d.isLocked(k, j)) << label;
+                    }
                 }
             }
             ASSERT_EQ(d.runningRemainder(L), dividend % divisor) << label;
