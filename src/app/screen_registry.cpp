@@ -3,6 +3,7 @@
 #include "app/decimals_menu_screen.h"
 #include "app/fractions_menu_screen.h"
 #include "app/main_menu_screen.h"
+#include "exercises/columns/division_screen.h"
 #include "toolkit/main_window.h"
 #include "toolkit/page.h"
 
@@ -18,6 +19,7 @@ std::unique_ptr<Screen> createScreen(ScreenId id, Services& services)
     case ScreenId::MainMenu: return std::make_unique<MainMenuScreen>(services);
     case ScreenId::FractionsMenu: return std::make_unique<FractionsMenuScreen>(services);
     case ScreenId::DecimalsMenu: return std::make_unique<DecimalsMenuScreen>(services);
+    case ScreenId::Division: return std::make_unique<DivisionScreen>(services);
     default: return nullptr;
     }
 }
