@@ -65,6 +65,13 @@ public:
 
 }  // namespace
 
+QString DivisionScreen::cellName(int row, int index)
+{
+    if (row == DivisionExercise::kQuotientRow)
+        return textName(8 + index);
+    return textName(kFirstStepName[static_cast<std::size_t>(row - 1)] + columnOfStepCell(index) - row);
+}
+
 DivisionScreen::DivisionScreen(Services& services) : ExerciseScreen(services, ExerciseFamily::Division) {}
 
 ExerciseLayout DivisionScreen::layout() const
@@ -109,13 +116,19 @@ void DivisionScreen::buildCells()
     addDigitLabel(QStringLiteral("Text35"), cellAt(square(10, 1).x, square(10, 1).y), QStringLiteral("="));
 
     // Created in reading order, which is also the order Tab walks them in.
-    for (int i = 1; i <= DivisionExercise::kQuotientCells; ++i)
-        quotientCells_[static_cast<std::size_t>(i - 1)] = addCell(textName(8 + i), square(10 + i, 1));
+    // The cells rest on paper of their own colour: the ruling shows through
+    // them, so every digit sits in its square as in the exercise book.
+    for (int i = 1; i <= DivisionExercise::kQuotientCells; ++i) {
+        DigitCell* cell = addCell(cellName(0, i), square(10 + i, 1));
+        cell->setSeeThrough(colour::LightCyan);
+        quotientCells_[static_cast<std::size_t>(i - 1)] = cell;
+    }
     for (int row = 1; row <= DivisionExercise::kStepRows; ++row) {
         const auto slot = static_cast<std::size_t>(row - 1);
         for (int column = row; column <= kUnitsColumn; ++column) {
             const int index = kUnitsColumn + 1 - column;
-            DigitCell* cell = addCell(textName(kFirstStepName[slot] + column - row), square(column, row + 1));
+            DigitCell* cell = addCell(cellName(row, index), square(column, row + 1));
+            cell->setSeeThrough(colour::LightCyan);
             cell->afterFilter = [this, row, index](int, bool) { keyInStepCell(row, index); };
             cell->onKeyRelease = [this, row, index](int) { keyReleasedInStepCell(row, index); };
             stepCells_[slot][static_cast<std::size_t>(index - 1)] = cell;

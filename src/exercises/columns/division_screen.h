@@ -21,6 +21,10 @@ public:
 
     const DivisionExercise& exercise() const { return exercise_; }
 
+    // The design name of a quotient or step-row cell, indexed as the
+    // exercise indexes it.
+    static QString cellName(int row, int index);
+
     // The strip above the dividend where the marking pen writes.
     static constexpr TwipRect kPenStrip{240, 720, 3560, 372};
 

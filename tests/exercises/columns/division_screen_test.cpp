@@ -7,6 +7,7 @@
 #include <QTest>
 
 #include <random>
+#include <set>
 
 namespace quillo::testing {
 namespace {
@@ -306,6 +307,32 @@ TEST(DivisionScreen, ThePenDrawsInItsStripAndStopsOutsideIt)
 
     app.present(7568, 23);
     EXPECT_EQ(page.strokeCount(), 4) << "a new division leaves the drawings";
+}
+
+// The cells rest on paper of their colour, so its ruling shows through
+// them; a cell marked wrong is painted white over it.
+TEST(DivisionScreen, TheRulingShowsThroughRestingCellsOnly)
+{
+    DivisionApp app;
+    app.present(7568, 23);
+    Page& page = app.page();
+    const auto columnAt = [&](int x, int y) {
+        const QImage image = page.grab().toImage();
+        const QPoint at = page.toPixels({x, y}).toPoint();
+        std::set<Colour> seen;
+        for (int dx = -1; dx <= 1; ++dx)
+            seen.insert(fromQColor(image.pixelColor(at.x() + dx, at.y())));
+        return seen;
+    };
+    // Text9 covers 6240..6852: the line at 6840 runs through it.
+    const std::set<Colour> resting = columnAt(6840, 1300);
+    EXPECT_TRUE(resting.count(colour::LightCyan));
+    EXPECT_GT(resting.size(), 1u) << "the ruling is hidden by a resting cell";
+    app.type(QStringLiteral("Text9"), QStringLiteral("1"));
+    app.type(stepCell(3, 6), QStringLiteral("1"));
+    app.click(Check);
+    ASSERT_TRUE(app.cell(QStringLiteral("Text9"))->isMarkedWrong());
+    EXPECT_EQ(columnAt(6840, 1300), std::set<Colour>{colour::White});
 }
 
 // Random clicks and keys over the screen never break its rules.
