@@ -25,6 +25,11 @@ constexpr TwipPoint square(int column, int row)
     return {240 + 600 * (column - 1), 1080 + 600 * (row - 1)};
 }
 
+constexpr TwipRect cellOn(int column, int row)
+{
+    return cellAt(square(column, row).x, square(column, row).y);
+}
+
 // Step row k starts in column k and ends in the units column of the dividend.
 constexpr std::array<int, 5> kFirstStepName{14, 20, 25, 29, 32};
 constexpr int kUnitsColumn = 6;
@@ -79,7 +84,7 @@ ExerciseLayout DivisionScreen::layout() const
     ExerciseLayout look;
     look.caption = QStringLiteral("vt-pb  - Esercitazione di Aritmetica cl. V - Divisione col divisore di due cifre");
     look.instruction = QStringLiteral("Esegui la seguente divisione in colonna:");
-    look.newExercise = cellAt(square(15, 8).x, square(15, 8).y);
+    look.newExercise = cellOn(15, 8);
     look.check = {1800, 5520, 1812, 372};
     look.newExerciseColour = colour::Green;
     look.checkColour = colour::LightGreen;
@@ -103,17 +108,13 @@ void DivisionScreen::build(Page& page)
 
 void DivisionScreen::buildCells()
 {
-    for (int index = 1; index <= DivisionExercise::kDividendCells; ++index) {
-        const TwipPoint at = square(columnOfStepCell(index), 1);
+    for (int index = 1; index <= DivisionExercise::kDividendCells; ++index)
         dividendDigits_[static_cast<std::size_t>(index - 1)] =
-            addDigitLabel(textName(7 - index), cellAt(at.x, at.y));
-    }
-    addDigitLabel(QStringLiteral("Text34"), cellAt(square(7, 1).x, square(7, 1).y), QStringLiteral(":"));
-    for (int index = 1; index <= 2; ++index) {
-        const TwipPoint at = square(10 - index, 1);
-        divisorDigits_[static_cast<std::size_t>(index - 1)] = addDigitLabel(textName(9 - index), cellAt(at.x, at.y));
-    }
-    addDigitLabel(QStringLiteral("Text35"), cellAt(square(10, 1).x, square(10, 1).y), QStringLiteral("="));
+            addDigitLabel(textName(7 - index), cellOn(columnOfStepCell(index), 1));
+    addDigitLabel(QStringLiteral("Text34"), cellOn(7, 1), QStringLiteral(":"));
+    for (int index = 1; index <= 2; ++index)
+        divisorDigits_[static_cast<std::size_t>(index - 1)] = addDigitLabel(textName(9 - index), cellOn(10 - index, 1));
+    addDigitLabel(QStringLiteral("Text35"), cellOn(10, 1), QStringLiteral("="));
 
     // Created in reading order, which is also the order Tab walks them in.
     // The cells rest on paper of their own colour: the ruling shows through
@@ -133,8 +134,7 @@ void DivisionScreen::buildCells()
             cell->onKeyRelease = [this, row, index](int) { keyReleasedInStepCell(row, index); };
             stepCells_[slot][static_cast<std::size_t>(index - 1)] = cell;
         }
-        const TwipPoint at = square(7, row + 1);
-        remainderMarks_[slot] = addDigitLabel(textName(36 + row), cellAt(at.x, at.y));
+        remainderMarks_[slot] = addDigitLabel(textName(36 + row), cellOn(7, row + 1));
     }
 }
 
@@ -145,8 +145,8 @@ void DivisionScreen::buildSelectors()
         ->setTextColour(colour::Blue);
     for (std::size_t n = 0; n < kSelectors.size(); ++n) {
         const Selector& selector = kSelectors[n];
-        const TwipPoint at = square(11 + static_cast<int>(n), 7);
-        auto* box = page().add<TextBox>(textName(42 + static_cast<int>(n)), cellAt(at.x, at.y), kSelectorFont);
+        auto* box = page().add<TextBox>(textName(42 + static_cast<int>(n)), cellOn(11 + static_cast<int>(n), 7),
+                                        kSelectorFont);
         box->setReadOnly(true);
         box->setFocusPolicy(Qt::NoFocus);
         box->setAlignment(Qt::AlignCenter);
