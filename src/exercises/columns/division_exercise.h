@@ -56,8 +56,8 @@ public:
     // "OK": reseeds the source from the clock and draws a new division in
     // the chosen range.
     void newDivision(RandomSource& random);
-    // The page was rebuilt empty: the division stays drawn, but no cell on
-    // the page belongs to it any more.
+    // The page was rebuilt empty: the division that was on it is gone with
+    // its cells, and nothing may check or grade it against empty cells.
     void withdraw();
     bool hasDivision() const { return quotientLength_ > 0; }
 
