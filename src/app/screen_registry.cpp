@@ -11,6 +11,7 @@
 #include "exercises/columns/multiplication_screen.h"
 #include "exercises/fractions/fraction_concept_screen.h"
 #include "exercises/fractions/fraction_kinds_screen.h"
+#include "exercises/columns/division_screen.h"
 #include "toolkit/main_window.h"
 #include "toolkit/page.h"
 
@@ -34,6 +35,7 @@ std::unique_ptr<Screen> createScreen(ScreenId id, Services& services)
     case ScreenId::Multiplication: return std::make_unique<MultiplicationScreen>(services);
     case ScreenId::FractionConcept: return std::make_unique<FractionConceptScreen>(services);
     case ScreenId::FractionKinds: return std::make_unique<FractionKindsScreen>(services);
+    case ScreenId::Division: return std::make_unique<DivisionScreen>(services);
     default: return nullptr;
     }
 }

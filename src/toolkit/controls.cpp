@@ -94,11 +94,18 @@ void TextBox::setColours(Colour background, Colour text)
     background_ = background;
     textColour_ = text;
     QPalette palette = this->palette();
+    const QColor base = background == seeThrough_ ? QColor(Qt::transparent) : toQColor(background);
     for (auto group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled}) {
-        palette.setColor(group, QPalette::Base, toQColor(background));
+        palette.setColor(group, QPalette::Base, base);
         palette.setColor(group, QPalette::Text, toQColor(text));
     }
     setPalette(palette);
+}
+
+void TextBox::setSeeThrough(Colour paper)
+{
+    seeThrough_ = paper;
+    setColours(background_, textColour_);
 }
 
 void TextBox::setAcceptsPaste(bool accepts)

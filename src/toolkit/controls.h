@@ -7,6 +7,7 @@
 #include <QPushButton>
 
 #include <functional>
+#include <optional>
 
 namespace quillo {
 
@@ -67,6 +68,10 @@ public:
     std::function<void(int code)> onKeyRelease;
 
     void setColours(Colour background, Colour text);
+    // While its background is this colour, the box lets the paper under it
+    // show through, ruling and all: for cells that rest on paper of their
+    // own colour. Any other background is painted as usual.
+    void setSeeThrough(Colour paper);
     Colour background() const { return background_; }
     Colour textColour() const { return textColour_; }
     void setAcceptsPaste(bool accepts);
@@ -95,6 +100,7 @@ private:
     Colour background_ = colour::White;
     Colour textColour_ = colour::Black;
     bool acceptsPaste_ = false;
+    std::optional<Colour> seeThrough_;
 };
 
 }  // namespace quillo

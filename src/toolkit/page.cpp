@@ -14,7 +14,6 @@ namespace {
 constexpr double kNaturalPixelsPerTwip = 1.0 / 15.0;
 constexpr double kTwipsPerPoint = 20.0;
 constexpr double kTwipsPerPixelWidth = 15.0;
-const QColor kPaper(0xFF, 0xFF, 0xFF);
 const QColor kRuling(0xB8, 0xCC, 0xE4);
 }  // namespace
 
@@ -170,6 +169,12 @@ void Page::clearPrinted()
     update();
 }
 
+void Page::setPaperColour(Colour colour)
+{
+    paper_ = colour;
+    update();
+}
+
 void Page::addStroke(TwipPoint from, TwipPoint to, Colour colour, int width)
 {
     strokes_.push_back({from, to, colour, width});
@@ -198,7 +203,7 @@ void Page::paintEvent(QPaintEvent*)
 
 void Page::paintPaper(QPainter& painter) const
 {
-    painter.fillRect(rect(), kPaper);
+    painter.fillRect(rect(), toQColor(paper_));
     painter.setPen(QPen(kRuling, 1));
     const double top = twipsToPixels(kPaperTop);
     const double bottom = twipsToPixels(kPaperBottom);

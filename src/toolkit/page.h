@@ -55,6 +55,10 @@ public:
     const std::vector<QString>& printedLines() const { return printed_; }
     FontSpec printFont() const { return printFont_; }
 
+    // The paper under the ruling: white, unless a screen has its own.
+    void setPaperColour(Colour colour);
+    Colour paperColour() const { return paper_; }
+
     // Freehand strokes left on the paper by a pen.
     void addStroke(TwipPoint from, TwipPoint to, Colour colour, int width);
     int strokeCount() const { return static_cast<int>(strokes_.size()); }
@@ -99,6 +103,7 @@ private:
     void paintPrinted(QPainter& painter) const;
 
     QWidget* initialFocus_ = nullptr;
+    Colour paper_ = colour::White;
     QString caption_;
     int widthTwips_;
     int heightTwips_;

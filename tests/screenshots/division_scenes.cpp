@@ -1,0 +1,86 @@
+#include "exercises/columns/division_screen.h"
+#include "support/scenes.h"
+
+#include <QTest>
+
+namespace quillo::testing {
+namespace {
+
+using Cell = std::pair<int, int>;  // row, index as the exercise counts them
+
+const DivisionExercise& exerciseOf(Harness& app)
+{
+    return dynamic_cast<DivisionScreen&>(*app.registry.instance(ScreenId::Division)).exercise();
+}
+
+void present(Harness& app, int dividend, int divisor)
+{
+    const int digits = static_cast<int>(QString::number(dividend).size());
+    const int lows[] = {0, 0, 11, 101, 1001, 10001, 100001};
+    const int highs[] = {0, 0, 99, 999, 9999, 99999, 999999};
+    app.click(QStringLiteral("Text%1").arg(40 + digits));
+    app.random.push(drawing(dividend, lows[digits], lows[digits] + highs[digits] - 1));
+    app.random.push(drawing(divisor, 11, 109));
+    app.click(QStringLiteral("NewExerciseButton"));
+}
+
+// Types every expected digit, step row by step row and the final remainder last.
+void writeOut(Harness& app)
+{
+    const DivisionExercise& exercise = exerciseOf(app);
+    for (int row = 0; row <= DivisionExercise::kStepRows; ++row) {
+        for (int index = DivisionExercise::cellsInRow(row); index >= 1; --index) {
+            const int at = row == 0 ? DivisionExercise::cellsInRow(0) + 1 - index : index;
+            const std::string digit = exercise.expectedText(row, at);
+            if (!digit.empty())
+                app.type(DivisionScreen::cellName(row, at), QString::fromStdString(digit));
+        }
+    }
+}
+
+void walk(Harness& app, const Shoot& shoot, int dividend, int divisor, std::initializer_list<std::pair<Cell, QString>> slips)
+{
+    app.enterName(QStringLiteral("Giulia Rossi V A"));
+    app.click(QStringLiteral("Command1"));
+    present(app, dividend, divisor);
+    shoot(QStringLiteral("presented"));
+    writeOut(app);
+    shoot(QStringLiteral("filled"));
+    for (const auto& [cell, typed] : slips)
+        app.type(DivisionScreen::cellName(cell.first, cell.second), typed);
+    app.click(QStringLiteral("CheckButton"));
+    shoot(QStringLiteral("checked"));
+    app.click(QStringLiteral("EvaluateButton"));
+    shoot(QStringLiteral("evaluated"));
+}
+
+void markWithThePen(Harness& app, const Shoot& shoot)
+{
+    app.enterName(QStringLiteral("Giulia Rossi V A"));
+    app.click(QStringLiteral("Command1"));
+    present(app, 7568, 23);
+    Page& page = app.page();
+    const auto px = [&](int x, int y) { return page.toPixels({x, y}).toPoint(); };
+    // An arc over the first partial dividend, as a pupil marks "75".
+    QTest::mousePress(&page, Qt::LeftButton, {}, px(1500, 1060));
+    for (const TwipPoint at : {TwipPoint{1560, 900}, {1700, 800}, {1950, 760}, {2200, 780}, {2380, 880}, {2460, 1060}})
+        QTest::mouseMove(&page, px(at.x, at.y));
+    QTest::mouseRelease(&page, Qt::LeftButton, {}, px(2460, 1060));
+    app.type(DivisionScreen::cellName(0, 1), QStringLiteral("3"));
+    shoot(QStringLiteral("pen"));
+}
+
+const SceneRegistrar division{
+    {QStringLiteral("division-L1"), {951, 687},
+     [](Harness& app, const Shoot& shoot) { walk(app, shoot, 95, 12, {{{1, 1}, QStringLiteral("2")}}); }},
+    {QStringLiteral("division-L3"), {951, 687},
+     [](Harness& app, const Shoot& shoot) {
+         walk(app, shoot, 7568, 23, {{{0, 2}, QStringLiteral("3")}, {{2, 3}, QStringLiteral("3")}});
+     }},
+    {QStringLiteral("division-L5"), {1400, 1012},
+     [](Harness& app, const Shoot& shoot) { walk(app, shoot, 756800, 23, {}); }},
+    {QStringLiteral("division-pen"), {951, 687}, markWithThePen},
+};
+
+}  // namespace
+}  // namespace quillo::testing
