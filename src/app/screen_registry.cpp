@@ -3,6 +3,8 @@
 #include "app/decimals_menu_screen.h"
 #include "app/fractions_menu_screen.h"
 #include "app/main_menu_screen.h"
+#include "exercises/fractions/decimal_fractions_screen.h"
+#include "exercises/fractions/fraction_comparison_screen.h"
 #include "toolkit/main_window.h"
 #include "toolkit/page.h"
 
@@ -18,6 +20,8 @@ std::unique_ptr<Screen> createScreen(ScreenId id, Services& services)
     case ScreenId::MainMenu: return std::make_unique<MainMenuScreen>(services);
     case ScreenId::FractionsMenu: return std::make_unique<FractionsMenuScreen>(services);
     case ScreenId::DecimalsMenu: return std::make_unique<DecimalsMenuScreen>(services);
+    case ScreenId::DecimalFractions: return std::make_unique<DecimalFractionsScreen>(services);
+    case ScreenId::FractionComparison: return std::make_unique<FractionComparisonScreen>(services);
     default: return nullptr;
     }
 }
