@@ -64,7 +64,10 @@ void DecimalFractionsScreen::build(Page& page)
                               cellAt(left + 600 * column, denominatorTop(index)));
         }
         const int y = denominatorTop(index);
+        // A bar with no numbers over it would only puzzle: it comes with
+        // the first series.
         bars_[i] = addRule({left, y}, {Exercise::barRight(index), y}, kBarWidth);
+        bars_[i]->setVisible(false);
         addDigitLabel(QStringLiteral("Label%1").arg(29 + index),
                       cellAt(left + 2280, numeratorTop(index) + 360), QStringLiteral("="));
 
@@ -135,6 +138,7 @@ void DecimalFractionsScreen::showItem(int index)
     for (std::size_t column = 0; column < denominator.size(); ++column)
         denominators_[i][column]->setText(QString::fromStdString(denominator[column]));
     bars_[i]->setFrom({exercise_.barLeft(index), denominatorTop(index)});
+    bars_[i]->setVisible(true);
     // One character more than the right answer may be typed; its release
     // empties the cell.
     cells_[i]->setMaxLength(exercise_.item(index).expectedLength() + 1);

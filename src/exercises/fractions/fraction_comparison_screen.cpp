@@ -59,8 +59,11 @@ void FractionComparisonScreen::build(Page& page)
                 addDigitLabel(digitName(false, index, column), cellAt(left, denominatorTop(index)));
         }
         const int y = denominatorTop(index);
-        bars_[static_cast<std::size_t>(index)] =
-            addRule({base, y}, {Exercise::barRight(index), y}, kBarWidth);
+        // A bar with no numbers over it would only puzzle: it comes with
+        // the first exercise.
+        LineShape* bar = addRule({base, y}, {Exercise::barRight(index), y}, kBarWidth);
+        bar->setVisible(false);
+        bars_[static_cast<std::size_t>(index)] = bar;
     }
     for (int pair = 0; pair < Exercise::kPairs; ++pair) {
         const int left = pair % 2 == 0 ? 2040 : 6840;
@@ -125,7 +128,9 @@ void FractionComparisonScreen::showFraction(int index)
     page().moveTo(denominatorUnits, cellAt(exercise_.denominatorUnitsLeft(index), denominatorTop(index)));
 
     const int y = denominatorTop(index);
-    bars_[static_cast<std::size_t>(index)]->setEnds({exercise_.barLeft(index), y}, {Exercise::barRight(index), y});
+    LineShape* bar = bars_[static_cast<std::size_t>(index)];
+    bar->setEnds({exercise_.barLeft(index), y}, {Exercise::barRight(index), y});
+    bar->setVisible(true);
 }
 
 void FractionComparisonScreen::check()

@@ -82,6 +82,7 @@ TEST(DecimalFractionsScreen, OpensWithItsTexts)
     EXPECT_FALSE(on.enabled(kCheck));
     EXPECT_FALSE(on.enabled(kEvaluate));
     EXPECT_FALSE(on.cell(0)->isEnabled());
+    EXPECT_FALSE(on.screen().bar(0)->isVisible()) << "no bar without numbers";
 }
 
 TEST(DecimalFractionsScreen, ASeriesFromOkToTheGrade)
@@ -98,6 +99,7 @@ TEST(DecimalFractionsScreen, ASeriesFromOkToTheGrade)
     EXPECT_EQ(on.screen().bar(0)->from(), (TwipPoint{840, 2280}));
     EXPECT_EQ(on.screen().bar(3)->from(), (TwipPoint{4440, 4080}));
     EXPECT_EQ(on.screen().bar(3)->to(), (TwipPoint{6840, 4080}));
+    EXPECT_TRUE(on.screen().bar(3)->isVisible());
     EXPECT_FALSE(on.enabled(kOk));
     EXPECT_FALSE(on.enabled(kCheck));
 

@@ -76,6 +76,7 @@ TEST(FractionComparisonScreen, OpensWithItsTextsAndNoTooltips)
     EXPECT_FALSE(on.enabled(kEvaluate));
     for (int pair = 0; pair < 4; ++pair)
         EXPECT_FALSE(on.cell(pair)->isEnabled());
+    EXPECT_FALSE(on.screen().bar(0)->isVisible()) << "no bar without numbers";
 }
 
 TEST(FractionComparisonScreen, FourSignsTypedCheckedAndEvaluated)
@@ -91,6 +92,7 @@ TEST(FractionComparisonScreen, FourSignsTypedCheckedAndEvaluated)
     EXPECT_EQ(on.place(QStringLiteral("Text4")), cellAt(7440, 3720));
     EXPECT_EQ(on.screen().bar(0)->from(), (TwipPoint{1440, 2280}));
     EXPECT_EQ(on.screen().bar(7)->to(), (TwipPoint{9240, 4080}));
+    EXPECT_TRUE(on.screen().bar(7)->isVisible());
     EXPECT_FALSE(on.enabled(kOk));
     EXPECT_FALSE(on.enabled(kCheck));
 
