@@ -77,40 +77,31 @@ void DecimalFractionsScreen::build(Page& page)
         page.setFontOf(cell, kCellFont);
         cell->configure(KeyFilter::Decimal, familyColour(family()), kLongestAnswer);
         cell->onKeyRelease = [this, index](int) { releasedIn(index); };
-        cells_[i] = cell;
+        cells_.set(i, cell);
     }
     // Any key in the last cell, accepted or not, means the pupil has
     // reached the end of the series.
-    cells_.back()->familyStep = [this](int) { checkButton().setEnabled(true); };
+    cells_.last().familyStep = [this](int) { checkButton().setEnabled(true); };
 }
 
 void DecimalFractionsScreen::load()
 {
-    enableCells(false);
+    cells_.setEnabled(false);
     enableButtons(true, false, false);
-}
-
-void DecimalFractionsScreen::enableCells(bool enabled) const
-{
-    for (const auto& cell : cells_)
-        cell->setEnabled(enabled);
 }
 
 void DecimalFractionsScreen::releasedIn(int index) const
 {
-    DigitCell* cell = cells_[static_cast<std::size_t>(index)];
-    if (exercise_.presented() && exercise_.tooLong(index, cell->text().toStdString()))
-        cell->clear();
+    DigitCell& cell = cells_[static_cast<std::size_t>(index)];
+    if (exercise_.presented() && exercise_.tooLong(index, cell.text().toStdString()))
+        cell.clear();
 }
 
 void DecimalFractionsScreen::newExercise()
 {
-    enableCells(true);
+    cells_.setEnabled(true);
     enableButtons(false, false, false);
-    for (const auto& cell : cells_) {
-        cell->resetColours();
-        cell->clear();
-    }
+    cells_.reset();
     verdictBox().clear();
     notePresented();
     for (const auto& labels : numerators_) {
@@ -125,7 +116,7 @@ void DecimalFractionsScreen::newExercise()
     exercise_.newExercise(random());
     for (int index = 0; index < Exercise::kItems; ++index)
         showItem(index);
-    cells_.front()->setFocus();
+    cells_[0].setFocus();
 }
 
 void DecimalFractionsScreen::showItem(int index)
@@ -141,30 +132,23 @@ void DecimalFractionsScreen::showItem(int index)
     bars_[i]->setVisible(true);
     // One character more than the right answer may be typed; its release
     // empties the cell.
-    cells_[i]->setMaxLength(exercise_.item(index).expectedLength() + 1);
+    cells_[i].setMaxLength(exercise_.item(index).expectedLength() + 1);
 }
 
 void DecimalFractionsScreen::check()
 {
     if (awaitingEvaluation())
         evaluateButton().setEnabled(true);
-    Exercise::Answers answers;
-    for (std::size_t index = 0; index < answers.size(); ++index)
-        answers[index] = cells_[index]->text().toStdString();
-    const Exercise::Marks wrong = exercise_.check(answers);
-    for (std::size_t index = 0; index < wrong.size(); ++index) {
-        if (wrong[index])
-            cells_[index]->markWrong();
-    }
+    cells_.mark(exercise_.check(cells_.texts()));
     if (exercise_.checking().checks() == 1) {
         checkButton().setEnabled(false);
-        enableCells(false);
+        cells_.setEnabled(false);
     }
 }
 
 void DecimalFractionsScreen::evaluate()
 {
-    enableCells(true);
+    cells_.setEnabled(true);
     enableButtons(true, true, false);
     const bool negative = exercise_.verdictNegative();
     // The box takes the verdict's colour even when nothing is shown.

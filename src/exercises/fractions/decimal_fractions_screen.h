@@ -1,6 +1,7 @@
 #pragma once
 
 #include "exercises/fractions/decimal_fractions_exercise.h"
+#include "kit/widgets/cell_series.h"
 #include "kit/widgets/exercise_screen.h"
 
 #include <QPointer>
@@ -9,7 +10,6 @@
 
 namespace quillo {
 
-class DigitCell;
 class Label;
 class LineShape;
 
@@ -32,12 +32,11 @@ protected:
     void evaluate() override;
 
 private:
-    void enableCells(bool enabled) const;
     void showItem(int index);
     void releasedIn(int index) const;
 
     DecimalFractionsExercise exercise_;
-    std::array<QPointer<DigitCell>, DecimalFractionsExercise::kItems> cells_{};
+    CellSeries<DecimalFractionsExercise::kItems> cells_;
     std::array<std::array<QPointer<Label>, 3>, DecimalFractionsExercise::kItems> numerators_{};
     std::array<std::array<QPointer<Label>, 4>, DecimalFractionsExercise::kItems> denominators_{};
     std::array<LineShape*, DecimalFractionsExercise::kItems> bars_{};

@@ -69,32 +69,23 @@ void FractionComparisonScreen::build(Page& page)
         const int left = pair % 2 == 0 ? 2040 : 6840;
         auto* cell = addCell(QStringLiteral("Text%1").arg(pair + 1), {left, Exercise::cellTop(pair)},
                              KeyFilter::Relation);
-        cells_[static_cast<std::size_t>(pair)] = cell;
+        cells_.set(static_cast<std::size_t>(pair), cell);
     }
     // Any character key in the last cell, refused or not, means the pupil
     // has reached the end of the series.
-    cells_.back()->familyStep = [this](int) { checkButton().setEnabled(true); };
+    cells_.last().familyStep = [this](int) { checkButton().setEnabled(true); };
 }
 
 void FractionComparisonScreen::load()
 {
-    enableCells(false);
+    cells_.setEnabled(false);
     enableButtons(true, false, false);
-}
-
-void FractionComparisonScreen::enableCells(bool enabled) const
-{
-    for (const auto& cell : cells_)
-        cell->setEnabled(enabled);
 }
 
 void FractionComparisonScreen::newExercise()
 {
-    enableCells(true);
-    for (const auto& cell : cells_) {
-        cell->resetColours();
-        cell->clear();
-    }
+    cells_.setEnabled(true);
+    cells_.reset();
     enableButtons(false, false, false);
     notePresented();
     verdictBox().clear();
@@ -105,10 +96,9 @@ void FractionComparisonScreen::newExercise()
     for (int index = 0; index < Exercise::kFractions; ++index)
         showFraction(index);
     for (int pair = 0; pair < Exercise::kPairs; ++pair) {
-        DigitCell* cell = cells_[static_cast<std::size_t>(pair)];
-        page().moveTo(cell, cellAt(exercise_.cellLeft(pair), Exercise::cellTop(pair)));
+        page().moveTo(&cells_[static_cast<std::size_t>(pair)], cellAt(exercise_.cellLeft(pair), Exercise::cellTop(pair)));
     }
-    cells_.front()->setFocus();
+    cells_[0].setFocus();
 }
 
 void FractionComparisonScreen::showFraction(int index)
@@ -137,23 +127,17 @@ void FractionComparisonScreen::check()
 {
     if (awaitingEvaluation())
         evaluateButton().setEnabled(true);
-    Exercise::Answers answers;
-    for (std::size_t pair = 0; pair < answers.size(); ++pair)
-        answers[pair] = cells_[pair]->text().toStdString();
-    const Exercise::Marks wrong = exercise_.check(answers);
+    const Exercise::Marks wrong = exercise_.check(cells_.texts());
     if (exercise_.checking().checks() == 1) {
         checkButton().setEnabled(false);
-        enableCells(false);
+        cells_.setEnabled(false);
     }
-    for (std::size_t pair = 0; pair < wrong.size(); ++pair) {
-        if (wrong[pair])
-            cells_[pair]->markWrong();
-    }
+    cells_.mark(wrong);
 }
 
 void FractionComparisonScreen::evaluate()
 {
-    enableCells(true);
+    cells_.setEnabled(true);
     enableButtons(true, true, false);
     if (!exercise_.checking().checkedOnce())
         return;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "exercises/fractions/fraction_comparison_exercise.h"
+#include "kit/widgets/cell_series.h"
 #include "kit/widgets/exercise_screen.h"
 
 #include <QPointer>
@@ -9,7 +10,6 @@
 
 namespace quillo {
 
-class DigitCell;
 class Label;
 class LineShape;
 
@@ -32,11 +32,10 @@ protected:
     void evaluate() override;
 
 private:
-    void enableCells(bool enabled) const;
     void showFraction(int index);
 
     FractionComparisonExercise exercise_;
-    std::array<QPointer<DigitCell>, FractionComparisonExercise::kPairs> cells_{};
+    CellSeries<FractionComparisonExercise::kPairs> cells_;
     // Hundreds, tens, units of each numerator, then of each denominator.
     std::array<QPointer<Label>, 2 * 3 * FractionComparisonExercise::kFractions> digits_{};
     std::array<LineShape*, FractionComparisonExercise::kFractions> bars_{};
