@@ -6,8 +6,6 @@
 
 namespace quillo::testing {
 
-// Loads a scripted source with the draws that force one exercise.
-
 // Comparing fractions: length L, the eight numbers, range D, common value c,
 // mode E (1 common denominator, 2 common numerator).
 inline void scriptComparison(ScriptedRandom& random, int length, const std::array<int, 8>& numbers, int range,
@@ -24,7 +22,7 @@ inline void scriptComparison(ScriptedRandom& random, int length, const std::arra
 }
 
 // Decimal fractions: four numerators, then three draws of the power of ten
-// per item, of which the last is kept (the first two are scripted as 1000).
+// per item, the last one kept (the first two are scripted as 1000).
 inline void scriptDecimalSeries(ScriptedRandom& random, const std::array<int, 4>& numerators,
                                 const std::array<int, 4>& denominators)
 {
