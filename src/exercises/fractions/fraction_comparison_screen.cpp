@@ -96,7 +96,8 @@ void FractionComparisonScreen::newExercise()
     for (int index = 0; index < Exercise::kFractions; ++index)
         showFraction(index);
     for (int pair = 0; pair < Exercise::kPairs; ++pair) {
-        page().moveTo(&cells_[static_cast<std::size_t>(pair)], cellAt(exercise_.cellLeft(pair), Exercise::cellTop(pair)));
+        const TwipRect place = cellAt(exercise_.cellLeft(pair), Exercise::cellTop(pair));
+        page().moveTo(&cells_[static_cast<std::size_t>(pair)], place);
     }
     cells_[0].setFocus();
 }

@@ -55,7 +55,8 @@ struct FractionScreenApp {
         for (int step = 0; step < 600; ++step) {
             const unsigned action = dice() % 12;
             if (action < 8) {
-                app.type(cellName(static_cast<int>(dice() % 4)), QString(keys[static_cast<int>(dice() % keys.size())]));
+                const QChar key = keys[static_cast<int>(dice() % keys.size())];
+                app.type(cellName(static_cast<int>(dice() % 4)), QString(key));
             } else if (action < 11) {
                 const QString button = std::array{kOk, kCheck, kEvaluate}[dice() % 3];
                 if (enabled(button))
