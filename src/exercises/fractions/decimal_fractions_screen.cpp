@@ -77,6 +77,7 @@ void DecimalFractionsScreen::build(Page& page)
         page.setFontOf(cell, kCellFont);
         cell->configure(KeyFilter::Decimal, familyColour(family()), kLongestAnswer);
         cell->onKeyRelease = [this, index](int) { releasedIn(index); };
+        cell->setAccessibleName(QStringLiteral("Numero decimale %1").arg(index + 1));
         cells_.set(i, cell);
     }
     // Any key in the last cell, accepted or not, means the pupil has

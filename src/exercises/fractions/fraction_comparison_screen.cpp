@@ -69,6 +69,7 @@ void FractionComparisonScreen::build(Page& page)
         const int left = pair % 2 == 0 ? 2040 : 6840;
         auto* cell = addCell(QStringLiteral("Text%1").arg(pair + 1), {left, Exercise::cellTop(pair)},
                              KeyFilter::Relation);
+        cell->setAccessibleName(QStringLiteral("Segno tra le frazioni della coppia %1").arg(pair + 1));
         cells_.set(static_cast<std::size_t>(pair), cell);
     }
     // Any character key in the last cell, refused or not, means the pupil
