@@ -12,6 +12,8 @@
 #include "exercises/fractions/fraction_concept_screen.h"
 #include "exercises/fractions/fraction_kinds_screen.h"
 #include "exercises/columns/division_screen.h"
+#include "exercises/fractions/decimal_fractions_screen.h"
+#include "exercises/fractions/fraction_comparison_screen.h"
 #include "toolkit/main_window.h"
 #include "toolkit/page.h"
 
@@ -36,6 +38,8 @@ std::unique_ptr<Screen> createScreen(ScreenId id, Services& services)
     case ScreenId::FractionConcept: return std::make_unique<FractionConceptScreen>(services);
     case ScreenId::FractionKinds: return std::make_unique<FractionKindsScreen>(services);
     case ScreenId::Division: return std::make_unique<DivisionScreen>(services);
+    case ScreenId::DecimalFractions: return std::make_unique<DecimalFractionsScreen>(services);
+    case ScreenId::FractionComparison: return std::make_unique<FractionComparisonScreen>(services);
     default: return nullptr;
     }
 }

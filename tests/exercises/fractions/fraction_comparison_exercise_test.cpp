@@ -1,0 +1,128 @@
+#include "exercises/fractions/fraction_comparison_exercise.h"
+
+#include "fraction_scripts.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <set>
+#include <string>
+
+namespace quillo::testing {
+namespace {
+
+using Exercise = FractionComparisonExercise;
+
+Exercise forced(int length, const std::array<int, 8>& numbers, int range, int common, int mode)
+{
+    ScriptedRandom random;
+    scriptComparison(random, length, numbers, range, common, mode);
+    Exercise exercise;
+    exercise.newExercise(random);
+    EXPECT_TRUE(random.exhausted());
+    EXPECT_EQ(random.seeds(), 1);
+    return exercise;
+}
+
+TEST(FractionComparisonExercise, RelationsDigitsBarsAndCells)
+{
+    struct Row {
+        const char* name;
+        Exercise exercise;
+        std::string relations;
+        int numeratorUnits, denominatorUnits, barLeft, leftCell, rightCell;
+    };
+    const Row rows[] = {
+        // 3/7 < 5/7; all one digit: bars from base + 1200.
+        {"3/7 5/7", forced(1, {3, 5, 2, 2, 9, 1, 4, 8}, 1, 7, 1), "<=><", 1440, 1440, 1440, 2640, 7440},
+        // 4/9 < 4/5: the larger denominator is the smaller fraction.
+        {"4/9 4/5", forced(1, {9, 5, 3, 3, 2, 8, 7, 6}, 1, 4, 2), "<=><", 1440, 1440, 1440, 2640, 7440},
+        // 5/437: the lone numerator digit stands in the tens column.
+        {"5/437", forced(1, {5, 6, 1, 1, 3, 4, 8, 7}, 3, 437, 1), "<=<>", 840, 1440, 240, 2040, 6840},
+        {"437/5", forced(3, {437, 500, 101, 999, 250, 251, 300, 120}, 1, 5, 1), "<<<>", 1440, 840, 240, 2040,
+         6840},
+        {"3/10 3/99", forced(2, {10, 99, 45, 45, 60, 61, 70, 17}, 1, 3, 2), ">=><", 1440, 1440, 840, 2340, 7140},
+    };
+    for (const Row& row : rows) {
+        std::string relations;
+        for (int pair = 0; pair < 4; ++pair)
+            relations += row.exercise.expected(pair);
+        EXPECT_EQ(relations, row.relations) << row.name;
+        EXPECT_EQ(row.exercise.numeratorUnitsLeft(0), row.numeratorUnits) << row.name;
+        EXPECT_EQ(row.exercise.denominatorUnitsLeft(0), row.denominatorUnits) << row.name;
+        EXPECT_EQ(row.exercise.barLeft(0), row.barLeft) << row.name;
+        EXPECT_EQ(row.exercise.barLeft(7), row.barLeft + 7200) << row.name;
+        EXPECT_EQ(row.exercise.cellLeft(2), row.leftCell) << row.name;
+        EXPECT_EQ(row.exercise.cellLeft(3), row.rightCell) << row.name;
+    }
+    EXPECT_EQ(rows[2].exercise.numeratorColumns(0), (Exercise::Columns{"", "", "5"}));
+    EXPECT_EQ(rows[2].exercise.denominatorColumns(0), (Exercise::Columns{"4", "3", "7"}));
+}
+
+TEST(FractionComparisonExercise, DrawsPastTheRangeAreDrawnAgain)
+{
+    ScriptedRandom random;
+    random.push(drawing(2, 1, 3));
+    for (int number : {10, 20, 30, 40, 50, 60, 70, 105})  // Int(10 + Rnd·99) reaches 108
+        random.push(drawing(number, 10, 108));
+    for (int number : {11, 21, 31, 41, 51, 61, 71, 81})
+        random.push(drawing(number, 10, 108));
+    random.push(drawing(1, 1, 3));
+    random.push(drawing(10, 2, 10));  // Int(2 + Rnd·9) reaches 10: c is drawn again
+    random.push(drawing(6, 2, 10));
+    random.push(drawing(1, 1, 2));
+    Exercise exercise;
+    exercise.newExercise(random);
+    EXPECT_EQ(exercise.fraction(0).numerator, 11);
+    EXPECT_EQ(exercise.fraction(7).numerator, 81);
+    EXPECT_EQ(exercise.common(), 6);
+    EXPECT_EQ(exercise.mode(), Exercise::Mode::CommonDenominator);
+}
+
+TEST(FractionComparisonExercise, ManyDrawsAgreeWithExactComparison)
+{
+    ClockRandom random;
+    Exercise exercise;
+    std::set<int> shapes;
+    std::set<std::string> relations;
+    for (int run = 0; run < 3000; ++run) {
+        random.seed(static_cast<std::uint64_t>(run) * 7919u + 1u);
+        exercise.newExercise(random);
+        shapes.insert(exercise.length() * 10 + exercise.range() + 100 * static_cast<int>(exercise.mode()));
+        const int largest = exercise.range() == 1 ? 9 : exercise.range() == 2 ? 99 : 999;
+        ASSERT_TRUE(exercise.common() >= 2 && exercise.common() <= largest) << exercise.common();
+        for (int pair = 0; pair < 4; ++pair) {
+            const Fraction& l = exercise.fraction(2 * pair);
+            const Fraction& r = exercise.fraction(2 * pair + 1);
+            const long long left = 1LL * l.numerator * r.denominator;
+            const long long right = 1LL * r.numerator * l.denominator;
+            const std::string exact = left < right ? "<" : left > right ? ">" : "=";
+            ASSERT_EQ(exercise.expected(pair), exact) << l.numerator << "/" << l.denominator << " "
+                                                      << r.numerator << "/" << r.denominator;
+            relations.insert(exact);
+            // The cell sits between the two fractions, touching neither bar.
+            ASSERT_GE(exercise.cellLeft(pair), Exercise::barRight(2 * pair));
+            ASSERT_LE(exercise.cellLeft(pair) + 600, exercise.barLeft(2 * pair + 1));
+        }
+        for (int index = 0; index < 8; ++index) {
+            const Fraction& f = exercise.fraction(index);
+            const int drawn = exercise.mode() == Exercise::Mode::CommonDenominator ? f.numerator : f.denominator;
+            ASSERT_EQ(std::to_string(drawn).size(), static_cast<std::size_t>(exercise.length()));
+            const auto n = exercise.numeratorColumns(index);
+            const auto d = exercise.denominatorColumns(index);
+            ASSERT_EQ(n[0] + n[1] + n[2], std::to_string(f.numerator));
+            ASSERT_EQ(d[0] + d[1] + d[2], std::to_string(f.denominator));
+            // The bar reaches under every digit, wherever it stands.
+            ASSERT_LE(exercise.barLeft(index), Exercise::barRight(index) - 600 * static_cast<int>(std::max(
+                                                   std::to_string(f.numerator).size(),
+                                                   std::to_string(f.denominator).size())));
+            ASSERT_GE(std::min(exercise.numeratorUnitsLeft(index), exercise.denominatorUnitsLeft(index)),
+                      exercise.barLeft(index));
+        }
+    }
+    EXPECT_EQ(shapes.size(), 18u) << "every length, range and mode occurs";
+    EXPECT_EQ(relations, (std::set<std::string>{"<", "=", ">"}));
+}
+
+}  // namespace
+}  // namespace quillo::testing

@@ -1,0 +1,68 @@
+#include "exercises/fractions/fraction_scripts.h"
+#include "support/scenes.h"
+
+namespace quillo::testing {
+namespace {
+
+void typeAll(Harness& app, std::initializer_list<const char*> answers)
+{
+    int cell = 1;
+    for (const char* answer : answers)
+        app.type(QStringLiteral("Text%1").arg(cell++), QString::fromLatin1(answer));
+}
+
+void compareFractions(Harness& app, const Shoot& shoot)
+{
+    app.enterName(QStringLiteral("Giulia Rossi V A"));
+    app.click(QStringLiteral("Command7"));
+    app.click(QStringLiteral("Command4"));
+    shoot(QStringLiteral("opened"));
+    // 5/437 against 8/437...: lone numerator digits over three.
+    scriptComparison(app.random, 1, {5, 8, 3, 3, 9, 2, 1, 7}, 3, 437, 1);
+    app.click(QStringLiteral("NewExerciseButton"));
+    shoot(QStringLiteral("presented-lone-digits"));
+    typeAll(app, {"<", "=", "<", ">"});
+    app.click(QStringLiteral("CheckButton"));
+    shoot(QStringLiteral("checked-with-errors"));
+    app.click(QStringLiteral("EvaluateButton"));
+    shoot(QStringLiteral("evaluated"));
+    // 12/45 ... with a common numerator of two digits.
+    scriptComparison(app.random, 2, {45, 18, 60, 60, 33, 71, 99, 10}, 2, 12, 2);
+    app.click(QStringLiteral("NewExerciseButton"));
+    typeAll(app, {"<", "=", ">", "<"});
+    shoot(QStringLiteral("presented-common-numerator"));
+    app.click(QStringLiteral("CheckButton"));
+    app.click(QStringLiteral("EvaluateButton"));
+    shoot(QStringLiteral("evaluated-right"));
+}
+
+void decimalFractions(Harness& app, const Shoot& shoot)
+{
+    app.enterName(QStringLiteral("Giulia Rossi V A"));
+    app.click(QStringLiteral("Command7"));
+    app.click(QStringLiteral("Command3"));
+    shoot(QStringLiteral("opened"));
+    scriptDecimalSeries(app.random, {7, 30, 125, 5}, {100, 100, 10, 1000});
+    app.click(QStringLiteral("NewExerciseButton"));
+    shoot(QStringLiteral("presented"));
+    typeAll(app, {"0,07", "0,03", "12,5", "0,05"});
+    app.click(QStringLiteral("CheckButton"));
+    shoot(QStringLiteral("checked-with-errors"));
+    app.click(QStringLiteral("EvaluateButton"));
+    shoot(QStringLiteral("evaluated"));
+    scriptDecimalSeries(app.random, {3, 47, 999, 801}, {10, 10, 1000, 100});
+    app.click(QStringLiteral("NewExerciseButton"));
+    typeAll(app, {"0,3", "4,7", "0,999", "8,01"});
+    app.click(QStringLiteral("CheckButton"));
+    app.click(QStringLiteral("EvaluateButton"));
+    shoot(QStringLiteral("evaluated-right"));
+}
+
+const SceneRegistrar fractionsCompare{
+    {QStringLiteral("fraction-comparison"), {951, 687}, compareFractions},
+    {QStringLiteral("decimal-fractions"), {951, 687}, decimalFractions},
+    {QStringLiteral("decimal-fractions-large"), {1400, 1012}, decimalFractions},
+};
+
+}  // namespace
+}  // namespace quillo::testing
