@@ -1,6 +1,7 @@
 #include "toolkit/page.h"
 
 #include <QFontMetricsF>
+#include <QLineEdit>
 #include <QMouseEvent>
 #include <QPainter>
 
@@ -46,9 +47,11 @@ QWidget* Page::initialFocus() const
     };
     if (initialFocus_ && placements_.contains(initialFocus_) && takesFocus(initialFocus_))
         return initialFocus_;
-    const auto children = findChildren<QWidget*>(Qt::FindDirectChildrenOnly);
-    for (QWidget* child : children) {
-        if (takesFocus(child))
+    // Without a chosen control, only a box the pupil can type in takes the
+    // keyboard: a focused "exit" would end the run at a stray Space.
+    const auto children = findChildren<QLineEdit*>(Qt::FindDirectChildrenOnly);
+    for (QLineEdit* child : children) {
+        if (takesFocus(child) && !child->isReadOnly())
             return child;
     }
     return nullptr;

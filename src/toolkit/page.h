@@ -69,7 +69,7 @@ public:
     std::function<void(Qt::MouseButton, TwipPoint)> onMouseRelease;
 
     // The control that takes the keyboard when the page is shown; without
-    // one, the first enabled control that takes focus.
+    // one, the first enabled box that can be typed in, if any.
     void setInitialFocus(QWidget* widget) { initialFocus_ = widget; }
     QWidget* initialFocus() const;
 

@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include <QApplication>
+
 namespace quillo::testing {
 namespace {
 
@@ -50,6 +52,7 @@ TEST(Navigation, SectionMenusListTheirExercises)
     EXPECT_EQ(app.find<Button>(QStringLiteral("Command1"))->text(), QStringLiteral("Val pos"));
     EXPECT_EQ(app.find<Button>(QStringLiteral("Command4"))->toolTip(), QStringLiteral("Apre il menu principale"));
     EXPECT_EQ(app.find<Button>(QStringLiteral("Command3"))->text(), QStringLiteral("exit"));
+    EXPECT_NE(QApplication::focusWidget(), app.find(QStringLiteral("Command3"))) << "a stray Space must not end the run";
 }
 
 TEST(Navigation, ExitEndsTheProgramFromAnyMenu)
