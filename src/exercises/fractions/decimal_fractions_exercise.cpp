@@ -89,7 +89,7 @@ DecimalFractionsExercise::Marks DecimalFractionsExercise::check(const Answers& a
         wrong[i] = answers[i] != items_[i].expectedText;
         count += wrong[i] ? 1 : 0;
     }
-    checking_.record(count);
+    checking_.noteCheck(count);
     return wrong;
 }
 

@@ -141,7 +141,7 @@ void DecimalFractionsScreen::check()
     if (awaitingEvaluation())
         evaluateButton().setEnabled(true);
     cells_.mark(exercise_.check(cells_.texts()));
-    if (exercise_.checking().checks() == 1) {
+    if (exercise_.checking().checksDone() == 1) {
         checkButton().setEnabled(false);
         cells_.setEnabled(false);
     }

@@ -121,7 +121,7 @@ FractionComparisonExercise::Marks FractionComparisonExercise::check(const Answer
         wrong[p] = answers[p] != expected(pair);
         count += wrong[p] ? 1 : 0;
     }
-    checking_.record(count);
+    checking_.noteCheck(count);
     return wrong;
 }
 

@@ -75,7 +75,7 @@ public:
     Marks check(const Answers& answers);
     const SeriesCheck& checking() const { return checking_; }
     // The verdict shows red whenever a sign was wrong.
-    bool verdictNegative() const { return checking_.errors() > 0; }
+    bool verdictNegative() const { return checking_.errorCount() > 0; }
 
 private:
     int widerDigits() const;

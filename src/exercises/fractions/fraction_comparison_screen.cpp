@@ -130,7 +130,7 @@ void FractionComparisonScreen::check()
     if (awaitingEvaluation())
         evaluateButton().setEnabled(true);
     const Exercise::Marks wrong = exercise_.check(cells_.texts());
-    if (exercise_.checking().checks() == 1) {
+    if (exercise_.checking().checksDone() == 1) {
         checkButton().setEnabled(false);
         cells_.setEnabled(false);
     }
