@@ -28,6 +28,18 @@ Page& Harness::page() const
     return *current;
 }
 
+QWidget* Harness::lookUp(const QString& name) const
+{
+    if (auto* widget = page().findChild<QWidget*>(name))
+        return widget;
+    const auto children = page().findChildren<QWidget*>();
+    for (QWidget* child : children) {
+        if (child->property("role").toString() == name)
+            return child;
+    }
+    return nullptr;
+}
+
 void Harness::click(const QString& name) const
 {
     if (auto* widget = find(name))

@@ -27,15 +27,17 @@ public:
     Page& page() const;
     // The control of the current page with this design name; fails the test
     // when there is none.
+    // The standard controls are found by their role as well ("CheckButton"),
+    // whatever design name their screen gives them.
     template <typename T = QWidget>
     T* find(const QString& name) const
     {
-        T* widget = page().findChild<T*>(name);
+        T* widget = qobject_cast<T*>(lookUp(name));
         if (!widget)
             reportMissing(name);
         return widget;
     }
-    bool has(const QString& name) const { return page().findChild<QWidget*>(name) != nullptr; }
+    bool has(const QString& name) const { return lookUp(name) != nullptr; }
 
     // Real events, through QTest.
     void click(const QString& name) const;
@@ -47,6 +49,7 @@ public:
     static void settle();
 
 private:
+    QWidget* lookUp(const QString& name) const;
     static void reportMissing(const QString& name);
 };
 

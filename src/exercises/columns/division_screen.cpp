@@ -82,6 +82,7 @@ DivisionScreen::DivisionScreen(Services& services) : ExerciseScreen(services, Ex
 ExerciseLayout DivisionScreen::layout() const
 {
     ExerciseLayout look;
+    look.names.verdict = QStringLiteral("Text36");
     look.caption = QStringLiteral("vt-pb  - Esercitazione di Aritmetica cl. V - Divisione col divisore di due cifre");
     look.instruction = QStringLiteral("Esegui la seguente divisione in colonna:");
     look.newExercise = cellOn(15, 8);

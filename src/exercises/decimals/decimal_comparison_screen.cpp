@@ -19,9 +19,11 @@ DecimalComparisonScreen::DecimalComparisonScreen(Services& services)
 
 ExerciseLayout DecimalComparisonScreen::layout() const
 {
-    return decimalsLayout(
+    ExerciseLayout look = decimalsLayout(
         QStringLiteral("vt-pb - Esercitazione di Aritmetica cl. V - Confronto di numeri decimali"),
         QStringLiteral("Confronta le seguenti coppie di numeri decimali, usando i segni <, =, >"));
+    look.names.verdict = QStringLiteral("Text4");
+    return look;
 }
 
 void DecimalComparisonScreen::build(Page&)

@@ -39,6 +39,13 @@ FractionConceptScreen::FractionConceptScreen(Services& services)
 ExerciseLayout FractionConceptScreen::layout() const
 {
     ExerciseLayout look;
+    look.names.newExercise = QStringLiteral("Command3");
+    look.names.check = QStringLiteral("Command4");
+    look.names.evaluate = QStringLiteral("Command5");
+    look.names.mainMenu = QStringLiteral("Command2");
+    look.names.exit = QStringLiteral("Command1");
+    look.names.sectionMenu = QStringLiteral("Command6");
+    look.names.verdict = QStringLiteral("Text8");
     look.caption = QStringLiteral("vt-pb - Esercitazione di Aritmetica cl. V - Concetto di frazione e frazione "
                                   "complementare");
     look.instruction = QStringLiteral("Del seguente intero colora in rosso la parte indicata dalla frazione "

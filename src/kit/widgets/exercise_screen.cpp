@@ -38,10 +38,11 @@ Page* ExerciseScreen::open()
     return page_;
 }
 
-Button* ExerciseScreen::addButton(const QString& name, TwipRect rect, std::string_view caption,
-                                  std::string_view tooltip, Colour colour)
+Button* ExerciseScreen::addButton(const QString& name, const QString& role, TwipRect rect,
+                                  std::string_view caption, std::string_view tooltip, Colour colour)
 {
     auto* button = page_->add<Button>(name, rect, kButtonFont);
+    button->setProperty("role", role);
     button->setText(toQString(caption));
     button->setAccessibleName(button->text());
     button->setToolTip(toQString(tooltip));
@@ -51,24 +52,24 @@ Button* ExerciseScreen::addButton(const QString& name, TwipRect rect, std::strin
 
 void ExerciseScreen::buildStandardControls(const ExerciseLayout& look)
 {
-    newExercise_ = addButton(QStringLiteral("NewExerciseButton"), look.newExercise, "OK",
+    newExercise_ = addButton(look.names.newExercise, StandardNames{}.newExercise, look.newExercise, "OK",
                              newExerciseTooltip(family_), look.newExerciseColour);
-    check_ = addButton(QStringLiteral("CheckButton"), look.check, checkCaption(family_),
+    check_ = addButton(look.names.check, StandardNames{}.check, look.check, checkCaption(family_),
                        checkTooltip(family_), look.checkColour);
-    evaluate_ = addButton(QStringLiteral("EvaluateButton"), look.evaluate, "Valutazione",
+    evaluate_ = addButton(look.names.evaluate, StandardNames{}.evaluate, look.evaluate, "Valutazione",
                           evaluateTooltip(family_), look.evaluateColour);
     QObject::connect(newExercise_, &QPushButton::clicked, page_, [this] { newExercise(); });
     QObject::connect(check_, &QPushButton::clicked, page_, [this] { check(); });
     QObject::connect(evaluate_, &QPushButton::clicked, page_, [this] { evaluate(); });
 
-    auto* exit = addButton(QStringLiteral("ExitButton"), kExitPlace, "exit", "", exitColour(family_));
+    auto* exit = addButton(look.names.exit, StandardNames{}.exit, kExitPlace, "exit", "", exitColour(family_));
     QObject::connect(exit, &QPushButton::clicked, page_, [this] { navigator().endProgram(); });
-    auto* menu = addButton(QStringLiteral("MainMenuButton"), kMenuPlace, "Menu", mainMenuTooltip(family_),
+    auto* menu = addButton(look.names.mainMenu, StandardNames{}.mainMenu, kMenuPlace, "Menu", mainMenuTooltip(family_),
                            colour::MenuButton);
     QObject::connect(menu, &QPushButton::clicked, page_,
                      [this] { navigator().showScreen(ScreenId::MainMenu); });
     if (const Section section = sectionOf(family_); section != Section::None) {
-        auto* sectionMenu = addButton(QStringLiteral("SectionMenuButton"), kSectionMenuPlace,
+        auto* sectionMenu = addButton(look.names.sectionMenu, StandardNames{}.sectionMenu, kSectionMenuPlace,
                                       sectionMenuCaption(section), sectionMenuTooltip(family_),
                                       sectionMenuColour(section));
         const ScreenId target = section == Section::Fractions ? ScreenId::FractionsMenu : ScreenId::DecimalsMenu;
@@ -76,7 +77,8 @@ void ExerciseScreen::buildStandardControls(const ExerciseLayout& look)
                          [this, target] { navigator().showScreen(target); });
     }
 
-    verdict_ = page_->add<VerdictBox>(QStringLiteral("VerdictBox"), look.verdict, kVerdictFont);
+    verdict_ = page_->add<VerdictBox>(look.names.verdict, look.verdict, kVerdictFont);
+    verdict_->setProperty("role", StandardNames{}.verdict);
     verdict_->setBackgroundColour(look.verdictBackground);
 }
 

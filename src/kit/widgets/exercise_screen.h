@@ -25,7 +25,21 @@ class RandomSource;
 class VerdictBox;
 
 // Where a family puts its own standard buttons and verdict, and their looks.
+// The names a family's screen gives its standard controls. Each control is
+// also found by its role (the defaults below) through the "role" property,
+// so shared code and tests need not know every screen's names.
+struct StandardNames {
+    QString newExercise = QStringLiteral("NewExerciseButton");
+    QString check = QStringLiteral("CheckButton");
+    QString evaluate = QStringLiteral("EvaluateButton");
+    QString mainMenu = QStringLiteral("MainMenuButton");
+    QString sectionMenu = QStringLiteral("SectionMenuButton");
+    QString exit = QStringLiteral("ExitButton");
+    QString verdict = QStringLiteral("VerdictBox");
+};
+
 struct ExerciseLayout {
+    StandardNames names;
     QString caption;
     QString instruction;
     TwipRect newExercise;
@@ -98,7 +112,7 @@ protected:
 
 private:
     void buildStandardControls(const ExerciseLayout& layout);
-    Button* addButton(const QString& name, TwipRect rect, std::string_view caption,
+    Button* addButton(const QString& name, const QString& role, TwipRect rect, std::string_view caption,
                       std::string_view tooltip, Colour colour);
 
     Services& services_;
