@@ -120,18 +120,6 @@ TEST(DivisionExercise, MarkingComparesTextsAndCountingComparesValues)
     EXPECT_EQ(d.verdict(), V::VeryGood);
 }
 
-TEST(DivisionExercise, GradesOfEachVerdict)
-{
-    const std::tuple<V, int, bool> grades[] = {{V::Sufficient, 7, false}, {V::Good, 8, false},
-                                               {V::VeryGood, 9, false},   {V::Excellent, 10, false},
-                                               {V::WellDone, 10, false},  {V::BeCareful, 6, true},
-                                               {V::NotGood, 5, true}};
-    for (const auto& [verdict, grade, negative] : grades) {
-        EXPECT_EQ(DivisionExercise::gradeOf(verdict), grade) << grade;
-        EXPECT_EQ(DivisionExercise::isNegative(verdict), negative) << grade;
-    }
-}
-
 // The division as a pupil writes it: the first partial dividend is the
 // shortest head of the dividend that holds the divisor; every step writes
 // its remainder with the next digit brought down, by column from the right.
