@@ -5,11 +5,14 @@
 
 namespace quillo::testing {
 
-// The cell of a column operation's row (1 at the top) and column (1 the units).
-inline QString cellName(int row, int column)
-{
-    return QStringLiteral("Text%1").arg(6 * (row - 1) + column);
-}
+inline const QString kOk = QStringLiteral("NewExerciseButton");
+inline const QString kCheck = QStringLiteral("CheckButton");
+inline const QString kEvaluate = QStringLiteral("EvaluateButton");
+
+inline QString text(int number) { return QStringLiteral("Text%1").arg(number); }
+
+// The cell of an addition's or subtraction's row (1 at the top) and column (1 the units).
+inline QString cellName(int row, int column) { return text(6 * (row - 1) + column); }
 
 // Loads the scripted source so that "OK" draws exactly these numbers.
 inline void force(Harness& app, std::initializer_list<int> numbers)
@@ -25,31 +28,39 @@ inline void writeRow(Harness& app, int row, const QString& leftToRight)
         app.type(cellName(row, column), leftToRight.at(leftToRight.size() - column));
 }
 
-// A row as the page shows it, left to right: a digit, "_" for an empty cell,
-// "." for a hidden one.
-inline QString rowText(Harness& app, int row)
-{
-    QString text;
-    for (int column = 6; column >= 1; --column) {
-        const auto* cell = app.find<DigitCell>(cellName(row, column));
-        if (!cell->isVisibleTo(&app.page()))
-            text += QLatin1Char('.');
-        else
-            text += cell->text().isEmpty() ? QStringLiteral("_") : cell->text();
+// The program with a name given, opened from the main menu on one command.
+struct ColumnApp : Harness {
+    QString command;
+    explicit ColumnApp(const char* menuCommand) : command(QString::fromLatin1(menuCommand))
+    {
+        enterName();
+        click(command);
     }
-    return text;
-}
-
-// "OCV" for enabled "OK", "Controllo" and "Valutazione", "-" where disabled.
-inline QString buttonStates(Harness& app)
-{
-    QString text;
-    for (auto [name, letter] : {std::pair{"NewExerciseButton", 'O'}, std::pair{"CheckButton", 'C'},
-                                std::pair{"EvaluateButton", 'V'}})
-        text += QLatin1Char(app.find(QString::fromLatin1(name))->isEnabled() ? letter : '-');
-    return text;
-}
-
-inline VerdictBox* verdictBox(Harness& app) { return app.find<VerdictBox>(QStringLiteral("VerdictBox")); }
+    void leaveAndReturn()
+    {
+        click(QStringLiteral("MainMenuButton"));
+        click(command);
+    }
+    bool enabled(const QString& name) const { return find(name)->isEnabled(); }
+    DigitCell* cell(const QString& name) const { return find<DigitCell>(name); }
+    VerdictBox* verdict() const { return find<VerdictBox>(QStringLiteral("VerdictBox")); }
+    // "OCV" for enabled "OK", "Controllo" and "Valutazione", "-" where disabled.
+    QString buttons() const
+    {
+        return QString(QLatin1Char(enabled(kOk) ? 'O' : '-')) + QLatin1Char(enabled(kCheck) ? 'C' : '-') +
+               QLatin1Char(enabled(kEvaluate) ? 'V' : '-');
+    }
+    // A row of an addition or subtraction as the page shows it, left to right:
+    // a digit, "_" for an empty cell, "." for a hidden one.
+    QString row(int row) const
+    {
+        QString shown;
+        for (int column = 6; column >= 1; --column) {
+            const DigitCell* c = cell(cellName(row, column));
+            shown += !c->isVisibleTo(&page()) ? QStringLiteral(".") : c->text().isEmpty() ? QStringLiteral("_") : c->text();
+        }
+        return shown;
+    }
+};
 
 }  // namespace quillo::testing

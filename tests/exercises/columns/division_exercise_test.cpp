@@ -12,8 +12,9 @@
 namespace quillo {
 namespace {
 
-using Row = std::vector<std::string>;  // from the right: Row[0] is the units column
 constexpr int Q = DivisionExercise::kQuotientRow;
+using V = VerdictWord;
+using Mark = CellMark;
 
 // Forces dividend : divisor through the real drawing code.
 DivisionExercise forced(int dividend, int divisor)
@@ -23,295 +24,108 @@ DivisionExercise forced(int dividend, int divisor)
     const int low = exercise.minDividend();
     ScriptedRandom random{drawing(dividend, low, low + exercise.maxDividend() - 1), drawing(divisor, 11, 109)};
     exercise.newDivision(random);
-    EXPECT_TRUE(random.exhausted());
-    EXPECT_EQ(exercise.dividend(), dividend);
-    EXPECT_EQ(exercise.divisor(), divisor);
+    EXPECT_EQ(std::pair(exercise.dividend(), exercise.divisor()), std::pair(dividend, divisor));
     return exercise;
 }
 
-Row expectedRow(const DivisionExercise& exercise, int row)
+// Every row in index order (the quotient from its first digit, a step row
+// from the units column): the digit expected, "_" for an open empty cell,
+// "#" for a locked one.
+std::string layout(const DivisionExercise& d)
 {
-    Row texts;
-    for (int index = 1; index <= DivisionExercise::cellsInRow(row); ++index)
-        texts.push_back(exercise.expectedText(row, index));
-    return texts;
+    std::string text;
+    for (int row : {Q, 1, 2, 3, 4, 5}) {
+        text += row == Q ? "" : " ";
+        for (int index = 1; index <= DivisionExercise::cellsInRow(row); ++index)
+            text += d.isLocked(row, index) ? "#" : d.expectedText(row, index).empty() ? "_" : d.expectedText(row, index);
+    }
+    return text;
 }
 
-std::vector<bool> lockedRow(const DivisionExercise& exercise, int row)
+std::string& cellOf(DivisionAnswer& answer, int row, int index)
 {
-    std::vector<bool> locks;
-    for (int index = 1; index <= DivisionExercise::cellsInRow(row); ++index)
-        locks.push_back(exercise.isLocked(row, index));
-    return locks;
+    return row == Q ? answer.quotient[index - 1] : answer.steps[row - 1][index - 1];
+}
+Mark markOf(const DivisionMarks& marks, int row, int index)
+{
+    return row == Q ? marks.quotient[index - 1] : marks.steps[row - 1][index - 1];
 }
 
 // Every cell filled exactly as expected.
-DivisionAnswer rightAnswer(const DivisionExercise& exercise)
+DivisionAnswer rightAnswer(const DivisionExercise& d)
 {
     DivisionAnswer answer;
-    for (int i = 1; i <= 5; ++i)
-        answer.quotient[i - 1] = exercise.expectedText(Q, i);
-    for (int k = 1; k <= 5; ++k)
-        for (int j = 1; j <= DivisionExercise::cellsInRow(k); ++j)
-            answer.steps[k - 1][j - 1] = exercise.expectedText(k, j);
+    for (int row : {Q, 1, 2, 3, 4, 5})
+        for (int index = 1; index <= DivisionExercise::cellsInRow(row); ++index)
+            cellOf(answer, row, index) = d.expectedText(row, index);
     return answer;
 }
 
-TEST(DivisionExercise, WorkedExample7568By23)
+TEST(DivisionExercise, WorkedExamplesAndLockMaps)
 {
-    const DivisionExercise d = forced(7568, 23);
-    EXPECT_EQ(d.quotient(), 329);
-    ASSERT_EQ(d.quotientLength(), 3);
-    EXPECT_EQ(expectedRow(d, Q), (Row{"3", "2", "9", "", ""}));
-    EXPECT_EQ(d.runningRemainder(1), 668);
-    EXPECT_EQ(d.runningRemainder(2), 208);
-    EXPECT_EQ(d.runningRemainder(3), 1);
-    EXPECT_EQ(d.remainderWidth(1), 1);
-    EXPECT_EQ(d.remainderWidth(2), 2);
-    EXPECT_EQ(d.remainderWidth(3), 1);
-    // Columns 4 and 5 hold the remainder 6 and the brought-down 6; the 8 of
-    // column 6 is not brought down yet, and its cell is locked.
-    EXPECT_EQ(expectedRow(d, 1), (Row{"", "6", "6", "", "", ""}));
-    EXPECT_EQ(expectedRow(d, 2), (Row{"8", "0", "2", "", ""}));
-    EXPECT_EQ(expectedRow(d, 3), (Row{"1", "", "", ""}));
-    EXPECT_EQ(expectedRow(d, 4), (Row{"", "", ""}));
-    EXPECT_EQ(expectedRow(d, 5), (Row{"", ""}));
-    EXPECT_EQ(lockedRow(d, Q), (std::vector<bool>{false, false, false, true, true}));
-    EXPECT_EQ(lockedRow(d, 1), (std::vector<bool>{true, false, false, false, false, false}));
-    EXPECT_EQ(lockedRow(d, 2), (std::vector<bool>(5, false)));
-    EXPECT_EQ(lockedRow(d, 4), (std::vector<bool>(3, true)));
-    EXPECT_EQ(lockedRow(d, 5), (std::vector<bool>(2, true)));
-    EXPECT_EQ(d.dividendText(1), "8");
-    EXPECT_EQ(d.dividendText(4), "7");
-    EXPECT_EQ(d.dividendText(5), "");
-    EXPECT_EQ(d.divisorText(1), "3");
-    EXPECT_EQ(d.divisorText(2), "2");
-    EXPECT_TRUE(d.isRemainderLead(3, 1));
-    EXPECT_FALSE(d.isRemainderLead(3, 2));
-    EXPECT_FALSE(d.isRemainderLead(2, 1));
-}
-
-TEST(DivisionExercise, ZerosInTheQuotientAndInTheRemainders)
-{
-    const DivisionExercise d = forced(1203, 12);
-    EXPECT_EQ(d.quotient(), 100);
-    ASSERT_EQ(d.quotientLength(), 3);
-    EXPECT_EQ(expectedRow(d, Q), (Row{"1", "0", "0", "", ""}));
-    for (int k = 1; k <= 3; ++k)
-        EXPECT_EQ(d.runningRemainder(k), 3) << k;
-    EXPECT_EQ(expectedRow(d, 1), (Row(6, ""))) << "step row 1 expects nothing in its open cells";
-    EXPECT_TRUE(d.isLocked(1, 1));
-    EXPECT_EQ(expectedRow(d, 2), (Row{"3", "", "", "", ""}));
-    EXPECT_EQ(expectedRow(d, 3), (Row{"3", "", "", ""}));
-
-    // A final remainder 0 is written as one "0", width 1.
-    const DivisionExercise exact = forced(1200, 12);
-    EXPECT_EQ(exact.runningRemainder(3), 0);
-    EXPECT_EQ(exact.remainderWidth(3), 1);
-    EXPECT_EQ(expectedRow(exact, 2), (Row{"0", "", "", "", ""}));
-    EXPECT_EQ(expectedRow(exact, 3), (Row{"0", "", "", ""}));
-    EXPECT_TRUE(exact.isRemainderLead(3, 1));
-    EXPECT_EQ(forced(11, 11).quotient(), 1);
-    EXPECT_EQ(expectedRow(forced(11, 11), 1), (Row{"0", "", "", "", "", ""}));
-}
-
-TEST(DivisionExercise, LockMapForOneAndFiveQuotientDigits)
-{
-    const DivisionExercise one = forced(97, 12);  // 8 r 1
-    ASSERT_EQ(one.quotientLength(), 1);
-    EXPECT_EQ(lockedRow(one, Q), (std::vector<bool>{false, true, true, true, true}));
-    EXPECT_EQ(lockedRow(one, 1), (std::vector<bool>(6, false)));
-    for (int k = 2; k <= 5; ++k)
-        EXPECT_EQ(lockedRow(one, k), (std::vector<bool>(7 - k, true))) << k;
-    EXPECT_EQ(expectedRow(one, 1), (Row{"1", "", "", "", "", ""}));
-
-    const DivisionExercise five = forced(999999, 11);  // 90909 r 0
-    ASSERT_EQ(five.quotientLength(), 5);
-    EXPECT_EQ(expectedRow(five, Q), (Row{"9", "0", "9", "0", "9"}));
-    EXPECT_EQ(lockedRow(five, Q), (std::vector<bool>(5, false)));
-    EXPECT_EQ(lockedRow(five, 1), (std::vector<bool>{true, true, true, false, false, false}));
-    EXPECT_EQ(lockedRow(five, 2), (std::vector<bool>{true, true, false, false, false}));
-    EXPECT_EQ(lockedRow(five, 3), (std::vector<bool>{true, false, false, false}));
-    EXPECT_EQ(lockedRow(five, 4), (std::vector<bool>(3, false)));
-    EXPECT_EQ(lockedRow(five, 5), (std::vector<bool>(2, false)));
-    EXPECT_EQ(expectedRow(five, 1), (Row{"", "", "", "9", "", ""}));
-    EXPECT_EQ(expectedRow(five, 2), (Row{"", "", "9", "9", ""}));
-    EXPECT_EQ(expectedRow(five, 3), (Row{"", "9", "", ""}));
-    EXPECT_EQ(expectedRow(five, 4), (Row{"9", "9", ""}));
-    EXPECT_EQ(expectedRow(five, 5), (Row{"0", ""}));
-    EXPECT_EQ(five.remainderWidth(1), 0) << "a zero remainder has no digit of its own";
-    EXPECT_TRUE(five.isRemainderLead(5, 1));
-}
-
-TEST(DivisionExercise, DrawsAreRedrawnOutOfRangeAndWhenTheDivisorIsLarger)
-{
-    DivisionExercise d;
-    d.selectDividendDigits(2);
-    EXPECT_EQ(d.minDividend(), 11);
-    EXPECT_EQ(d.maxDividend(), 99);
-    // 105 overshoots the range, 104 is no divisor, and 40 > 15 redraws both.
-    ScriptedRandom random{drawing(105, 11, 109), drawing(15, 11, 109), drawing(104, 11, 109),
-                          drawing(40, 11, 109), drawing(77, 11, 109), drawing(11, 11, 109)};
-    d.newDivision(random);
-    EXPECT_EQ(random.seeds(), 1) << "every new division reseeds from the clock";
-    EXPECT_EQ(d.dividend(), 77);
-    EXPECT_EQ(d.divisor(), 11);
-    EXPECT_EQ(d.quotient(), 7);
-
-    d.selectDividendDigits(6);
-    EXPECT_EQ(d.minDividend(), 100001);
-    EXPECT_EQ(d.maxDividend(), 999999);
-    EXPECT_FALSE(d.hasDivision()) << "a selector wipes the division on the page";
+    const std::tuple<int, int, const char*> examples[] = {
+        // Row 1 holds the remainder 6 and the brought-down 6; the 8 is not brought down yet.
+        {7568, 23, "329## #66___ 802__ 1___ ### ##"},
+        {1203, 12, "100## #_____ 3____ 3___ ### ##"},
+        {1200, 12, "100## #_____ 0____ 0___ ### ##"},  // a final remainder 0 is one "0"
+        {97, 12, "8#### 1_____ ##### #### ### ##"},    // L = 1
+        {999999, 11, "90909 ###9__ ##99_ #9__ 99_ 0_"}, // L = 5
+        {11, 11, "1#### 0_____ ##### #### ### ##"},
+    };
+    for (const auto& [dividend, divisor, rows] : examples)
+        EXPECT_EQ(layout(forced(dividend, divisor)), rows) << dividend << " : " << divisor;
 }
 
 TEST(DivisionExercise, MarkingComparesTextsAndCountingComparesValues)
 {
-    DivisionExercise d = forced(7568, 23);
-    DivisionAnswer answer = rightAnswer(d);
-    answer.steps[0][3] = "0";  // step row 1, column 3: a leading zero
-    DivisionMarks marks = d.check(answer);
-    EXPECT_EQ(marks.steps[0][3], CellMark::Right) << "a leading 0 is neither red nor counted";
-    EXPECT_EQ(d.errorCount(), 0);
-    EXPECT_EQ(d.verdict(), VerdictWord::VeryGood);
-
-    // Locked cells and unused rows are marked but never counted.
-    d = forced(7568, 23);
-    answer = rightAnswer(d);
-    answer.steps[0][0] = "5";
-    answer.steps[3][0] = "5";
-    marks = d.check(answer);
-    EXPECT_EQ(marks.steps[0][0], CellMark::RedText);
-    EXPECT_EQ(marks.steps[3][0], CellMark::RedText);
-    EXPECT_EQ(d.errorCount(), 0);
-
-    d = forced(7568, 23);
-    answer = rightAnswer(d);
-    answer.steps[0][1] = "";   // an empty cell where 6 is expected
-    answer.steps[2][1] = "4";  // a digit where nothing is expected
-    answer.quotient[1] = "7";
-    marks = d.check(answer);
-    EXPECT_EQ(marks.steps[0][1], CellMark::Counted);
-    EXPECT_EQ(marks.steps[2][1], CellMark::Counted);
-    EXPECT_EQ(marks.quotient[1], CellMark::Counted);
-    EXPECT_EQ(marks.quotient[0], CellMark::Right);
-    EXPECT_EQ(d.errorCount(), 3);
-    EXPECT_EQ(d.verdict(), VerdictWord::NotGood);
+    struct Case {
+        int dividend, divisor;
+        std::vector<std::tuple<int, int, const char*, Mark>> cells;  // row, index, written, mark
+        int errors;
+        const char* why;
+    };
+    const Case cases[] = {
+        {7568, 23, {{1, 4, "0", Mark::Right}}, 0, "a leading 0 is neither red nor counted"},
+        {7568, 23, {{1, 1, "5", Mark::RedText}, {4, 1, "5", Mark::RedText}}, 0, "locked cells are marked, never counted"},
+        {7568, 23, {{1, 2, "", Mark::Counted}, {3, 2, "4", Mark::Counted}, {Q, 2, "7", Mark::Counted}}, 3,
+         "an empty cell where 6 is expected, a digit where nothing is"},
+        {7580, 23, {{3, 1, "", Mark::Counted}}, 1, "a two-digit remainder half written"},
+        {1200, 12, {{3, 1, "", Mark::Counted}}, 1, "an empty cell where 0 is expected"},
+        {1200, 12, {{Q, 2, "/", Mark::Counted}}, 1, "a sign for 0 is wrong, though both are worth nothing"},
+        {1200, 12, {{Q, 3, ":", Mark::Counted}, {3, 1, ":", Mark::Counted}}, 2, "a division written with : for 0"},
+        {1203, 12, {{1, 3, "/", Mark::Counted}}, 1, "a sign where nothing is expected"},
+        {1203, 12, {{1, 2, "0", Mark::Right}, {1, 3, "0", Mark::Right}, {2, 2, "0", Mark::Right}}, 0,
+         "a zero remainder written out"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.why);
+        DivisionExercise d = forced(c.dividend, c.divisor);
+        DivisionAnswer answer = rightAnswer(d);
+        for (const auto& [row, index, written, mark] : c.cells)
+            cellOf(answer, row, index) = written;
+        const DivisionMarks marks = d.check(answer);
+        for (const auto& [row, index, written, mark] : c.cells)
+            EXPECT_EQ(markOf(marks, row, index), mark) << row << ", " << index;
+        EXPECT_EQ(d.errorCount(), c.errors);
+        EXPECT_EQ(d.verdict(), c.errors == 0 ? V::VeryGood : c.errors == 1 ? V::BeCareful : V::NotGood);
+    }
 
     // A second press marks again, but neither counts nor changes the verdict.
-    answer = rightAnswer(d);
-    answer.quotient[2] = "1";
-    marks = d.check(answer);
-    EXPECT_EQ(d.checksDone(), 2);
-    EXPECT_EQ(marks.quotient[2], CellMark::RedText);
-    EXPECT_EQ(d.errorCount(), 3);
-    EXPECT_EQ(d.verdict(), VerdictWord::NotGood);
-
-    // Two-digit final remainder with its second cell left empty.
-    d = forced(7580, 23);  // 329 r 13
-    ASSERT_EQ(d.remainderWidth(3), 2);
-    answer = rightAnswer(d);
-    answer.steps[2][0] = "";
-    d.check(answer);
-    EXPECT_EQ(d.errorCount(), 1);
-    EXPECT_EQ(d.verdict(), VerdictWord::BeCareful);
-}
-
-TEST(DivisionExercise, ARequiredZeroAndSignsAreCountedWrong)
-{
-    // 1200 : 12 = 100 r 0: quotient zeros and a final 0.
-    DivisionExercise d = forced(1200, 12);
-    DivisionAnswer answer = rightAnswer(d);
-    answer.steps[2][0] = "";
-    DivisionMarks marks = d.check(answer);
-    EXPECT_EQ(marks.steps[2][0], CellMark::Counted) << "an empty cell where 0 is expected";
-    EXPECT_EQ(d.verdict(), VerdictWord::BeCareful);
-
-    // A sign in place of a 0 is wrong, though both are worth nothing.
-    for (const char* sign : {"/", ":"}) {
-        d = forced(1200, 12);
-        answer = rightAnswer(d);
-        answer.quotient[1] = sign;
-        marks = d.check(answer);
-        EXPECT_EQ(marks.quotient[1], CellMark::Counted) << sign;
-        EXPECT_EQ(d.verdict(), VerdictWord::BeCareful) << sign;
-
-        d = forced(1200, 12);
-        answer = rightAnswer(d);
-        answer.quotient[2] = sign;
-        answer.steps[2][0] = sign;
-        d.check(answer);
-        EXPECT_EQ(d.errorCount(), 2) << sign;
-        EXPECT_EQ(d.verdict(), VerdictWord::NotGood) << "a division written with " << sign << " for 0";
-
-        // Where nothing is expected, a sign in a counted cell is an error too.
-        d = forced(1203, 12);
-        answer = rightAnswer(d);
-        answer.steps[0][2] = sign;
-        marks = d.check(answer);
-        EXPECT_EQ(marks.steps[0][2], CellMark::Counted) << sign;
-        EXPECT_EQ(d.errorCount(), 1) << sign;
-    }
-
-    // A zero remainder written out, or left blank, is fine.
-    d = forced(1203, 12);
-    answer = rightAnswer(d);
-    answer.steps[0][1] = "0";
-    answer.steps[0][2] = "0";
-    answer.steps[1][1] = "0";
-    marks = d.check(answer);
-    EXPECT_EQ(d.errorCount(), 0);
-    EXPECT_EQ(marks.steps[0][1], CellMark::Right);
-    EXPECT_EQ(d.verdict(), VerdictWord::VeryGood);
-}
-
-TEST(DivisionExercise, VerdictsAndGradesByQuotientLength)
-{
-    const std::vector<std::pair<int, int>> byLength{{97, 12}, {975, 12}, {7568, 23}, {75680, 23}, {756800, 23}};
-    const std::vector<VerdictWord> faultless{VerdictWord::Sufficient, VerdictWord::Good, VerdictWord::VeryGood,
-                                             VerdictWord::Excellent, VerdictWord::WellDone};
-    const std::vector<int> grades{7, 8, 9, 10, 10};
-    for (std::size_t l = 0; l < byLength.size(); ++l) {
-        DivisionExercise d = forced(byLength[l].first, byLength[l].second);
-        ASSERT_EQ(d.quotientLength(), static_cast<int>(l) + 1);
-        DivisionAnswer answer = rightAnswer(d);
-        d.check(answer);
-        EXPECT_EQ(d.verdict(), faultless[l]) << "L = " << l + 1;
-        EXPECT_EQ(DivisionExercise::gradeOf(*d.verdict()), grades[l]);
-        EXPECT_FALSE(DivisionExercise::isNegative(*d.verdict()));
-
-        d = forced(byLength[l].first, byLength[l].second);
-        answer.quotient[0] = answer.quotient[0] == "1" ? "2" : "1";
-        d.check(answer);
-        EXPECT_EQ(d.verdict(), VerdictWord::BeCareful) << "one wrong quotient digit, L = " << l + 1;
-        EXPECT_EQ(DivisionExercise::gradeOf(*d.verdict()), 6);
-        EXPECT_TRUE(DivisionExercise::isNegative(*d.verdict()));
-    }
-    EXPECT_EQ(DivisionExercise::verdictFor(4, 2), VerdictWord::NotGood);
-    EXPECT_EQ(DivisionExercise::gradeOf(VerdictWord::NotGood), 5);
-}
-
-TEST(DivisionExercise, AWithdrawnDivisionCanNoLongerBeAnsweredOrChecked)
-{
     DivisionExercise d = forced(7568, 23);
-    d.withdraw();
-    EXPECT_FALSE(d.hasDivision());
-    EXPECT_FALSE(d.isLocked(4, 1)) << "an empty page is open everywhere";
-    EXPECT_FALSE(d.isRemainderLead(3, 1));
-    EXPECT_EQ(d.dividendText(1), "");
-    DivisionAnswer answer;
-    answer.steps[2][0] = "1";
-    const DivisionMarks marks = d.check(answer);
-    EXPECT_EQ(marks.steps[2][0], CellMark::Right);
-    EXPECT_EQ(d.checksDone(), 0);
-    EXPECT_FALSE(d.verdict().has_value());
+    DivisionAnswer answer = rightAnswer(d);
+    d.check(answer);
+    cellOf(answer, Q, 3) = "1";
+    EXPECT_EQ(d.check(answer).quotient[2], Mark::RedText);
+    EXPECT_EQ(d.errorCount(), 0);
+    EXPECT_EQ(d.verdict(), V::VeryGood);
 }
 
 // The division as a pupil writes it: the first partial dividend is the
 // shortest head of the dividend that holds the divisor; every step writes
-// its remainder with the next digit brought down under that digit's column.
+// its remainder with the next digit brought down, by column from the right.
 struct Written {
     std::string quotient;
-    std::vector<std::map<int, char>> rows;  // per step: index from the right -> digit
+    std::vector<std::map<int, char>> rows;
 };
 
 Written writeOut(int dividend, int divisor)
@@ -319,98 +133,75 @@ Written writeOut(int dividend, int divisor)
     const std::string digits = std::to_string(dividend);
     const int n = static_cast<int>(digits.size());
     Written out;
-    int partial = 0;
-    int used = 0;
+    int partial = 0, used = 0;
     while (partial < divisor)
-        partial = partial * 10 + (digits[static_cast<std::size_t>(used++)] - '0');
+        partial = partial * 10 + (digits[used++] - '0');
     for (;;) {
-        const int q = partial / divisor;
-        const int remainder = partial - q * divisor;
-        out.quotient += static_cast<char>('0' + q);
-        std::map<int, char> row;
-        const int next = used < n ? remainder * 10 + (digits[static_cast<std::size_t>(used)] - '0') : remainder;
+        out.quotient += static_cast<char>('0' + partial / divisor);
+        const int remainder = partial % divisor;
+        const int next = used < n ? remainder * 10 + (digits[used] - '0') : remainder;
         const std::string text = std::to_string(next);
-        const int units = n - used + (used < n ? 0 : 1);  // index of the column the row ends in
+        const int units = n - used + (used < n ? 0 : 1);
+        std::map<int, char>& row = out.rows.emplace_back();
         for (int j = 0; j < static_cast<int>(text.size()); ++j)
-            row[units + j] = text[text.size() - 1 - static_cast<std::size_t>(j)];
-        out.rows.push_back(row);
-        if (used == n)
-            break;
+            row[units + j] = text[text.size() - 1 - j];
+        if (used++ == n)
+            return out;
         partial = next;
-        ++used;
     }
-    return out;
 }
 
 TEST(DivisionExercise, EveryDrawRebuildsTheLongDivision)
 {
+    const V faultless[] = {V::Sufficient, V::Good, V::VeryGood, V::Excellent, V::WellDone};
     ClockRandom random;
     std::set<int> lengths;
+    DivisionExercise d;
     for (int digits = 2; digits <= 6; ++digits) {
-        DivisionExercise d;
         for (int draw = 0; draw < 1500; ++draw) {
             d.selectDividendDigits(digits);
             d.newDivision(random);
-            const int dividend = d.dividend();
-            const int divisor = d.divisor();
-            ASSERT_GE(dividend, d.minDividend());
-            ASSERT_LE(dividend, d.maxDividend());
-            ASSERT_GE(divisor, 11);
-            ASSERT_LE(divisor, std::min(99, dividend));
-            const int L = d.quotientLength();
-            lengths.insert(L);
+            const int dividend = d.dividend(), divisor = d.divisor(), L = d.quotientLength();
             const std::string label = std::to_string(dividend) + " : " + std::to_string(divisor);
+            ASSERT_EQ(static_cast<int>(std::to_string(dividend).size()), digits) << label;
+            ASSERT_TRUE(divisor >= 11 && divisor <= std::min(99, dividend)) << label;
+            lengths.insert(L);
 
             const Written pupil = writeOut(dividend, divisor);
             ASSERT_EQ(static_cast<int>(pupil.quotient.size()), L) << label;
-            for (int i = 1; i <= 5; ++i)
-                ASSERT_EQ(d.expectedText(Q, i), i <= L ? std::string(1, pupil.quotient[i - 1]) : "") << label;
-
-            int previous = dividend;
-            for (int k = 1; k <= L; ++k) {
-                int scale = 1;
-                for (int e = 0; e < L - k; ++e)
-                    scale *= 10;
-                ASSERT_EQ(d.runningRemainder(k), previous - (pupil.quotient[k - 1] - '0') * divisor * scale) << label;
-                previous = d.runningRemainder(k);
-                ASSERT_LE(pupil.rows[k - 1].rbegin()->first, 7 - k) << label << " fits its row";
-                for (int j = 1; j <= 7 - k; ++j) {
-                    const auto written = pupil.rows[k - 1].find(j);
-                    const std::string want = written == pupil.rows[k - 1].end() ? "" : std::string(1, written->second);
+            DivisionAnswer answer;
+            int previous = dividend, scale = 1;
+            for (int k = 1; k < L; ++k)
+                scale *= 10;
+            for (int k = 1; k <= 5; ++k, scale /= 10) {
+                ASSERT_EQ(d.expectedText(Q, k), k <= L ? pupil.quotient.substr(k - 1, 1) : "") << label;
+                cellOf(answer, Q, k) = d.expectedText(Q, k);
+                for (int j = 1; j <= DivisionExercise::cellsInRow(k); ++j) {
                     const std::string got = d.expectedText(k, j);
+                    ASSERT_TRUE(got.empty() || !d.isLocked(k, j)) << label << " row " << k << " index " << j;
+                    if (k > L) {
+                        ASSERT_TRUE(got.empty() && d.isLocked(k, j)) << label << " unused row " << k;
+                        continue;
+                    }
+                    const auto at = pupil.rows[k - 1].find(j);
+                    const std::string want = at == pupil.rows[k - 1].end() ? "" : std::string(1, at->second);
                     // The program may leave blank a zero remainder that the pupil writes out.
                     ASSERT_TRUE(got == want || (want == "0" && got.empty() && k < L - 1))
                         << label << " row " << k << " index " << j << ": " << got << " vs " << want;
-                    if (!got.empty()) {
-                        ASSERT_FALSE(d.isLocked(k, j)) << label;
-                    }
+                    if (!want.empty() && !d.isLocked(k, j))
+                        cellOf(answer, k, j) = want;
                 }
+                if (k > L)
+                    continue;
+                ASSERT_EQ(d.runningRemainder(k), previous - (pupil.quotient[k - 1] - '0') * divisor * scale) << label;
+                previous = d.runningRemainder(k);
             }
             ASSERT_EQ(d.runningRemainder(L), dividend % divisor) << label;
-            for (int k = L + 1; k <= 5; ++k)
-                for (int j = 1; j <= 7 - k; ++j)
-                    ASSERT_TRUE(d.isLocked(k, j) && d.expectedText(k, j).empty()) << label;
-            const int lead = d.remainderWidth(L);
-            ASSERT_EQ(lead, static_cast<int>(std::to_string(dividend % divisor).size())) << label;
-            ASSERT_TRUE(d.isRemainderLead(L, lead) && !d.isLocked(L, lead)) << label;
-
+            ASSERT_TRUE(d.isRemainderLead(L, static_cast<int>(std::to_string(dividend % divisor).size()))) << label;
             // The pupil's own writing, zeros and all, is a faultless division.
-            DivisionAnswer answer;
-            for (int i = 0; i < L; ++i)
-                answer.quotient[static_cast<std::size_t>(i)] = std::string(1, pupil.quotient[static_cast<std::size_t>(i)]);
-            for (int k = 1; k <= L; ++k) {
-                for (const auto& [index, digit] : pupil.rows[static_cast<std::size_t>(k - 1)]) {
-                    if (!d.isLocked(k, index))
-                        answer.steps[static_cast<std::size_t>(k - 1)][static_cast<std::size_t>(index - 1)] =
-                            std::string(1, digit);
-                }
-            }
-            const DivisionMarks marks = d.check(answer);
+            d.check(answer);
             ASSERT_EQ(d.errorCount(), 0) << label;
-            ASSERT_EQ(d.verdict(), DivisionExercise::verdictFor(L, 0)) << label;
-            for (const auto& row : marks.steps)
-                for (CellMark mark : row)
-                    ASSERT_EQ(mark, CellMark::Right) << label;
+            ASSERT_EQ(d.verdict(), faultless[L - 1]) << label;
         }
     }
     EXPECT_EQ(lengths, (std::set<int>{1, 2, 3, 4, 5}));
