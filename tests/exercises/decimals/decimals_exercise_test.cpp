@@ -1,161 +1,178 @@
 #include "decimals_script.h"
+#include "exercises/decimals/decimal_comparison_exercise.h"
 #include "exercises/decimals/place_value_exercise.h"
 
 #include <gtest/gtest.h>
 
+#include <regex>
 #include <set>
 #include <string>
 
 namespace quillo {
 namespace {
 
-using Exercise = PlaceValueExercise;
-using Part = PlaceValueExercise::Part;
+using PV = PlaceValueExercise;
+using DC = DecimalComparisonExercise;
+using testing::scriptDecimalNumber;
 using testing::scriptPlaceValue;
 
 // Every indicated box holding its own mark.
-Exercise::Marks rightMarks(const Exercise& exercise)
+PV::Marks rightMarks(const PV& exercise)
 {
-    Exercise::Marks marks;
-    for (int number = 0; number < Exercise::kNumbers; ++number)
-        for (int place = 1; place <= Exercise::kPlaces; ++place)
+    PV::Marks marks;
+    for (int number = 0; number < PV::kNumbers; ++number)
+        for (int place = 1; place <= PV::kPlaces; ++place)
             if (exercise.indicated(number, place))
-                marks[number][place] = std::string(Exercise::expectedMark(place));
+                marks[number][place] = std::string(PV::expectedMark(place));
     return marks;
 }
 
-TEST(PlaceValueExercise, OneDigitEachSideMarksUnitsAndTenths)
+TEST(PlaceValueExercise, WorkedExamplesAndVerdicts)
 {
     ScriptedRandom random;
     scriptPlaceValue(random, 1, 1, {{7, 7}, {3, 3}});
-    Exercise exercise;
+    PV exercise;
+    exercise.newExercise(random);
+    EXPECT_EQ(exercise.text(0), "7,7");
+    PV::Marks marks = rightMarks(exercise);
+    EXPECT_EQ(marks[0][4] + "/" + marks[0][1], "us/d");
+    EXPECT_EQ(exercise.check(marks), PV::Marking{});
+    EXPECT_EQ(exercise.grade(), 10);
+
+    // Pairless numbers are drawn again: the first alone, then both.
+    scriptPlaceValue(random, 1, 2, {{3, 4, 5}, {5, 5, 5}, {1, 2, 9}, {5, 5, 5}, {1, 2, 1}});
     exercise.newExercise(random);
     ASSERT_TRUE(random.exhausted());
-    EXPECT_EQ(exercise.text(0), "7,7");
-    for (int place = 1; place <= Exercise::kPlaces; ++place)
-        EXPECT_EQ(exercise.indicated(0, place), place == 1 || place == 4) << place;
-
-    Exercise::Marks marks = rightMarks(exercise);
-    EXPECT_EQ(marks[0][4], "us");
-    EXPECT_EQ(marks[0][1], "d");
-    marks[0][7] = "junk";  // a box that is not shown never counts
-    EXPECT_EQ(exercise.check(marks), Exercise::Marking{});
-    EXPECT_EQ(exercise.verdict(), VerdictWord::AllRight);
-    EXPECT_EQ(exercise.grade(), 10);
-}
-
-TEST(PlaceValueExercise, ErrorsCountOncePerPairAtTheFirstCheck)
-{
-    ScriptedRandom random;
-    scriptPlaceValue(random, 1, 2, {{5, 5, 5}, {1, 2, 1}});  // 55,5 and 12,1
-    Exercise exercise;
-    exercise.newExercise(random);
-    EXPECT_EQ(exercise.text(0), "55,5");
-    EXPECT_EQ(exercise.pairs(0), (std::vector<Exercise::Pair>{{1, 4}, {1, 5}}));
-    EXPECT_EQ(exercise.pairs(1), (std::vector<Exercise::Pair>{{1, 5}}));
-
-    Exercise::Marks marks = rightMarks(exercise);
+    EXPECT_EQ(exercise.text(0) + " " + exercise.text(1), "55,5 12,1");
+    marks = rightMarks(exercise);
     marks[0][1] = "D";  // a capital is not the mark
-    const auto marking = exercise.check(marks);
+    const PV::Marking marking = exercise.check(marks);
     EXPECT_TRUE(marking[0][1]);
     EXPECT_FALSE(marking[0][4]);
-    EXPECT_EQ(exercise.errors(0, Part::Decimal), 2) << "the tenths stand in two pairs";
-    EXPECT_EQ(exercise.errorCount(), 2);
+    EXPECT_EQ(exercise.errorCount(), 2) << "the tenths of 55,5 stand in two pairs";
     EXPECT_EQ(exercise.verdict(), VerdictWord::BeCareful);
-
     // Later checks mark what is wrong now; the count stays.
-    marks = rightMarks(exercise);
-    marks[1][5] = "das ";
-    const auto again = exercise.check(marks);
-    EXPECT_FALSE(again[0][1]);
-    EXPECT_TRUE(again[1][5]);
+    marks[0][1] = "d";
+    marks[1][5] = "da";
+    EXPECT_TRUE(exercise.check(marks)[1][5]);
     EXPECT_EQ(exercise.errorCount(), 2);
-
-    // Errors by number and part, from a fresh exercise.
-    scriptPlaceValue(random, 1, 2, {{5, 5, 5}, {1, 2, 1}});
-    exercise.newExercise(random);
-    EXPECT_EQ(exercise.errorCount(), 0);
-    marks = rightMarks(exercise);
-    marks[0][4] = "uS";
-    marks[1][1] = "";
-    marks[1][5] = "us";
-    exercise.check(marks);
-    EXPECT_EQ(exercise.errors(0, Part::Whole), 1);
-    EXPECT_EQ(exercise.errors(0, Part::Decimal), 0);
-    EXPECT_EQ(exercise.errors(1, Part::Decimal), 1);
-    EXPECT_EQ(exercise.errors(1, Part::Whole), 1);
-    EXPECT_EQ(exercise.verdict(), VerdictWord::NotGood);
-    EXPECT_EQ(exercise.grade(), 5);
-
-    const VerdictWord byErrors[] = {VerdictWord::AllRight, VerdictWord::BeCareful, VerdictWord::BeCareful,
-                                    VerdictWord::NotGood};
-    for (int errors = 0; errors <= 3; ++errors)
-        EXPECT_EQ(Exercise::verdictFor(errors), byErrors[errors]) << errors;
 }
 
-TEST(PlaceValueExercise, NumbersWithoutAPairAreDrawnAgain)
+TEST(DecimalsVerdicts, ByErrors)
 {
-    ScriptedRandom random;
-    scriptPlaceValue(random, 2, 1,
-                     {{3, 4, 5},    // no pair: the first number again
-                      {6, 8, 6},    // 6,68
-                      {1, 2, 9},    // no pair: both numbers again
-                      {2, 3, 3},    // 3,23
-                      {4, 9, 9}});  // 9,49
-    Exercise exercise;
-    exercise.newExercise(random);
-    EXPECT_TRUE(random.exhausted());
-    EXPECT_EQ(exercise.text(0), "3,23");
-    EXPECT_EQ(exercise.text(1), "9,49");
-    EXPECT_EQ(exercise.lastIndicatedDecimal(1), 2);
+    using V = VerdictWord;
+    // Errors: place value, decimal comparison.
+    const std::pair<V, V> rows[] = {
+        {V::AllRight, V::AllRight}, {V::BeCareful, V::BeCareful}, {V::BeCareful, V::NotGood}, {V::NotGood, V::NotGood}};
+    for (int errors = 0; errors <= 3; ++errors) {
+        EXPECT_EQ(PV::verdictFor(errors), rows[errors].first) << errors;
+        EXPECT_EQ(DC::verdictFor(errors), rows[errors].second) << errors;
+    }
 }
 
 TEST(PlaceValueExercise, ManyDrawsAgainstCountedDigits)
 {
     ClockRandom random;
     random.seed(77);
-    Exercise exercise;
+    PV exercise;
     std::set<std::pair<int, int>> sizes;
     for (int round = 0; round < 2000; ++round) {
         exercise.newExercise(random);
         const int a = exercise.decimalDigits();
         const int b = exercise.wholeDigits();
-        ASSERT_TRUE(a >= 1 && a <= 3 && b >= 1 && b <= 6);
         sizes.insert({a, b});
         int allPairs = 0;
-        for (int number = 0; number < Exercise::kNumbers; ++number) {
-            // How often each digit occurs in each part.
-            int inDecimals[10] = {};
-            int inWholes[10] = {};
-            for (int place = 1; place <= Exercise::kPlaces; ++place) {
+        for (int number = 0; number < PV::kNumbers; ++number) {
+            int inPart[2][10] = {};  // how often each digit occurs, decimals then wholes
+            for (int place = 1; place <= PV::kPlaces; ++place) {
                 const int digit = exercise.digit(number, place);
-                const bool used = Exercise::isDecimalPlace(place) ? place <= a : place < Exercise::kUnits + b;
-                ASSERT_EQ(digit != 0, used) << "no 0 digit, none outside the number";
-                ASSERT_LE(digit, 9);
-                ++(Exercise::isDecimalPlace(place) ? inDecimals : inWholes)[digit];
+                const bool decimal = PV::isDecimalPlace(place);
+                ASSERT_EQ(digit != 0, decimal ? place <= a : place < PV::kUnits + b) << "no 0 digit";
+                ++inPart[decimal ? 0 : 1][digit];
             }
             int pairs = 0;
             for (int value = 1; value <= 9; ++value)
-                pairs += inDecimals[value] * inWholes[value];
+                pairs += inPart[0][value] * inPart[1][value];
             ASSERT_GE(pairs, 1) << exercise.text(number);
-            ASSERT_EQ(static_cast<int>(exercise.pairs(number).size()), pairs);
             allPairs += pairs;
-            int last = 0;
-            for (int place = 1; place <= Exercise::kPlaces; ++place) {
+            for (int place = 1; place <= PV::kPlaces; ++place) {
                 const int digit = exercise.digit(number, place);
-                const int* other = Exercise::isDecimalPlace(place) ? inWholes : inDecimals;
-                ASSERT_EQ(exercise.indicated(number, place), digit != 0 && other[digit] > 0);
-                if (Exercise::isDecimalPlace(place) && digit != 0 && other[digit] > 0)
-                    last = place;
+                ASSERT_EQ(exercise.indicated(number, place),
+                          digit != 0 && inPart[PV::isDecimalPlace(place) ? 1 : 0][digit] > 0);
             }
-            ASSERT_EQ(exercise.lastIndicatedDecimal(number), last);
         }
-        Exercise right = exercise;
-        ASSERT_EQ(right.check(rightMarks(exercise)), Exercise::Marking{});
+        PV right = exercise;
+        ASSERT_EQ(right.check(rightMarks(exercise)), PV::Marking{});
         exercise.check({});
         ASSERT_EQ(exercise.errorCount(), 2 * allPairs) << "every empty box, once per pair";
     }
     EXPECT_EQ(sizes.size(), 18u) << "every pair of sizes comes up";
+}
+
+TEST(DecimalComparisonExercise, ShortestTextsRelationsAndGrades)
+{
+    const std::pair<DecimalNumber, const char*> texts[] = {
+        {{457, 2}, "4,57"}, {{450, 2}, "4,5"}, {{400, 2}, "4"}, {{7, 3}, "0,007"}, {{100001, 3}, "100,001"}};
+    for (const auto& [number, text] : texts)
+        EXPECT_EQ(decimalText(number), text) << number.mantissa << "/" << number.decimals;
+
+    ScriptedRandom random;
+    for (auto [mantissa, decimals] : {std::pair{123, 1}, {1230, 2}, {9, 1}, {123, 3}, {400, 2}, {457, 2}})
+        scriptDecimalNumber(random, mantissa, decimals);
+    DC exercise;
+    exercise.newExercise(random);
+    ASSERT_TRUE(random.exhausted());
+    EXPECT_EQ(exercise.expected(0), "=") << "12,3 against 12,30";
+    EXPECT_EQ(exercise.expected(1), ">") << "0,9 against 0,123";
+    EXPECT_EQ(exercise.expected(2), "<") << "4 against 4,57";
+    // A letter is an answer like any other, and a wrong one; only the first
+    // check counts.
+    EXPECT_EQ(exercise.check({"=", ">", "x"}), (DC::Marking{false, false, true}));
+    EXPECT_EQ(exercise.check({"=", ">", "<"}), DC::Marking{});
+    EXPECT_EQ(exercise.errorCount(), 1);
+    EXPECT_EQ(exercise.grade(), 6);
+}
+
+// The text read back in thousandths, or -1 unless it is the shortest form
+// with the decimal comma.
+long long thousandthsOf(const std::string& text)
+{
+    static const std::regex shortest("(0|[1-9][0-9]*)(,[0-9]{0,2}[1-9])?");
+    if (!std::regex_match(text, shortest))
+        return -1;
+    const auto comma = text.find(',');
+    std::string fraction = comma == std::string::npos ? "" : text.substr(comma + 1);
+    fraction.resize(3, '0');
+    return std::stoll(text.substr(0, comma)) * 1000 + std::stoll(fraction);
+}
+
+TEST(DecimalComparisonExercise, ManyDrawsReadBackExactlyAndCompareByValue)
+{
+    ClockRandom random;
+    random.seed(20261206);
+    DC exercise;
+    std::set<std::pair<std::size_t, int>> shapes;
+    for (int round = 0; round < 3000; ++round) {
+        exercise.newExercise(random);
+        for (int pair = 0; pair < DC::kPairs; ++pair) {
+            long long values[2] = {};
+            for (int side : {0, 1}) {
+                const DecimalNumber number = side == 0 ? exercise.left(pair) : exercise.right(pair);
+                const std::string digits = std::to_string(number.mantissa);
+                shapes.insert({digits.size(), number.decimals});
+                ASSERT_TRUE(number.decimals >= 1 && number.decimals <= 3);
+                ASSERT_TRUE(digits.size() == 1 || digits != "1" + std::string(digits.size() - 1, '0'))
+                    << "a power of ten is never drawn: " << digits;
+                const std::string text = decimalText(number);
+                ASSERT_LE(text.size(), 7u) << text;
+                values[side] = thousandthsOf(text);
+                ASSERT_EQ(values[side], number.mantissa * (number.decimals == 1 ? 100 : number.decimals == 2 ? 10 : 1))
+                    << text;
+            }
+            ASSERT_EQ(exercise.expected(pair), values[0] < values[1] ? "<" : values[0] > values[1] ? ">" : "=");
+        }
+    }
+    EXPECT_EQ(shapes.size(), 18u) << "every count of digits comes with every count of decimals";
 }
 
 }  // namespace

@@ -1,201 +1,138 @@
 #include "app/screen_id.h"
 #include "decimals_script.h"
-#include "exercises/decimals/place_value_screen.h"
-#include "kit/widgets/digit_cell.h"
 #include "kit/widgets/verdict_box.h"
 #include "support/harness.h"
 
 #include <gtest/gtest.h>
 
-#include <QTest>
-
 namespace quillo::testing {
 namespace {
 
-const QString kOk = QStringLiteral("NewExerciseButton");
-const QString kCheck = QStringLiteral("CheckButton");
-const QString kEvaluate = QStringLiteral("EvaluateButton");
-
-QString box(int index) { return QStringLiteral("Text%1").arg(index); }
-
-struct PlaceValueApp {
+// One of the two decimal-number screens, opened from its menu.
+struct DecimalsApp {
     Harness app;
 
-    PlaceValueApp()
+    explicit DecimalsApp(const char* command)
     {
         app.enterName();
         app.click(QStringLiteral("Command8"));
-        app.click(QStringLiteral("Command1"));
+        app.click(QString::fromLatin1(command));
     }
-    DigitCell* cell(int index) const { return app.find<DigitCell>(box(index)); }
-    QString text(int index) const { return cell(index)->text(); }
-    QString digit(int index) const { return app.find<Label>(QStringLiteral("Label%1").arg(index))->text(); }
-    bool enabled(const QString& name) const { return app.find<QWidget>(name)->isEnabled(); }
-    QString verdict() const { return app.find<VerdictBox>(QStringLiteral("VerdictBox"))->text(); }
-    int errors() { return placeValue().exercise().errorCount(); }
-    const PlaceValueScreen& placeValue()
+    DigitCell* cell(int index) const { return app.find<DigitCell>(QStringLiteral("Text%1").arg(index)); }
+    QString label(int index) const { return app.find<Label>(QStringLiteral("Label%1").arg(index))->text(); }
+    void type(int index, const char* keys) const { app.type(cell(index)->objectName(), QString::fromUtf8(keys)); }
+    void click(const char* button) const { app.click(QString::fromLatin1(button) + QStringLiteral("Button")); }
+    // "OK", "Controllo" and "Valutazione" as 1 enabled, 0 disabled.
+    QString buttons() const
     {
-        return *dynamic_cast<PlaceValueScreen*>(app.registry.instance(ScreenId::PlaceValue));
+        QString states;
+        for (const char* name : {"NewExerciseButton", "CheckButton", "EvaluateButton"})
+            states += app.find<QWidget>(QString::fromLatin1(name))->isEnabled() ? u'1' : u'0';
+        return states;
     }
-    std::int16_t grade() const { return app.board.grade(ExerciseFamily::PlaceValue); }
-    // Types every mark of 7,7 and 3,3 right.
-    void markSevenAndThree() const
+    VerdictBox* verdict() const { return app.find<VerdictBox>(QStringLiteral("VerdictBox")); }
+    // What pair k of the comparison shows across its fourteen places,
+    // blanks as spaces and the box as "|".
+    QString row(int pair) const
     {
-        for (auto [index, mark] : {std::pair{4, "us"}, {1, "d"}, {14, "us"}, {11, "d"}})
-            app.type(box(index), QString::fromLatin1(mark));
+        QString shown;
+        for (int i : {7, 6, 5, 4, 3, 2, 1, 0, 8, 9, 10, 11, 12, 13, 14}) {
+            const QString text = i == 0 ? QStringLiteral("|") : label(14 * (pair - 1) + i);
+            shown += text.isEmpty() ? QStringLiteral(" ") : text;
+        }
+        return shown;
     }
 };
 
-TEST(PlaceValueScreen, AnExerciseFromOkToTheGrade)
+TEST(PlaceValueScreen, TypedCheckedEvaluatedAndAnUnevaluatedOneNeverGraded)
 {
-    PlaceValueApp on;
+    DecimalsApp on("Command1");
     auto& app = on.app;
-    EXPECT_EQ(app.window.windowTitle(),
-              QStringLiteral("vt-pb - Esercitazione di Aritmetica cl. V - Valore di posiszione delle cifre"));
-    EXPECT_FALSE(on.enabled(kCheck));
-    EXPECT_FALSE(on.enabled(kEvaluate));
-    EXPECT_FALSE(on.cell(4)->isEnabled());
-
+    EXPECT_EQ(on.buttons(), QStringLiteral("100"));
     scriptPlaceValue(app.random, 1, 2, {{5, 5, 5}, {1, 2, 1}});  // 55,5 and 12,1
-    app.click(kOk);
+    on.click("NewExercise");
     EXPECT_EQ(app.random.seeds(), 0) << "this screen draws on from the generator seeded at start-up";
-    EXPECT_EQ(app.board.presentedCount(ExerciseFamily::PlaceValue), 1);
-    EXPECT_EQ(on.digit(5) + on.digit(4) + app.find<Label>(QStringLiteral("Comma1"))->text() + on.digit(1),
+    EXPECT_EQ(on.label(5) + on.label(4) + app.find<Label>(QStringLiteral("Comma1"))->text() + on.label(1),
               QStringLiteral("55,5"));
-    EXPECT_EQ(on.digit(15) + on.digit(14) + on.digit(11), QStringLiteral("121"));
-    EXPECT_EQ(on.digit(6), QString());
     for (int index : {1, 2, 4, 5, 6, 11, 14, 15})
         EXPECT_EQ(on.cell(index)->isVisible(), index != 2 && index != 6 && index != 14) << index;
     EXPECT_EQ(on.cell(1)->background(), 0x404040u);
     EXPECT_EQ(on.cell(1)->textColour(), 0xC0C0FFu);
     EXPECT_EQ(on.cell(5)->background(), colour::LightCyan);
     EXPECT_EQ(on.cell(5)->textColour(), colour::Red);
-    EXPECT_FALSE(on.enabled(kOk));
 
-    app.type(box(4), QStringLiteral("us"));
-    app.type(box(5), QStringLiteral("das"));
-    app.type(box(1), QStringLiteral("D"));
-    app.type(box(15), QStringLiteral("das"));
-    EXPECT_FALSE(on.enabled(kCheck));
-    app.type(box(11), QStringLiteral("d"));
-    EXPECT_TRUE(on.enabled(kCheck)) << "the second number's last decimal box enables the check";
-    EXPECT_EQ(on.text(1), QStringLiteral("D")) << "a capital typed last stays as typed";
-
-    app.click(kCheck);
-    EXPECT_EQ(on.cell(1)->background(), colour::White);
-    EXPECT_EQ(on.cell(1)->textColour(), 0xC0C0FFu) << "a wrong mark keeps its own colour";
-    EXPECT_EQ(on.cell(4)->background(), colour::LightCyan);
-    EXPECT_EQ(on.errors(), 2) << "the tenths box stands in two pairs";
-    EXPECT_FALSE(on.enabled(kCheck));
-    EXPECT_TRUE(on.enabled(kEvaluate));
-    EXPECT_FALSE(on.cell(4)->isEnabled());
-
-    app.click(kEvaluate);
-    EXPECT_EQ(on.verdict(), QStringLiteral("Sta' più attento!!!"));
-    EXPECT_EQ(app.find<VerdictBox>(QStringLiteral("VerdictBox"))->textColour(), colour::Red);
-    EXPECT_EQ(on.grade(), 6);
-    EXPECT_TRUE(on.enabled(kOk));
-    EXPECT_TRUE(on.enabled(kCheck));
-    EXPECT_FALSE(on.enabled(kEvaluate));
-
-    // Corrected and checked again: marked afresh, never counted again.
-    app.type(box(1), QStringLiteral("d"));
-    EXPECT_EQ(on.cell(1)->background(), 0x404040u);
-    app.click(kCheck);
-    EXPECT_EQ(on.cell(1)->background(), 0x404040u);
-    EXPECT_EQ(on.errors(), 2);
-    EXPECT_FALSE(on.enabled(kEvaluate));
-
-    // The next one, all right: (6 + 10) / 2.
-    scriptPlaceValue(app.random, 1, 1, {{7, 7}, {3, 3}});
-    app.click(kOk);
-    EXPECT_EQ(on.verdict(), QString());
-    EXPECT_EQ(on.text(4), QString());
-    on.markSevenAndThree();
-    app.click(kCheck);
-    app.click(kEvaluate);
-    EXPECT_EQ(on.verdict(), QStringLiteral("Va bene"));
-    EXPECT_EQ(on.grade(), 8);
-}
-
-TEST(PlaceValueScreen, MarkBoxesKeepTheirOwnRules)
-{
-    PlaceValueApp on;
-    auto& app = on.app;
-    scriptPlaceValue(app.random, 1, 2, {{5, 5, 5}, {1, 2, 1}});
-    app.click(kOk);
-
-    // A whole box adds letters and lowers what was already there.
-    app.type(box(4), QStringLiteral("U"));
-    EXPECT_EQ(on.text(4), QStringLiteral("U"));
-    app.type(box(4), QStringLiteral("s"));
-    EXPECT_EQ(on.text(4), QStringLiteral("us"));
-    app.key(box(4), Qt::Key_Backspace);
-    app.type(box(4), QStringLiteral("S"));
-    EXPECT_EQ(on.text(4), QStringLiteral("uS"));
-
-    // One letter past the place's mark empties the box.
-    app.type(box(5), QStringLiteral("das"));
-    EXPECT_EQ(on.text(5), QStringLiteral("das"));
-    app.type(box(5), QStringLiteral("x"));
-    EXPECT_EQ(on.text(5), QString());
-    app.key(box(4), Qt::Key_Backspace);
-    app.key(box(4), Qt::Key_Backspace);
-    app.type(box(4), QStringLiteral("da"));
-    EXPECT_EQ(on.text(4), QStringLiteral("da"));
-    app.type(box(4), QStringLiteral("s"));
-    EXPECT_EQ(on.text(4), QString()) << "\"das\" does not fit the units";
-
-    // A decimal box holds the one character of the latest key, as typed.
-    app.type(box(1), QStringLiteral("cmD"));
-    EXPECT_EQ(on.text(1), QStringLiteral("D"));
-    app.key(box(1), Qt::Key_Backspace);
-    EXPECT_EQ(on.text(1), QString());
-
-    // Keys held down, with no release between them, still find a limit.
-    for (int index : {1, 4, 5}) {
-        auto* cell = on.cell(index);
-        cell->setFocus();
-        for (int key = Qt::Key_A; key <= Qt::Key_F; ++key)
-            QTest::keyPress(cell, static_cast<Qt::Key>(key));
-        EXPECT_EQ(cell->text().size(), index == 1 ? 1 : index == 4 ? 3 : 4) << index;
-        QTest::keyRelease(cell, Qt::Key_F);
-        EXPECT_EQ(cell->text().size(), index == 1 ? 1 : 0) << index;
+    // Whole boxes: one letter past the mark empties the box, what is already
+    // there is lowered; a decimal box keeps the latest key, as typed.
+    const std::tuple<int, const char*, const char*> keys[] = {
+        {4, "das", ""}, {4, "U", "U"}, {4, "s", "us"}, {5, "dasx", ""}, {5, "das", "das"},
+        {1, "cmD", "D"}, {15, "das", "das"}};
+    for (const auto& [index, typed, shown] : keys) {
+        on.type(index, typed);
+        EXPECT_EQ(on.cell(index)->text(), QString::fromLatin1(shown)) << typed;
     }
-}
+    EXPECT_EQ(on.buttons(), QStringLiteral("000"));
+    on.type(11, "d");
+    EXPECT_EQ(on.buttons(), QStringLiteral("010")) << "the second number's last decimal box enables the check";
 
-TEST(PlaceValueScreen, AnExerciseLeftUnevaluatedIsNeverGraded)
-{
-    PlaceValueApp on;
-    auto& app = on.app;
-    scriptPlaceValue(app.random, 3, 1, {{4, 2, 3, 2}, {6, 8, 5, 6}});  // 2,423 and 6,685
-    app.click(kOk);
-    EXPECT_FALSE(on.cell(12)->isVisible());
-    app.type(box(2), QStringLiteral("c"));
-    EXPECT_FALSE(on.enabled(kCheck));
-    app.type(box(11), QStringLiteral("x"));
-    EXPECT_TRUE(on.enabled(kCheck)) << "the tenths are the second number's last shown decimal box";
-    app.click(kCheck);
-    EXPECT_EQ(on.errors(), 3);
-    ASSERT_TRUE(on.enabled(kEvaluate));
+    on.click("Check");
+    EXPECT_EQ(on.cell(1)->background(), colour::White) << "a capital is not the mark";
+    EXPECT_EQ(on.cell(1)->textColour(), 0xC0C0FFu);
+    EXPECT_EQ(on.cell(4)->background(), colour::LightCyan);
+    EXPECT_EQ(on.buttons(), QStringLiteral("001"));
+    on.click("Evaluate");
+    EXPECT_EQ(on.verdict()->text(), QStringLiteral("Sta' più attento!!!")) << "the tenths stand in two pairs";
+    EXPECT_EQ(on.verdict()->textColour(), colour::Red);
+    EXPECT_EQ(app.board.grade(ExerciseFamily::PlaceValue), 6);
+    EXPECT_EQ(on.buttons(), QStringLiteral("110"));
 
-    app.click(QStringLiteral("SectionMenuButton"));
+    // Checked, left unevaluated: the page comes back in its design state.
+    scriptPlaceValue(app.random, 1, 1, {{7, 7}, {3, 3}});
+    on.click("NewExercise");
+    EXPECT_EQ(on.verdict()->text(), QString());
+    on.type(11, "x");
+    on.click("Check");
+    on.click("SectionMenu");
     EXPECT_EQ(app.registry.current(), ScreenId::DecimalsMenu);
     app.click(QStringLiteral("Command1"));
-    EXPECT_TRUE(on.enabled(kOk));
-    EXPECT_FALSE(on.enabled(kCheck));
-    EXPECT_FALSE(on.enabled(kEvaluate));
-    EXPECT_FALSE(on.cell(1)->isEnabled());
-    EXPECT_EQ(on.digit(1), QString()) << "the page comes back in its design state";
+    EXPECT_EQ(on.buttons(), QStringLiteral("100"));
+    EXPECT_EQ(on.label(1), QString());
 
+    // The next one, all right, graded on its own: (6 + 10) / 2.
     scriptPlaceValue(app.random, 1, 1, {{7, 7}, {3, 3}});
-    app.click(kOk);
-    EXPECT_EQ(app.board.presentedCount(ExerciseFamily::PlaceValue), 2);
-    on.markSevenAndThree();
-    app.click(kCheck);
-    app.click(kEvaluate);
-    EXPECT_EQ(on.grade(), 10) << "the later exercise is graded on its own";
-    EXPECT_EQ(on.placeValue().tally().evaluations(), 1);
+    on.click("NewExercise");
+    for (auto [index, mark] : {std::pair{4, "us"}, {1, "d"}, {14, "us"}, {11, "d"}})
+        on.type(index, mark);
+    on.click("Check");
+    on.click("Evaluate");
+    EXPECT_EQ(on.verdict()->text(), QStringLiteral("Va bene"));
+    EXPECT_EQ(app.board.grade(ExerciseFamily::PlaceValue), 8);
+}
+
+TEST(DecimalComparisonScreen, ThreeRelationsTypedCheckedAndGraded)
+{
+    DecimalsApp on("Command2");
+    auto& app = on.app;
+    for (auto [mantissa, decimals] : {std::pair{123, 1}, {1230, 2}, {9, 1}, {123, 3}, {400, 2}, {457, 2}})
+        scriptDecimalNumber(app.random, mantissa, decimals);
+    on.click("NewExercise");
+    EXPECT_EQ(app.random.seeds(), 1) << "every new exercise reseeds from the clock";
+    EXPECT_EQ(on.row(1), QStringLiteral("   12,3|12,3   "));
+    EXPECT_EQ(on.row(2), QStringLiteral("    0,9|0,123  "));
+    EXPECT_EQ(on.row(3), QStringLiteral("      4|4,57   "));
+
+    on.type(1, "<x=");
+    EXPECT_EQ(on.cell(1)->text(), QStringLiteral("=")) << "each key replaces the box's content, whatever the key";
+    on.type(2, ">");
+    EXPECT_EQ(on.buttons(), QStringLiteral("000"));
+    on.type(3, "x");
+    EXPECT_EQ(on.buttons(), QStringLiteral("010"));
+    on.click("Check");
+    for (int pair = 1; pair <= 3; ++pair)
+        EXPECT_EQ(on.cell(pair)->isMarkedWrong(), pair == 3) << "a letter is an error";
+    on.click("Evaluate");
+    EXPECT_EQ(on.verdict()->text(), QStringLiteral("Sta' più attento!!!"));
+    EXPECT_EQ(app.board.grade(ExerciseFamily::DecimalComparison), 6);
+    EXPECT_EQ(on.buttons(), QStringLiteral("110"));
 }
 
 }  // namespace
