@@ -4,149 +4,82 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <vector>
 
 namespace quillo {
 namespace {
 
 using F = ExerciseFamily;
 
-// A family practised `presented` times whose grade stands at `grade`.
-void practise(ScoreBoard& board, F family, int grade, int presented = 1)
+struct Practice {
+    F family;
+    int grade;  // 0: presented, never graded
+    int presented = 1;
+};
+
+std::vector<Practice> everyFamilyAt(int grade)
 {
-    for (int i = 0; i < presented; ++i)
-        board.notePresented(family);
-    board.setGrade(family, grade);
+    std::vector<Practice> all;
+    for (F family : kAllFamilies)
+        all.push_back({family, grade});
+    return all;
 }
 
-std::string words(const ReportCard& card)
+// The card's six words and overall word, its done marks by slot, the
+// sections done and the overall average ("-" while there is none).
+std::string summary(const ReportCard& card)
 {
     std::string all;
     for (const OperationLine& line : card.operations)
         all.append(line.word).append(" | ");
     all.append(card.fractions.word).append(" | ").append(card.decimals.word).append(" | ").append(card.overall);
-    return all;
-}
-
-TEST(ReportCard, WorkedExampleGivesBuonoOverall)
-{
-    ScoreBoard board;
-    board.setPupilName("Marco Neri V A");
-    practise(board, F::Division, 8);
-    practise(board, F::Multiplication, 7);
-    practise(board, F::Addition, 9);
-    practise(board, F::Subtraction, 6);
-    practise(board, F::FractionConcept, 10, 3);
-    practise(board, F::FractionComparison, 6, 2);
-    practise(board, F::PlaceValue, 5);
-
-    const ReportCard card = computeReportCard(board);
-    EXPECT_EQ(card.pupilName, "Marco Neri V A");
-    EXPECT_EQ(words(card), "Distinto | Buono | Ottimo | Sufficiente | Distinto | Così non va bene!!! | Buono");
-    EXPECT_EQ(card.fractions.doneCount, 2);
-    EXPECT_EQ(card.fractions.average, 8);
-    EXPECT_FALSE(card.familyDone[slotOf(F::FractionKinds)]);
-    EXPECT_TRUE(card.familyDone[slotOf(F::FractionComparison)]);
-    EXPECT_EQ(card.decimals.doneCount, 1);
-    EXPECT_EQ(card.decimals.average, 5);
-    EXPECT_EQ(card.sectionsDone, 6);
-    // 43 / 6 = 7.17, rounded down.
-    EXPECT_EQ(card.overallAverage, 7);
-}
-
-TEST(ReportCard, FreshRunHasNothingToShow)
-{
-    ScoreBoard board;
-    const ReportCard card = computeReportCard(board);
-    EXPECT_EQ(words(card), "Nessun esercizio | Nessun esercizio | Nessun esercizio | Nessun esercizio | "
-                           "Nessun esercizio | Nessun esercizio | Nessun esercizio!");
-    EXPECT_EQ(card.sectionsDone, 0);
-    EXPECT_EQ(card.fractions.doneCount, 0);
-    EXPECT_FALSE(card.overallAverage.has_value());
+    all += " [";
     for (bool done : card.familyDone)
-        EXPECT_FALSE(done);
+        all += done ? '1' : '0';
+    all += "] " + std::to_string(card.sectionsDone) + " ";
+    return all + (card.overallAverage ? std::to_string(*card.overallAverage) : "-");
 }
 
-TEST(ReportCard, AMemberPresentedButNeverGradedWeighsZero)
-{
-    ScoreBoard board;
-    practise(board, F::FractionKinds, 0, 2);
-    practise(board, F::FractionConcept, 10);
-    ReportCard card = computeReportCard(board);
-    EXPECT_EQ(card.fractions.doneCount, 2);
-    EXPECT_EQ(card.fractions.average, 5);
-    EXPECT_EQ(card.fractions.word, "Così non va bene!!!");
-    EXPECT_TRUE(card.fractions.done) << "a practised group counts, however low";
-
-    // 10 + 0 + 7 over three members is 5.67: still below six.
-    practise(board, F::DecimalFractions, 7);
-    card = computeReportCard(board);
-    EXPECT_EQ(card.fractions.average, 5);
-    EXPECT_EQ(card.fractions.word, "Così non va bene!!!");
-}
-
-TEST(ReportCard, AnOperationPresentedButNotGradedSaysSo)
-{
-    ScoreBoard board;
-    for (F family : {F::Division, F::Multiplication, F::Subtraction, F::FractionConcept, F::PlaceValue})
-        practise(board, family, 8);
-    // An addition is on screen, never evaluated.
-    board.notePresented(F::Addition);
-    ReportCard card = computeReportCard(board);
-    EXPECT_EQ(card.operation(F::Addition).word, "Nessuna valutazione");
-    EXPECT_FALSE(card.operation(F::Addition).done);
-    EXPECT_FALSE(card.familyDone[slotOf(F::Addition)]);
-    EXPECT_EQ(card.sectionsDone, 5);
-    EXPECT_EQ(card.overall, "Incompleta!");
-
-    board.setGrade(F::Addition, 6);
-    card = computeReportCard(board);
-    EXPECT_EQ(card.operation(F::Addition).word, "Sufficiente");
-    EXPECT_EQ(card.overall, "Buono");  // (8 * 3 + 6 + 8 + 8) / 6 = 7.67
-}
-
-TEST(ReportCard, AllSixDoneBelowFiveIsNotLeftEmpty)
-{
-    ScoreBoard board;
-    for (F family : {F::Division, F::Multiplication, F::Addition, F::Subtraction, F::PlaceValue})
-        practise(board, family, 5);
-    // Two right answers out of ten in the kinds of fractions.
-    practise(board, F::FractionKinds, 2);
-    const ReportCard card = computeReportCard(board);
-    EXPECT_EQ(card.sectionsDone, 6);
-    // (5 * 4 + 2 + 5) / 6 = 4.5.
-    EXPECT_EQ(card.overallAverage, 4);
-    EXPECT_EQ(card.overall, "Così non va bene!!!");
-}
-
-TEST(ReportCard, WordsForEveryGrade)
+TEST(ReportCard, WordsDoneMarksAndOverallByScoreboard)
 {
     struct Row {
-        int grade;
-        const char* operation;
-        const char* group;
-        const char* overall;
+        const char* name;
+        std::vector<Practice> practice;
+        const char* summary;
     };
     const Row rows[] = {
-        {5, "Così non va bene!!", "Così non va bene!!!", "Così non va bene!!!"},
-        {6, "Sufficiente", "Sufficiente", "Sufficiente"},
-        {7, "Buono", "Buono", "Buono"},
-        {8, "Distinto", "Distinto", "Distinto"},
-        {9, "Ottimo", "Ottimo", "Ottimo"},
-        {10, "Bravo!!!", "Bravo!!!", "Sei proprio in gamba!!!"},
+        {"worked example: 43 / 6 rounded down",
+         {{F::Division, 8}, {F::Multiplication, 7}, {F::Addition, 9}, {F::Subtraction, 6},
+          {F::FractionConcept, 10, 3}, {F::FractionComparison, 6, 2}, {F::PlaceValue, 5}},
+         "Distinto | Buono | Ottimo | Sufficiente | Distinto | Così non va bene!!! | Buono [1111100110] 6 7"},
+        {"fresh run",
+         {},
+         "Nessun esercizio | Nessun esercizio | Nessun esercizio | Nessun esercizio | Nessun esercizio | "
+         "Nessun esercizio | Nessun esercizio! [0000000000] 0 -"},
+        {"a fraction presented, never graded, weighs 0: (10 + 0 + 7) / 3",
+         {{F::FractionConcept, 10}, {F::FractionKinds, 0, 2}, {F::DecimalFractions, 7}},
+         "Nessun esercizio | Nessun esercizio | Nessun esercizio | Nessun esercizio | Così non va bene!!! | "
+         "Nessun esercizio | Incompleta! [0000111000] 1 -"},
+        {"an addition presented, not graded yet",
+         {{F::Division, 8}, {F::Multiplication, 8}, {F::Addition, 0}, {F::Subtraction, 8}, {F::FractionConcept, 8},
+          {F::PlaceValue, 8}},
+         "Distinto | Distinto | Nessuna valutazione | Distinto | Distinto | Distinto | Incompleta! [1101100010] 5 -"},
+        {"all six done below five: (5 * 4 + 2 + 5) / 6",
+         {{F::Division, 5}, {F::Multiplication, 5}, {F::Addition, 5}, {F::Subtraction, 5}, {F::FractionKinds, 2},
+          {F::PlaceValue, 5}},
+         "Così non va bene!! | Così non va bene!! | Così non va bene!! | Così non va bene!! | Così non va bene!!! | "
+         "Così non va bene!!! | Così non va bene!!! [1111010010] 6 4"},
+        {"everything at 10", everyFamilyAt(10),
+         "Bravo!!! | Bravo!!! | Bravo!!! | Bravo!!! | Bravo!!! | Bravo!!! | Sei proprio in gamba!!! [1111111111] 6 10"},
     };
     for (const Row& row : rows) {
         ScoreBoard board;
-        for (F family : kAllFamilies)
-            practise(board, family, row.grade);
-        const ReportCard card = computeReportCard(board);
-        for (const OperationLine& line : card.operations)
-            EXPECT_EQ(line.word, row.operation) << row.grade;
-        EXPECT_EQ(card.fractions.word, row.group) << row.grade;
-        EXPECT_EQ(card.decimals.word, row.group) << row.grade;
-        EXPECT_EQ(card.fractions.doneCount, 4);
-        EXPECT_EQ(card.decimals.doneCount, 2);
-        EXPECT_EQ(card.overallAverage, row.grade);
-        EXPECT_EQ(card.overall, row.overall) << row.grade;
+        for (const Practice& practice : row.practice) {
+            for (int i = 0; i < practice.presented; ++i)
+                board.notePresented(practice.family);
+            board.setGrade(practice.family, practice.grade);
+        }
+        EXPECT_EQ(summary(computeReportCard(board)), row.summary) << row.name;
     }
 }
 

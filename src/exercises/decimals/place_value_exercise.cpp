@@ -16,7 +16,7 @@ void PlaceValueExercise::newExercise(RandomSource& random)
     decimalDigits_ = random.between(1, 3);
     wholeDigits_ = random.between(1, 6);
     checksDone_ = 0;
-    errors_ = {};
+    errorCount_ = 0;
     // Both numbers are drawn again until the second has a pair too; the
     // first is redrawn on its own until it has one.
     do {
@@ -80,24 +80,16 @@ PlaceValueExercise::Marking PlaceValueExercise::check(const Marks& marks)
     const bool counting = ++checksDone_ == 1;
     for (int number = 0; number < kNumbers; ++number) {
         for (const auto& [decimal, whole] : pairs(number)) {
-            for (const auto& [place, part] : {std::pair{decimal, 0}, std::pair{whole, 1}}) {
+            for (int place : {decimal, whole}) {
                 if (marks[row(number)][col(place)] == expectedMark(place))
                     continue;
                 wrong[row(number)][col(place)] = true;
                 if (counting)
-                    ++errors_[row(number)][static_cast<std::size_t>(part)];
+                    ++errorCount_;
             }
         }
     }
     return wrong;
-}
-
-int PlaceValueExercise::errorCount() const
-{
-    int total = 0;
-    for (const auto& counts : errors_)
-        total += counts[0] + counts[1];
-    return total;
 }
 
 VerdictWord PlaceValueExercise::verdictFor(int errors)

@@ -31,8 +31,6 @@ public:
     // A decimal place and a whole place of one number holding the same digit.
     using Pair = std::pair<int, int>;
 
-    enum class Part { Decimal, Whole };
-
     static std::string_view expectedMark(int place);
     static bool isDecimalPlace(int place) { return place >= 1 && place < kUnits; }
 
@@ -57,8 +55,7 @@ public:
     // an exercise counts the errors, once per pair a box belongs to.
     Marking check(const Marks& marks);
     int checksDone() const { return checksDone_; }
-    int errors(int number, Part part) const { return errors_[row(number)][part == Part::Decimal ? 0 : 1]; }
-    int errorCount() const;
+    int errorCount() const { return errorCount_; }
     VerdictWord verdict() const { return verdictFor(errorCount()); }
     int grade() const { return usualGrade(verdict()); }
 
@@ -73,7 +70,7 @@ private:
     int wholeDigits_ = 0;
     std::array<std::array<int, kPlaces + 1>, kNumbers> digits_{};
     int checksDone_ = 0;
-    std::array<std::array<int, 2>, kNumbers> errors_{};
+    int errorCount_ = 0;
 };
 
 }  // namespace quillo
