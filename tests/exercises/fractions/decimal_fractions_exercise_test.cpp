@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <set>
 #include <string>
 
@@ -58,19 +59,16 @@ TEST(DecimalFractionsExercise, ManyDrawsReadBackExactly)
             denominators.insert(item.denominator);
             ASSERT_NE(item.numerator % item.denominator, 0) << "no whole quotient is ever shown";
             ASSERT_TRUE(item.expectedLength() >= 3 && item.expectedLength() <= 5) << text;
-            // Read back: whole,decimals == numerator / denominator exactly,
-            // with no trailing zero and no leading zero before a digit.
+            // Read back with the comma taken out: digits / 10^decimals must
+            // equal numerator / denominator, with no trailing zero and no
+            // leading zero before a digit.
             const auto comma = text.find(',');
-            ASSERT_NE(comma, std::string::npos) << text;
-            ASSERT_NE(text.back(), '0') << text;
-            ASSERT_FALSE(comma > 1 && text[0] == '0') << text;
-            const long long whole = std::stoll(text.substr(0, comma));
-            const std::string decimals = text.substr(comma + 1);
-            ASSERT_EQ(decimals.find_first_not_of("0123456789"), std::string::npos) << text;
-            long long scale = 1;
-            for (std::size_t i = 0; i < decimals.size(); ++i)
-                scale *= 10;
-            ASSERT_EQ((whole * scale + std::stoll(decimals)) * item.denominator, 1LL * item.numerator * scale)
+            ASSERT_TRUE(comma != std::string::npos && text.back() != '0' && !(comma > 1 && text[0] == '0')) << text;
+            std::string digits = text;
+            digits.erase(comma, 1);
+            ASSERT_EQ(digits.find_first_not_of("0123456789"), std::string::npos) << text;
+            const long long scale = std::llround(std::pow(10.0, static_cast<double>(text.size() - comma - 1)));
+            ASSERT_EQ(std::stoll(digits) * item.denominator, item.numerator * scale)
                 << item.numerator << "/" << item.denominator << " -> " << text;
         }
     }
