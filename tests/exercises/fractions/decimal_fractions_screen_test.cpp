@@ -2,51 +2,37 @@
 #include "fraction_screens.h"
 #include "fraction_scripts.h"
 
-#include <QTest>
-
 namespace quillo::testing {
 namespace {
 
 constexpr auto kFamily = ExerciseFamily::DecimalFractions;
 
-struct DecimalApp : FractionScreenApp {
-    DecimalApp() : FractionScreenApp("Command3") {}
-    DecimalFractionsScreen& screen()
-    {
-        return dynamic_cast<DecimalFractionsScreen&>(*app.registry.instance(ScreenId::DecimalFractions));
-    }
+struct DecimalApp : FractionScreenApp<DecimalFractionsScreen> {
+    DecimalApp() : FractionScreenApp("Command3", ScreenId::DecimalFractions) {}
     // 7/100, 30/100, 125/10, 5/1000: "0,07", "0,3", "12,5", "0,005".
-    void present()
+    void present() const
     {
         scriptDecimalSeries(app.random, {7, 30, 125, 5}, {100, 100, 10, 1000});
         app.click(kOk);
     }
-    void evaluate(std::initializer_list<const char*> answers)
+    void evaluate(std::initializer_list<const char*> answers) const
     {
         present();
         answer(answers);
-        app.click(kCheck);
-        app.click(kEvaluate);
+        checkAndEvaluate();
     }
 };
 
 TEST(DecimalFractionsScreen, FromOkToTheGradeEditingTheAnswers)
 {
     DecimalApp on;
-    EXPECT_EQ(on.app.window.windowTitle(), QStringLiteral("vt-pb - Esercitazione di Aritmetica cl. V - "
-                                                          "Trasformazione di frazioni decimali in numeri decimali"));
     EXPECT_EQ(on.app.find<Button>(kCheck)->text(), QStringLiteral("controllo"));
-    EXPECT_EQ(on.app.find<Button>(kEvaluate)->toolTip(),
-              QStringLiteral("Valuta,in base al grado di difficoltà, l'operazione eseguita"));
-    EXPECT_EQ(on.app.find<Button>(kOk)->toolTip(), QStringLiteral("Presenta una nuova serie di frazioni"));
-    EXPECT_FALSE(on.cell(0)->isEnabled());
-    EXPECT_FALSE(on.enabled(kCheck));
+    EXPECT_FALSE(on.cell(0)->isEnabled() || on.enabled(kCheck));
 
     on.present();
     EXPECT_EQ(on.label(QStringLiteral("Label7")), QStringLiteral("1")) << "125, hundreds";
     EXPECT_EQ(on.label(QStringLiteral("Label25")), QStringLiteral("1")) << "1000, thousands";
     EXPECT_EQ(on.screen().bar(3)->from(), (TwipPoint{4440, 4080}));
-    EXPECT_TRUE(on.screen().bar(3)->isVisible());
     EXPECT_FALSE(on.enabled(kOk));
 
     on.type(1, "0,30");
@@ -59,20 +45,11 @@ TEST(DecimalFractionsScreen, FromOkToTheGradeEditingTheAnswers)
     EXPECT_EQ(on.cell(0)->text(), QStringLiteral("0,07")) << "the answer is edited where the cursor is";
     on.type(2, "1:/5");
     EXPECT_EQ(on.cell(2)->text(), QStringLiteral("1:/5"));
-    // A held key repeats presses without a release: one character past the
-    // answer at most, cleared when the key comes up.
-    on.cell(3)->setFocus();
-    for (int i = 0; i < 9; ++i)
-        QTest::sendKeyEvent(QTest::KeyAction::Press, on.cell(3), Qt::Key_9, '9', Qt::NoModifier);
-    EXPECT_EQ(on.cell(3)->text(), QStringLiteral("999999"));
-    QTest::sendKeyEvent(QTest::KeyAction::Release, on.cell(3), Qt::Key_9, '9', Qt::NoModifier);
-    EXPECT_EQ(on.cell(3)->text(), QString());
+    EXPECT_FALSE(on.enabled(kCheck));
+    on.answer({"0,3"}, 1);
+    on.answer({"0,005"}, 3);
     EXPECT_TRUE(on.enabled(kCheck)) << "a key in the last cell";
-
-    on.type(1, "0,3");
-    on.type(3, "0,005");
     on.app.click(kCheck);
-    EXPECT_TRUE(on.enabled(kEvaluate));
     EXPECT_FALSE(on.enabled(kCheck) || on.cell(0)->isEnabled());
     EXPECT_TRUE(on.cell(2)->isMarkedWrong()) << "\"/\" and \":\" pass the filter but make it wrong";
     EXPECT_FALSE(on.cell(0)->isMarkedWrong());
@@ -98,7 +75,6 @@ TEST(DecimalFractionsScreen, ASeriesLeftUnevaluatedDoesNotSilenceTheNext)
     EXPECT_TRUE(on.label(QStringLiteral("Label3")).isEmpty());
     EXPECT_TRUE(on.cell(0)->text().isEmpty());
     EXPECT_FALSE(on.cell(0)->isEnabled());
-    EXPECT_TRUE(on.enabled(kOk));
 
     on.evaluate({"0,07", "0,3", "12,5", "0,005"});
     EXPECT_EQ(on.verdict()->text(), QStringLiteral("Va bene"));
@@ -109,16 +85,6 @@ TEST(DecimalFractionsScreen, ASeriesLeftUnevaluatedDoesNotSilenceTheNext)
     EXPECT_EQ(on.verdict()->textColour(), colour::Red);
     EXPECT_EQ(on.app.board.grade(kFamily), 7) << "grades 10 then 5";
     EXPECT_EQ(on.app.board.presentedCount(kFamily), 3);
-}
-
-TEST(DecimalFractionsScreen, RandomInputKeepsEveryRule)
-{
-    DecimalApp on;
-    const auto& exercise = on.screen().exercise();
-    on.monkey(kFamily, QStringLiteral("0123456789,,,./:a<\b\b"),
-              [&](int item) { return exercise.presented() ? exercise.item(item).expectedLength() : 0; },
-              QStringLiteral("0123456789,/:"));
-    EXPECT_GT(on.screen().tally().evaluations(), 2);
 }
 
 }  // namespace

@@ -5,9 +5,6 @@
 
 #include <gtest/gtest.h>
 
-#include <functional>
-#include <random>
-
 namespace quillo::testing {
 
 inline const QString kOk = QStringLiteral("NewExerciseButton");
@@ -17,66 +14,39 @@ inline const QString kEvaluate = QStringLiteral("EvaluateButton");
 inline QString cellName(int index) { return QStringLiteral("Text%1").arg(index + 1); }
 
 // The program opened on one fraction screen through the fractions menu.
+template <typename Screen>
 struct FractionScreenApp {
-    Harness app;
+    mutable Harness app;
     QString menuButton;
+    ScreenId id;
 
-    explicit FractionScreenApp(const char* button) : menuButton(QString::fromLatin1(button))
+    FractionScreenApp(const char* button, ScreenId screenId) : menuButton(QString::fromLatin1(button)), id(screenId)
     {
         app.enterName();
         app.click(QStringLiteral("Command7"));
         app.click(menuButton);
     }
+    Screen& screen() const { return dynamic_cast<Screen&>(*app.registry.instance(id)); }
     bool enabled(const QString& name) const { return app.find(name)->isEnabled(); }
     DigitCell* cell(int index) const { return app.find<DigitCell>(cellName(index)); }
     QString label(const QString& name) const { return app.find<QLabel>(name)->text(); }
     VerdictBox* verdict() const { return app.find<VerdictBox>(QStringLiteral("VerdictBox")); }
     void type(int index, const char* keys) const { app.type(cellName(index), QString::fromLatin1(keys)); }
-    void answer(std::initializer_list<const char*> answers) const
+    // Types into the cells from `first` on, one text each.
+    void answer(std::initializer_list<const char*> answers, int first = 0) const
     {
-        int index = 0;
         for (const char* keys : answers)
-            type(index++, keys);
+            type(first++, keys);
+    }
+    void checkAndEvaluate() const
+    {
+        app.click(kCheck);
+        app.click(kEvaluate);
     }
     void leaveAndReturn() const
     {
         app.click(QStringLiteral("SectionMenuButton"));
         app.click(menuButton);
-    }
-
-    // Random keys, clicks and returns; after every event no cell holds more
-    // than `longest(cell)` characters nor any refused one, the count never
-    // falls, the grade stays 0 or 5 to 10, and one page is shown.
-    void monkey(ExerciseFamily family, const QString& keys, const std::function<int(int)>& longest,
-                const QString& allowed) const
-    {
-        std::mt19937 dice(20261206);
-        int presented = 0;
-        for (int step = 0; step < 600; ++step) {
-            const unsigned action = dice() % 12;
-            if (action < 8) {
-                const QChar key = keys[static_cast<int>(dice() % keys.size())];
-                app.type(cellName(static_cast<int>(dice() % 4)), QString(key));
-            } else if (action < 11) {
-                const QString button = std::array{kOk, kCheck, kEvaluate}[dice() % 3];
-                if (enabled(button))
-                    app.click(button);
-            } else {
-                leaveAndReturn();
-            }
-            for (int index = 0; index < 4; ++index) {
-                const QString text = cell(index)->text();
-                ASSERT_LE(text.size(), longest(index)) << step;
-                for (QChar c : text)
-                    ASSERT_TRUE(allowed.contains(c)) << text.toStdString();
-            }
-            ASSERT_GE(app.board.presentedCount(family), presented);
-            presented = app.board.presentedCount(family);
-            const int grade = app.board.grade(family);
-            ASSERT_TRUE(grade == 0 || (grade >= 5 && grade <= 10)) << grade;
-            ASSERT_EQ(app.window.findChildren<Page*>().size(), 1);
-        }
-        EXPECT_GT(presented, 5);
     }
 };
 
