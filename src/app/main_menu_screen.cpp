@@ -8,10 +8,10 @@
 namespace quillo {
 
 namespace {
-constexpr FontSpec kNameFont{Face::Script, 18, true};
+constexpr FontSpec kNameFont{Face::Script, 18, false};
 constexpr FontSpec kNameBoxFont{Face::Arial, 14, true};
-constexpr FontSpec kHeadingFont{Face::Script, 20, true};
-constexpr FontSpec kCreditFont{Face::Script, 11, false};
+constexpr FontSpec kHeadingFont{Face::Script, 18, false};
+constexpr FontSpec kCreditFont{Face::Script, 12, false};
 }  // namespace
 
 QString MainMenuScreen::caption() const

@@ -7,8 +7,8 @@
 namespace quillo {
 
 namespace {
-constexpr FontSpec kTitleFont{Face::Script, 24, true};
-constexpr FontSpec kDescriptionFont{Face::Script, 16, false};
+constexpr FontSpec kTitleFont{Face::Script, 24, false};
+constexpr FontSpec kDescriptionFont{Face::Script, 18, false};
 constexpr FontSpec kButtonFont{Face::Arial, 10, true};
 constexpr FontSpec kFooterFont{Face::Script, 12, false};
 constexpr int kButtonLeft = 240;

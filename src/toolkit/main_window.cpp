@@ -1,6 +1,7 @@
 #include "toolkit/main_window.h"
 
 #include "toolkit/page.h"
+#include "toolkit/twips.h"
 
 #include <QCloseEvent>
 #include <QGuiApplication>
@@ -21,6 +22,7 @@ MainWindow::MainWindow()
     fullScreen->setContext(Qt::WindowShortcut);
     QObject::connect(fullScreen, &QShortcut::activated, this, &MainWindow::toggleFullScreen);
     resize(initialSize());
+    noteScaleForNewPages();
 }
 
 QSize MainWindow::initialSize()
@@ -61,8 +63,15 @@ void MainWindow::resizeEvent(QResizeEvent* event)
     fitPage();
 }
 
+void MainWindow::noteScaleForNewPages() const
+{
+    Page::setScaleForNewPages(std::min(static_cast<double>(width()) / kPageWidth,
+                                       static_cast<double>(height()) / kPageHeight));
+}
+
 void MainWindow::fitPage()
 {
+    noteScaleForNewPages();
     if (!page_)
         return;
     const double scale = std::min(static_cast<double>(width()) / page_->widthTwips(),

@@ -35,6 +35,7 @@ protected:
 
 private:
     void fitPage();
+    void noteScaleForNewPages() const;
 
     QPointer<Page> page_;
 };

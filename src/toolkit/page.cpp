@@ -16,6 +16,7 @@ constexpr double kNaturalPixelsPerTwip = 1.0 / 15.0;
 constexpr double kTwipsPerPoint = 20.0;
 constexpr double kTwipsPerPixelWidth = 15.0;
 const QColor kRuling(0xB8, 0xCC, 0xE4);
+double scaleForNewPages = kNaturalPixelsPerTwip;
 }  // namespace
 
 Page::Page(const QString& caption, int widthTwips, int heightTwips)
@@ -23,8 +24,14 @@ Page::Page(const QString& caption, int widthTwips, int heightTwips)
 {
     setAttribute(Qt::WA_OpaquePaintEvent);
     setAutoFillBackground(false);
-    resize(static_cast<int>(std::lround(widthTwips * kNaturalPixelsPerTwip)),
-           static_cast<int>(std::lround(heightTwips * kNaturalPixelsPerTwip)));
+    resize(static_cast<int>(std::lround(widthTwips * scaleForNewPages)),
+           static_cast<int>(std::lround(heightTwips * scaleForNewPages)));
+}
+
+void Page::setScaleForNewPages(double pixelsPerTwip)
+{
+    if (pixelsPerTwip > 0)
+        scaleForNewPages = pixelsPerTwip;
 }
 
 Page::~Page()
@@ -105,7 +112,8 @@ QFont Page::scaledFont(FontSpec spec) const
                         static_cast<quint64>(spec.bold);
     auto it = resolved.find(key);
     if (it == resolved.end()) {
-        QFont font(familyName(spec.face));
+        QFont font;
+        font.setFamilies(fontFamilies(spec.face));
         font.setBold(spec.bold);
         font.setPixelSize(pixels);
         QFontMetricsF(font).height();

@@ -24,6 +24,11 @@ public:
     explicit Page(const QString& caption, int widthTwips = kPageWidth, int heightTwips = kPageHeight);
     ~Page() override;
 
+    // The scale the window will show the next page at. A page built at that
+    // size lays out and loads its fonts once, not once for a default size
+    // and again when the window fits it.
+    static void setScaleForNewPages(double pixelsPerTwip);
+
     const QString& caption() const { return caption_; }
     int widthTwips() const { return widthTwips_; }
     int heightTwips() const { return heightTwips_; }
