@@ -101,25 +101,13 @@ FontSpec Page::fontOf(const QWidget* widget) const
     return placements_.value(widget).font;
 }
 
-QFont Page::scaledFont(FontSpec spec) const
+QFont Page::scaledFont(FontSpec wanted) const
 {
-    const int pixels = std::max(1, static_cast<int>(std::lround(twipsToPixels(spec.points * kTwipsPerPoint))));
-    // Every page asks for the same few fonts again. Keeping them resolved
-    // keeps their glyphs cached, so a new page paints at once instead of
-    // loading and shaping the script face anew at every screen switch.
-    static QHash<quint64, QFont> resolved;
-    const quint64 key = (static_cast<quint64>(pixels) << 8) | (static_cast<quint64>(spec.face) << 1) |
-                        static_cast<quint64>(spec.bold);
-    auto it = resolved.find(key);
-    if (it == resolved.end()) {
-        QFont font;
-        font.setFamilies(fontFamilies(spec.face));
-        font.setBold(spec.bold);
-        font.setPixelSize(pixels);
-        QFontMetricsF(font).height();
-        it = resolved.insert(key, font);
-    }
-    return *it;
+    QFont font;
+    font.setFamilies(fontFamilies(wanted.face));
+    font.setBold(wanted.bold);
+    font.setPixelSize(std::max(1, static_cast<int>(std::lround(twipsToPixels(wanted.points * kTwipsPerPoint)))));
+    return font;
 }
 
 void Page::layOut(QWidget* widget, const Placement& placement) const
