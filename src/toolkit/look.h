@@ -38,6 +38,10 @@ struct FontSpec {
     bool bold = false;
 };
 
+// The digits of every exercise: cells, given digits and signs.
+inline constexpr FontSpec kCellFont{Face::Arial, 24, true};
+inline constexpr FontSpec kSignFont{Face::Arial, 18, true};
+
 // The faces the pages were drawn with and, first, the metric-compatible
 // faces the set-up installs for them. Naming the installed face first spares
 // the font database a miss and a search at every new size.

@@ -13,7 +13,6 @@ constexpr int kHeadersTop = 1440;
 constexpr int kSignLeft = 6240;
 constexpr int kRulesLeft = 2040;
 constexpr int kRulesRight = 6840;
-constexpr FontSpec kSignFont{Face::Arial, 18, true};
 constexpr FontSpec kChoiceFont{Face::Arial, 24, true};
 constexpr FontSpec kChoiceLabelFont{Face::Script, 14, true};
 

@@ -76,8 +76,6 @@ const std::vector<int> kRuleRows[] = {
     {3120, 4200, 4320},        // ZeroEnding
 };
 
-constexpr FontSpec kCellFont{Face::Arial, 24, true};
-constexpr FontSpec kSignFont{Face::Arial, 18, true};
 constexpr FontSpec kHeaderFont{Face::Arial, 10, true};
 constexpr FontSpec kHintFont{Face::Arial, 8, true};
 constexpr FontSpec kTitleFont{Face::Script, 24, true};

@@ -16,7 +16,6 @@ constexpr int kSignLeft = 6240;
 constexpr int kRulesLeft = 2040;
 constexpr int kRulesRight = 6840;
 constexpr std::array<int, 3> kRuleHeights = {3120, 4200, 4320};
-constexpr FontSpec kSignFont{Face::Arial, 18, true};
 }  // namespace
 
 SubtractionScreen::SubtractionScreen(Services& services) : ExerciseScreen(services, ExerciseFamily::Subtraction) {}

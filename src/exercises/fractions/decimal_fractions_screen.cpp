@@ -12,7 +12,6 @@ using Exercise = DecimalFractionsExercise;
 
 constexpr int kBarWidth = 3;
 constexpr FontSpec kTitleFont{Face::Script, 20, true};
-constexpr FontSpec kCellFont{Face::Arial, 24, true};
 // Room for the longest answer and one character more, which the key
 // release then clears: an answer longer than the right one empties itself.
 constexpr int kLongestAnswer = 6;

@@ -17,7 +17,7 @@ using Exercise = FractionConceptExercise;
 constexpr FontSpec kHeadingFont{Face::Script, 14, true};
 constexpr FontSpec kSmallHeadingFont{Face::Script, 11, true};
 constexpr FontSpec kInstructionFont{Face::Script, 18, false};
-constexpr FontSpec kCellFont{Face::Arial, 18, true};
+constexpr FontSpec kSmallCellFont{Face::Arial, 18, true};
 constexpr Colour kDarkBlue = 0xC00000;
 constexpr Colour kYellow = 0x00FFFF;
 constexpr int kPartBorder = 2;
@@ -107,7 +107,7 @@ void FractionConceptScreen::buildFraction(Page& page)
     const auto addFractionCell = [&](const QString& name, int left, int top, const QString& role) {
         DigitCell* cell = addCell(name, {left, top});
         page.moveTo(cell, {left, top, kCellSize, kFractionCellHeight});
-        page.setFontOf(cell, kCellFont);
+        page.setFontOf(cell, kSmallCellFont);
         cell->setAccessibleName(role);
         return cell;
     };

@@ -10,7 +10,6 @@
 namespace quillo {
 
 namespace {
-constexpr FontSpec kCellFont{Face::Arial, 24, true};
 constexpr FontSpec kButtonFont{Face::Arial, 9, false};
 constexpr FontSpec kInstructionFont{Face::Script, 16, true};
 constexpr FontSpec kFooterFont{Face::Script, 12, false};
