@@ -84,7 +84,6 @@ constexpr FontSpec kSelectorsCaptionFont{Face::Script, 10, true};
 
 std::size_t at(auto value) { return static_cast<std::size_t>(value); }
 
-QString qs(const char* text) { return QString::fromUtf8(text); }
 
 }  // namespace
 
@@ -125,8 +124,8 @@ void MultiplicationScreen::build(Page& page)
 
     for (std::size_t i = 0; i < std::size(kHeaders); ++i) {
         const int x = columnX(6 - static_cast<int>(i));
-        auto* header = addLabel(QStringLiteral("Header_%1").arg(qs(kHeaders[i].caption)), {x, 1320, kCellSize, 360},
-                                qs(kHeaders[i].caption), kHeaderFont);
+        auto* header = addLabel(QStringLiteral("Header_%1").arg(toQString(kHeaders[i].caption)), {x, 1320, kCellSize, 360},
+                                toQString(kHeaders[i].caption), kHeaderFont);
         header->setAlignment(Qt::AlignCenter);
         header->setTextColour(kHeaders[i].colour);
     }
@@ -176,7 +175,7 @@ void MultiplicationScreen::buildSigns()
     } signs[] = {{1680, "X"}, {2280, "="}, {3480, "+"}, {4080, "+="}, {4680, "="}};
     for (std::size_t i = 0; i < signs_.size(); ++i) {
         auto* sign = addLabel(QStringLiteral("Label%1").arg(8 + i), {kSignX, signs[i].top + 120, kCellSize, kCellSize},
-                              qs(signs[i].caption), kSignFont);
+                              toQString(signs[i].caption), kSignFont);
         sign->setAlignment(Qt::AlignCenter);
         sign->setTextColour(colour::Blue);
         signs_[i] = sign;
@@ -201,10 +200,10 @@ void MultiplicationScreen::buildSelectors()
     caption->setTextColour(colour::Blue);
     for (std::size_t i = 0; i < std::size(kSelectors); ++i) {
         const SelectorDesign& design = kSelectors[i];
-        auto* selector = page().add<TextBox>(qs(design.name), cellAt(design.x, 4680), kCellFont);
-        selector->setText(qs(design.text));
-        selector->setToolTip(qs(design.tooltip));
-        selector->setAccessibleName(qs(design.tooltip));
+        auto* selector = page().add<TextBox>(toQString(design.name), cellAt(design.x, 4680), kCellFont);
+        selector->setText(toQString(design.text));
+        selector->setToolTip(toQString(design.tooltip));
+        selector->setAccessibleName(toQString(design.tooltip));
         selector->setReadOnly(true);
         selector->setFrame(false);
         selector->setAlignment(Qt::AlignCenter);
