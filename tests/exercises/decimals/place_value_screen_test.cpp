@@ -1,48 +1,10 @@
-#include "app/screen_id.h"
+#include "decimals_app.h"
 #include "decimals_script.h"
-#include "kit/widgets/verdict_box.h"
-#include "support/harness.h"
 
 #include <gtest/gtest.h>
 
 namespace quillo::testing {
 namespace {
-
-// One of the two decimal-number screens, opened from its menu.
-struct DecimalsApp {
-    Harness app;
-
-    explicit DecimalsApp(const char* command)
-    {
-        app.enterName();
-        app.click(QStringLiteral("Command8"));
-        app.click(QString::fromLatin1(command));
-    }
-    DigitCell* cell(int index) const { return app.find<DigitCell>(QStringLiteral("Text%1").arg(index)); }
-    QString label(int index) const { return app.find<Label>(QStringLiteral("Label%1").arg(index))->text(); }
-    void type(int index, const char* keys) const { app.type(cell(index)->objectName(), QString::fromUtf8(keys)); }
-    void click(const char* button) const { app.click(QString::fromLatin1(button) + QStringLiteral("Button")); }
-    // "OK", "Controllo" and "Valutazione" as 1 enabled, 0 disabled.
-    QString buttons() const
-    {
-        QString states;
-        for (const char* name : {"NewExerciseButton", "CheckButton", "EvaluateButton"})
-            states += app.find<QWidget>(QString::fromLatin1(name))->isEnabled() ? u'1' : u'0';
-        return states;
-    }
-    VerdictBox* verdict() const { return app.find<VerdictBox>(QStringLiteral("VerdictBox")); }
-    // What pair k of the comparison shows across its fourteen places,
-    // blanks as spaces and the box as "|".
-    QString row(int pair) const
-    {
-        QString shown;
-        for (int i : {7, 6, 5, 4, 3, 2, 1, 0, 8, 9, 10, 11, 12, 13, 14}) {
-            const QString text = i == 0 ? QStringLiteral("|") : label(14 * (pair - 1) + i);
-            shown += text.isEmpty() ? QStringLiteral(" ") : text;
-        }
-        return shown;
-    }
-};
 
 TEST(PlaceValueScreen, TypedCheckedEvaluatedAndAnUnevaluatedOneNeverGraded)
 {
@@ -106,33 +68,6 @@ TEST(PlaceValueScreen, TypedCheckedEvaluatedAndAnUnevaluatedOneNeverGraded)
     on.click("Evaluate");
     EXPECT_EQ(on.verdict()->text(), QStringLiteral("Va bene"));
     EXPECT_EQ(app.board.grade(ExerciseFamily::PlaceValue), 8);
-}
-
-TEST(DecimalComparisonScreen, ThreeRelationsTypedCheckedAndGraded)
-{
-    DecimalsApp on("Command2");
-    auto& app = on.app;
-    for (auto [mantissa, decimals] : {std::pair{123, 1}, {1230, 2}, {9, 1}, {123, 3}, {400, 2}, {457, 2}})
-        scriptDecimalNumber(app.random, mantissa, decimals);
-    on.click("NewExercise");
-    EXPECT_EQ(app.random.seeds(), 1) << "every new exercise reseeds from the clock";
-    EXPECT_EQ(on.row(1), QStringLiteral("   12,3|12,3   "));
-    EXPECT_EQ(on.row(2), QStringLiteral("    0,9|0,123  "));
-    EXPECT_EQ(on.row(3), QStringLiteral("      4|4,57   "));
-
-    on.type(1, "<x=");
-    EXPECT_EQ(on.cell(1)->text(), QStringLiteral("=")) << "each key replaces the box's content, whatever the key";
-    on.type(2, ">");
-    EXPECT_EQ(on.buttons(), QStringLiteral("000"));
-    on.type(3, "x");
-    EXPECT_EQ(on.buttons(), QStringLiteral("010"));
-    on.click("Check");
-    for (int pair = 1; pair <= 3; ++pair)
-        EXPECT_EQ(on.cell(pair)->isMarkedWrong(), pair == 3) << "a letter is an error";
-    on.click("Evaluate");
-    EXPECT_EQ(on.verdict()->text(), QStringLiteral("Sta' più attento!!!"));
-    EXPECT_EQ(app.board.grade(ExerciseFamily::DecimalComparison), 6);
-    EXPECT_EQ(on.buttons(), QStringLiteral("110"));
 }
 
 }  // namespace

@@ -1,0 +1,90 @@
+#include "decimals_script.h"
+#include "exercises/decimals/decimal_comparison_exercise.h"
+
+#include <gtest/gtest.h>
+
+#include <regex>
+#include <set>
+#include <string>
+
+namespace quillo {
+namespace {
+
+using DC = DecimalComparisonExercise;
+using testing::scriptDecimalNumber;
+
+TEST(DecimalComparisonExercise, VerdictsByErrors)
+{
+    using V = VerdictWord;
+    const V expected[] = {V::AllRight, V::BeCareful, V::NotGood, V::NotGood};
+    for (int errors = 0; errors <= 3; ++errors)
+        EXPECT_EQ(DC::verdictFor(errors), expected[errors]) << errors;
+}
+
+TEST(DecimalComparisonExercise, ShortestTextsRelationsAndGrades)
+{
+    const std::pair<DecimalNumber, const char*> texts[] = {
+        {{457, 2}, "4,57"}, {{450, 2}, "4,5"}, {{400, 2}, "4"}, {{7, 3}, "0,007"}, {{100001, 3}, "100,001"}};
+    for (const auto& [number, text] : texts)
+        EXPECT_EQ(decimalText(number), text) << number.mantissa << "/" << number.decimals;
+
+    ScriptedRandom random;
+    for (auto [mantissa, decimals] : {std::pair{123, 1}, {1230, 2}, {9, 1}, {123, 3}, {400, 2}, {457, 2}})
+        scriptDecimalNumber(random, mantissa, decimals);
+    DC exercise;
+    exercise.newExercise(random);
+    ASSERT_TRUE(random.exhausted());
+    EXPECT_EQ(exercise.expected(0), "=") << "12,3 against 12,30";
+    EXPECT_EQ(exercise.expected(1), ">") << "0,9 against 0,123";
+    EXPECT_EQ(exercise.expected(2), "<") << "4 against 4,57";
+    // A letter is an answer like any other, and a wrong one; only the first
+    // check counts.
+    EXPECT_EQ(exercise.check({"=", ">", "x"}), (DC::Marking{false, false, true}));
+    EXPECT_EQ(exercise.check({"=", ">", "<"}), DC::Marking{});
+    EXPECT_EQ(exercise.errorCount(), 1);
+    EXPECT_EQ(exercise.grade(), 6);
+}
+
+// The text read back in thousandths, or -1 unless it is the shortest form
+// with the decimal comma.
+long long thousandthsOf(const std::string& text)
+{
+    static const std::regex shortest("(0|[1-9][0-9]*)(,[0-9]{0,2}[1-9])?");
+    if (!std::regex_match(text, shortest))
+        return -1;
+    const auto comma = text.find(',');
+    std::string fraction = comma == std::string::npos ? "" : text.substr(comma + 1);
+    fraction.resize(3, '0');
+    return std::stoll(text.substr(0, comma)) * 1000 + std::stoll(fraction);
+}
+
+TEST(DecimalComparisonExercise, ManyDrawsReadBackExactlyAndCompareByValue)
+{
+    ClockRandom random;
+    random.seed(20261206);
+    DC exercise;
+    std::set<std::pair<std::size_t, int>> shapes;
+    for (int round = 0; round < 3000; ++round) {
+        exercise.newExercise(random);
+        for (int pair = 0; pair < DC::kPairs; ++pair) {
+            long long values[2] = {};
+            for (int side : {0, 1}) {
+                const DecimalNumber number = side == 0 ? exercise.left(pair) : exercise.right(pair);
+                const std::string digits = std::to_string(number.mantissa);
+                shapes.insert({digits.size(), number.decimals});
+                ASSERT_TRUE(digits.size() == 1 || digits != "1" + std::string(digits.size() - 1, '0'))
+                    << "a power of ten is never drawn: " << digits;
+                const std::string text = decimalText(number);
+                ASSERT_LE(text.size(), 7u) << text;
+                values[side] = thousandthsOf(text);
+                ASSERT_EQ(values[side], number.mantissa * (number.decimals == 1 ? 100 : number.decimals == 2 ? 10 : 1))
+                    << text;
+            }
+            ASSERT_EQ(exercise.expected(pair), values[0] < values[1] ? "<" : values[0] > values[1] ? ">" : "=");
+        }
+    }
+    EXPECT_EQ(shapes.size(), 18u) << "every count of digits comes with every count of decimals";
+}
+
+}  // namespace
+}  // namespace quillo
