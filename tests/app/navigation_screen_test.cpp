@@ -55,6 +55,22 @@ TEST(Navigation, SectionMenusListTheirExercises)
     EXPECT_NE(QApplication::focusWidget(), app.find(QStringLiteral("Command3"))) << "a stray Space must not end the run";
 }
 
+TEST(Navigation, StandardControlsCarryTheirScreensDesignNames)
+{
+    Harness app;
+    app.enterName();
+    app.click(QStringLiteral("Command4"));
+    EXPECT_EQ(app.find<Button>(QStringLiteral("Command3"))->text(), QStringLiteral("OK"));
+    EXPECT_EQ(app.find<Button>(QStringLiteral("Command1"))->text(), QStringLiteral("exit"));
+    EXPECT_EQ(app.find(QStringLiteral("Text33")), app.find(QStringLiteral("VerdictBox"))) << "found by role too";
+    app.click(QStringLiteral("Command2"));
+    app.click(QStringLiteral("Command7"));
+    app.click(QStringLiteral("Command2"));
+    EXPECT_EQ(app.find<Button>(QStringLiteral("Command5"))->text(), QStringLiteral("Menu fraz"));
+    EXPECT_EQ(app.find<Button>(QStringLiteral("Command6"))->text(), QStringLiteral("exit"));
+    EXPECT_TRUE(app.has(QStringLiteral("Text11")));
+}
+
 TEST(Navigation, ExitEndsTheProgramFromAnyMenu)
 {
     for (const char* menu : {"", "Command7", "Command8"}) {

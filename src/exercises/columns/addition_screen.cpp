@@ -33,12 +33,7 @@ void AdditionScreen::Rules::setVisible(bool visible) const
 ExerciseLayout AdditionScreen::layout() const
 {
     ExerciseLayout look;
-    look.names.newExercise = QStringLiteral("Command3");
-    look.names.check = QStringLiteral("Command4");
-    look.names.evaluate = QStringLiteral("Command5");
-    look.names.mainMenu = QStringLiteral("Command2");
-    look.names.exit = QStringLiteral("Command1");
-    look.names.verdict = QStringLiteral("Text33");
+    look.names = StandardNames::numbered(3, 4, 5, 2, 1, 0, 33);
     look.caption = toQString(kCaptionPrefix) + QStringLiteral("Addizioni con due o più addendi");
     look.instruction = QStringLiteral("Esegui la seguente addizione in colonna");
     look.newExercise = {7440, 3480, kCellSize, kCellSize};

@@ -23,12 +23,7 @@ SubtractionScreen::SubtractionScreen(Services& services) : ExerciseScreen(servic
 ExerciseLayout SubtractionScreen::layout() const
 {
     ExerciseLayout look;
-    look.names.newExercise = QStringLiteral("Command1");
-    look.names.check = QStringLiteral("Command2");
-    look.names.evaluate = QStringLiteral("Command3");
-    look.names.mainMenu = QStringLiteral("Command4");
-    look.names.exit = QStringLiteral("Command5");
-    look.names.verdict = QStringLiteral("Text19");
+    look.names = StandardNames::numbered(1, 2, 3, 4, 5, 0, 19);
     look.caption = toQString(kCaptionPrefix) + QStringLiteral("Sottrazioni con minuendo entro 999.999");
     look.instruction = QStringLiteral("Esegui la seguente sottrazione in colonna");
     look.newExercise = {7440, 4680, kCellSize, kCellSize};

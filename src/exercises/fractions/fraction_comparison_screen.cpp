@@ -32,13 +32,7 @@ FractionComparisonScreen::FractionComparisonScreen(Services& services)
 ExerciseLayout FractionComparisonScreen::layout() const
 {
     ExerciseLayout look;
-    look.names.newExercise = QStringLiteral("Command1");
-    look.names.check = QStringLiteral("Command2");
-    look.names.evaluate = QStringLiteral("Command3");
-    look.names.mainMenu = QStringLiteral("Command4");
-    look.names.exit = QStringLiteral("Command6");
-    look.names.sectionMenu = QStringLiteral("Command5");
-    look.names.verdict = QStringLiteral("Text5");
+    look.names = StandardNames::numbered(1, 2, 3, 4, 6, 5, 5);
     look.caption = toQString(kCaptionPrefix) + QStringLiteral("Confronto tra frazioni");
     look.instruction = QStringLiteral("Confronta le seguenti coppie di frazioni, usando il segno  < , = , >");
     look.newExercise = {8040, 4680, 612, 612};

@@ -39,13 +39,7 @@ FractionConceptScreen::FractionConceptScreen(Services& services)
 ExerciseLayout FractionConceptScreen::layout() const
 {
     ExerciseLayout look;
-    look.names.newExercise = QStringLiteral("Command3");
-    look.names.check = QStringLiteral("Command4");
-    look.names.evaluate = QStringLiteral("Command5");
-    look.names.mainMenu = QStringLiteral("Command2");
-    look.names.exit = QStringLiteral("Command1");
-    look.names.sectionMenu = QStringLiteral("Command6");
-    look.names.verdict = QStringLiteral("Text8");
+    look.names = StandardNames::numbered(3, 4, 5, 2, 1, 6, 8);
     look.caption = QStringLiteral("vt-pb - Esercitazione di Aritmetica cl. V - Concetto di frazione e frazione "
                                   "complementare");
     look.instruction = QStringLiteral("Del seguente intero colora in rosso la parte indicata dalla frazione "

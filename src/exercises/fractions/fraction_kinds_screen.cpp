@@ -25,13 +25,7 @@ FractionKindsScreen::FractionKindsScreen(Services& services) : ExerciseScreen(se
 ExerciseLayout FractionKindsScreen::layout() const
 {
     ExerciseLayout look;
-    look.names.newExercise = QStringLiteral("Command1");
-    look.names.check = QStringLiteral("Command2");
-    look.names.evaluate = QStringLiteral("Command3");
-    look.names.mainMenu = QStringLiteral("Command4");
-    look.names.exit = QStringLiteral("Command6");
-    look.names.sectionMenu = QStringLiteral("Command5");
-    look.names.verdict = QStringLiteral("Text11");
+    look.names = StandardNames::numbered(1, 2, 3, 4, 6, 5, 11);
     look.caption = QStringLiteral("vt-pb  Esercitazione di Aritmetica cl.V - Frazioni proprie,improprie,apparenti");
     look.instruction = QStringLiteral("Distingui le seguenti frazioni ");
     look.newExercise = {8640, 3480, 612, 612};

@@ -36,6 +36,24 @@ struct StandardNames {
     QString sectionMenu = QStringLiteral("SectionMenuButton");
     QString exit = QStringLiteral("ExitButton");
     QString verdict = QStringLiteral("VerdictBox");
+
+    // A screen whose buttons are numbered CommandN and whose verdict box is
+    // TextN; a section menu of 0 means the screen has none.
+    static StandardNames numbered(int newExercise, int check, int evaluate, int mainMenu, int exit,
+                                  int sectionMenu, int verdictBox)
+    {
+        const auto command = [](int n) { return QStringLiteral("Command%1").arg(n); };
+        StandardNames names;
+        names.newExercise = command(newExercise);
+        names.check = command(check);
+        names.evaluate = command(evaluate);
+        names.mainMenu = command(mainMenu);
+        names.exit = command(exit);
+        if (sectionMenu > 0)
+            names.sectionMenu = command(sectionMenu);
+        names.verdict = QStringLiteral("Text%1").arg(verdictBox);
+        return names;
+    }
 };
 
 struct ExerciseLayout {
