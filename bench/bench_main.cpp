@@ -6,12 +6,12 @@
 // Start-up is timed from outside: the bench starts itself as a child that
 // builds either the program or the bare window and exits at its first
 // paint, so loading, Qt's start and fonts are all counted.
-#include "app/score_board.h"
-#include "app/screen_registry.h"
-#include "kit/random_source.h"
-#include "toolkit/look.h"
-#include "toolkit/main_window.h"
-#include "toolkit/page.h"
+#include "core/scoring/score_board.h"
+#include "ui/app/screen_registry.h"
+#include "core/kit/random_source.h"
+#include "ui/toolkit/look.h"
+#include "ui/toolkit/main_window.h"
+#include "ui/toolkit/page.h"
 
 #include <QApplication>
 #include <QLabel>

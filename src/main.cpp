@@ -1,8 +1,8 @@
-#include "app/screen_registry.h"
-#include "app/score_board.h"
-#include "kit/random_source.h"
-#include "toolkit/look.h"
-#include "toolkit/main_window.h"
+#include "ui/app/screen_registry.h"
+#include "core/scoring/score_board.h"
+#include "core/kit/random_source.h"
+#include "ui/toolkit/look.h"
+#include "ui/toolkit/main_window.h"
 
 #include <QApplication>
 

@@ -1,4 +1,4 @@
-#include "toolkit/look.h"
+#include "ui/toolkit/look.h"
 
 #include <gtest/gtest.h>
 

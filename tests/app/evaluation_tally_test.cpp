@@ -1,5 +1,5 @@
-#include "app/evaluation_tally.h"
-#include "app/score_board.h"
+#include "core/scoring/evaluation_tally.h"
+#include "core/scoring/score_board.h"
 
 #include <gtest/gtest.h>
 

@@ -1,5 +1,5 @@
-#include "app/global_evaluation_screen.h"
-#include "kit/widgets/verdict_box.h"
+#include "ui/screens/report/global_evaluation_screen.h"
+#include "ui/kit/verdict_box.h"
 #include "support/harness.h"
 
 #include <gtest/gtest.h>

@@ -1,4 +1,4 @@
-#include "app/main_menu_screen.h"
+#include "ui/screens/menus/main_menu_screen.h"
 #include "support/harness.h"
 
 #include <gtest/gtest.h>

@@ -1,5 +1,5 @@
-#include "app/report_card.h"
-#include "app/score_board.h"
+#include "core/scoring/report_card.h"
+#include "core/scoring/score_board.h"
 
 #include <gtest/gtest.h>
 

@@ -1,5 +1,5 @@
-#include "kit/widgets/digit_cell.h"
-#include "toolkit/page.h"
+#include "ui/kit/digit_cell.h"
+#include "ui/toolkit/page.h"
 
 #include <gtest/gtest.h>
 

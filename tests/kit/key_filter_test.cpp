@@ -1,4 +1,4 @@
-#include "kit/key_filter.h"
+#include "core/kit/key_filter.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "kit/random_source.h"
+#include "core/kit/random_source.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "app/global_evaluation_screen.h"
+#include "ui/screens/report/global_evaluation_screen.h"
 #include "support/scenes.h"
 
 #include <QSignalSpy>

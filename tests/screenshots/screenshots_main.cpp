@@ -1,7 +1,7 @@
 // Renders every registered scene to PNG files, for a look at each screen in
 // its main states.
 #include "support/scenes.h"
-#include "toolkit/look.h"
+#include "ui/toolkit/look.h"
 
 #include <QApplication>
 #include <QDir>

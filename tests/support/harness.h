@@ -1,12 +1,12 @@
 #pragma once
 
-#include "app/score_board.h"
-#include "app/screen_registry.h"
-#include "kit/random_source.h"
-#include "kit/widgets/digit_cell.h"
-#include "toolkit/controls.h"
-#include "toolkit/main_window.h"
-#include "toolkit/page.h"
+#include "core/scoring/score_board.h"
+#include "ui/app/screen_registry.h"
+#include "core/kit/random_source.h"
+#include "ui/kit/digit_cell.h"
+#include "ui/toolkit/controls.h"
+#include "ui/toolkit/main_window.h"
+#include "ui/toolkit/page.h"
 
 #include <QString>
 #include <QWidget>

@@ -1,5 +1,5 @@
-#include "toolkit/freehand_pen.h"
-#include "toolkit/page.h"
+#include "ui/toolkit/freehand_pen.h"
+#include "ui/toolkit/page.h"
 
 #include <gtest/gtest.h>
 

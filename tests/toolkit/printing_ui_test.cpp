@@ -1,4 +1,4 @@
-#include "toolkit/printing.h"
+#include "ui/toolkit/printing.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "exercises/columns/addition_screen.h"
+#include "ui/screens/columns/addition_screen.h"
 
 #include "exercises/columns/column_driving.h"
 

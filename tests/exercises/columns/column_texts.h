@@ -1,7 +1,7 @@
 #pragma once
 
-#include "kit/place_value.h"
-#include "kit/random_source.h"
+#include "core/kit/place_value.h"
+#include "core/kit/random_source.h"
 
 #include <string>
 

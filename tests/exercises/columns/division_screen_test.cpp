@@ -1,4 +1,4 @@
-#include "exercises/columns/division_screen.h"
+#include "ui/screens/columns/division_screen.h"
 
 #include "exercises/columns/column_driving.h"
 

@@ -1,5 +1,5 @@
-#include "exercises/columns/multiplication_exercise.h"
-#include "kit/random_source.h"
+#include "core/exercises/columns/multiplication_exercise.h"
+#include "core/kit/random_source.h"
 
 #include <gtest/gtest.h>
 

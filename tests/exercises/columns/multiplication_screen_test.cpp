@@ -1,4 +1,4 @@
-#include "exercises/columns/multiplication_screen.h"
+#include "ui/screens/columns/multiplication_screen.h"
 
 #include "exercises/columns/column_driving.h"
 

@@ -1,4 +1,4 @@
-#include "exercises/columns/subtraction_exercise.h"
+#include "core/exercises/columns/subtraction_exercise.h"
 
 #include "column_texts.h"
 

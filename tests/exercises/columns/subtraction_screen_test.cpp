@@ -1,4 +1,4 @@
-#include "exercises/columns/subtraction_screen.h"
+#include "ui/screens/columns/subtraction_screen.h"
 
 #include "exercises/columns/column_driving.h"
 

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "app/screen_id.h"
-#include "kit/widgets/verdict_box.h"
+#include "ui/kit/screen_id.h"
+#include "ui/kit/verdict_box.h"
 #include "support/harness.h"
 
 #include <gtest/gtest.h>

@@ -1,5 +1,5 @@
 #include "decimals_script.h"
-#include "exercises/decimals/place_value_exercise.h"
+#include "core/exercises/decimals/place_value_exercise.h"
 
 #include <gtest/gtest.h>
 

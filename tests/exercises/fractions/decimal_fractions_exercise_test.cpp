@@ -1,4 +1,4 @@
-#include "exercises/fractions/decimal_fractions_exercise.h"
+#include "core/exercises/fractions/decimal_fractions_exercise.h"
 
 #include "fraction_scripts.h"
 

@@ -1,4 +1,4 @@
-#include "exercises/fractions/decimal_fractions_screen.h"
+#include "ui/screens/fractions/decimal_fractions_screen.h"
 #include "fraction_screens.h"
 #include "fraction_scripts.h"
 

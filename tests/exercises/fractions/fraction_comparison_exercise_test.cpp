@@ -1,4 +1,4 @@
-#include "exercises/fractions/fraction_comparison_exercise.h"
+#include "core/exercises/fractions/fraction_comparison_exercise.h"
 
 #include "fraction_scripts.h"
 

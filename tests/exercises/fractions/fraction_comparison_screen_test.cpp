@@ -1,4 +1,4 @@
-#include "exercises/fractions/fraction_comparison_screen.h"
+#include "ui/screens/fractions/fraction_comparison_screen.h"
 #include "fraction_screens.h"
 #include "fraction_scripts.h"
 

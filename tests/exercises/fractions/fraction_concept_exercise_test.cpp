@@ -1,6 +1,6 @@
-#include "exercises/fractions/fraction_concept_exercise.h"
+#include "core/exercises/fractions/fraction_concept_exercise.h"
 
-#include "kit/random_source.h"
+#include "core/kit/random_source.h"
 
 #include <gtest/gtest.h>
 

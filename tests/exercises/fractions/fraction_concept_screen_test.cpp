@@ -1,4 +1,4 @@
-#include "exercises/fractions/fraction_concept_screen.h"
+#include "ui/screens/fractions/fraction_concept_screen.h"
 #include "fraction_screens.h"
 
 namespace quillo::testing {

@@ -1,8 +1,8 @@
-#include "exercises/fractions/fraction_kinds_exercise.h"
+#include "core/exercises/fractions/fraction_kinds_exercise.h"
 
-#include "app/evaluation_tally.h"
-#include "app/score_board.h"
-#include "kit/random_source.h"
+#include "core/scoring/evaluation_tally.h"
+#include "core/scoring/score_board.h"
+#include "core/kit/random_source.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "kit/widgets/verdict_box.h"
+#include "ui/kit/verdict_box.h"
 #include "support/harness.h"
 
 #include <gtest/gtest.h>

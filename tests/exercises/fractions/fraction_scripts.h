@@ -1,6 +1,6 @@
 #pragma once
 
-#include "kit/random_source.h"
+#include "core/kit/random_source.h"
 
 #include <array>
 

@@ -1,0 +1,68 @@
+#include "core/exercises/columns/addition_exercise.h"
+
+#include "core/kit/random_source.h"
+
+#include <algorithm>
+
+namespace quillo {
+
+void AdditionExercise::present(RandomSource& random, int addendCount)
+{
+    addendCount_ = std::clamp(addendCount, 2, kMostAddends);
+    random.seedFromClock();
+    // Every addend is drawn from 1 to 999,999 and the three are drawn again
+    // together until the sum in play fits in six columns. With two addends the
+    // third does not bound the draw: it is not on the page, and bounding by it
+    // would keep the two-addend sum from ever reaching 999,999.
+    for (;;) {
+        for (int& addend : addends_)
+            addend = random.between(1, kLargest);
+        const long long two = static_cast<long long>(addends_[0]) + addends_[1];
+        const long long three = two + addends_[2];
+        if (two <= kLargest && (addendCount_ == 2 || three <= kLargest))
+            break;
+    }
+    sum_ = addends_[0] + addends_[1] + (addendCount_ == 3 ? addends_[2] : 0);
+    for (std::size_t i = 0; i < addends_.size(); ++i)
+        addendDigits_[i] = columnDigits(addends_[i]);
+    sumDigits_ = columnDigits(sum_);
+    checks_.reset();
+    presented_ = true;
+}
+
+ColumnMarks AdditionExercise::check(const ColumnTexts& answer)
+{
+    const ColumnMarks marks = differences(sumDigits_, answer, sumLength());
+    checks_.noteCheck(countMarked(marks));
+    return marks;
+}
+
+Evaluation AdditionExercise::evaluate()
+{
+    const VerdictWord word = verdict();
+    const bool counts = canEvaluate();
+    checks_.noteEvaluated();
+    return {word, isNegative(word), counts, gradeFor(word)};
+}
+
+VerdictWord AdditionExercise::verdictFor(int addendCount, int errors)
+{
+    if (errors >= 2)
+        return VerdictWord::NotGood;
+    if (errors == 1)
+        return VerdictWord::BeCareful;
+    return addendCount == 3 ? VerdictWord::WellDone : VerdictWord::VeryGood;
+}
+
+int AdditionExercise::gradeFor(VerdictWord verdict)
+{
+    switch (verdict) {
+    case VerdictWord::NotGood: return 5;
+    case VerdictWord::BeCareful: return 6;
+    case VerdictWord::VeryGood: return 9;
+    case VerdictWord::WellDone: return 10;
+    default: return usualGrade(verdict);
+    }
+}
+
+}  // namespace quillo

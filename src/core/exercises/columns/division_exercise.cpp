@@ -1,0 +1,287 @@
+#include "core/exercises/columns/division_exercise.h"
+
+#include "core/kit/random_source.h"
+
+#include <algorithm>
+
+namespace quillo {
+
+namespace {
+
+struct Range {
+    int lowest;
+    int highest;
+};
+
+constexpr std::array<Range, 5> kDividendRanges{{
+    {11, 99},
+    {101, 999},
+    {1001, 9999},
+    {10001, 99999},
+    {100001, 999999},
+}};
+constexpr int kMinDivisor = 11;
+constexpr int kMaxDivisor = 99;
+
+int digitCount(int value)
+{
+    int count = 1;
+    while (value >= 10) {
+        value /= 10;
+        ++count;
+    }
+    return count;
+}
+
+int powerOfTen(int exponent)
+{
+    int value = 1;
+    while (exponent-- > 0)
+        value *= 10;
+    return value;
+}
+
+// The index-th digit from the right, or empty past the number's digits.
+std::string digitText(int value, int index)
+{
+    if (index < 1 || index > digitCount(value))
+        return {};
+    return std::string(1, static_cast<char>('0' + value / powerOfTen(index - 1) % 10));
+}
+
+// The value of a cell's leading decimal digits; "/", ":" and the empty cell
+// are worth 0.
+int numericValue(const std::string& text)
+{
+    int value = 0;
+    for (char c : text) {
+        if (c < '0' || c > '9')
+            break;
+        value = value * 10 + (c - '0');
+    }
+    return value;
+}
+
+// The count looks at values, so a zero remainder may be written out or left
+// blank; but a required "0" must be there, and a sign is never a digit.
+bool countsAsError(const std::string& typed, const std::string& expected)
+{
+    if (typed == "/" || typed == ":")
+        return true;
+    if (expected == "0" && typed.empty())
+        return true;
+    return numericValue(typed) != numericValue(expected);
+}
+
+// Marking compares texts; in a step row a lone "0" where nothing is expected
+// is a zero remainder written out, never wrong.
+bool redInStepRow(const std::string& typed, const std::string& expected)
+{
+    if (typed == expected)
+        return false;
+    return !expected.empty() || typed != "0";
+}
+
+// Drawn as the whole part of (r × width + lowest) and redrawn until it falls
+// in lowest..highest, so every value in the range is equally likely.
+int drawBetween(RandomSource& random, int lowest, int highest, int width)
+{
+    int value = 0;
+    do {
+        value = random.between(lowest, lowest + width - 1);
+    } while (value > highest);
+    return value;
+}
+
+}  // namespace
+
+void DivisionExercise::selectDividendDigits(int n)
+{
+    dividendDigits_ = std::clamp(n, 2, 6);
+    forgetDivision();
+}
+
+int DivisionExercise::minDividend() const
+{
+    return kDividendRanges[static_cast<std::size_t>(dividendDigits_ - 2)].lowest;
+}
+
+int DivisionExercise::maxDividend() const
+{
+    return kDividendRanges[static_cast<std::size_t>(dividendDigits_ - 2)].highest;
+}
+
+void DivisionExercise::withdraw()
+{
+    forgetDivision();
+}
+
+void DivisionExercise::forgetDivision()
+{
+    dividend_ = divisor_ = quotient_ = quotientLength_ = 0;
+    quotientDigits_ = {};
+    runningRemainders_ = {};
+    remainderWidths_ = {};
+    expectedRows_ = {};
+    checksDone_ = errorCount_ = 0;
+    verdict_.reset();
+}
+
+void DivisionExercise::newDivision(RandomSource& random)
+{
+    forgetDivision();
+    random.seedFromClock();
+    do {
+        dividend_ = drawBetween(random, minDividend(), maxDividend(), maxDividend());
+        divisor_ = drawBetween(random, kMinDivisor, kMaxDivisor, kMaxDivisor);
+    } while (divisor_ > dividend_);
+
+    quotient_ = dividend_ / divisor_;
+    const int length = digitCount(quotient_);
+    quotientLength_ = length;
+    for (int i = 1; i <= length; ++i)
+        quotientDigits_[static_cast<std::size_t>(i - 1)] = digitText(quotient_, length - i + 1);
+
+    int current = dividend_;
+    for (int k = 1; k <= length; ++k) {
+        const auto slot = static_cast<std::size_t>(k - 1);
+        const int digit = quotientDigits_[slot][0] - '0';
+        current -= digit * divisor_ * powerOfTen(length - k);
+        runningRemainders_[slot] = current;
+        remainderWidths_[slot] = digitCount(current) - (length - k);
+        // The last L - k - 1 digits are dividend digits not brought down yet:
+        // their cells are locked, and the pupil writes nothing there.
+        for (int j = std::max(1, length - k); j <= cellsInRow(k); ++j)
+            expectedRows_[slot][static_cast<std::size_t>(j - 1)] = digitText(current, j);
+    }
+}
+
+int DivisionExercise::runningRemainder(int k) const
+{
+    return k >= 1 && k <= quotientLength_ ? runningRemainders_[static_cast<std::size_t>(k - 1)] : 0;
+}
+
+int DivisionExercise::remainderWidth(int k) const
+{
+    return k >= 1 && k <= quotientLength_ ? remainderWidths_[static_cast<std::size_t>(k - 1)] : 0;
+}
+
+std::string DivisionExercise::dividendText(int index) const
+{
+    return hasDivision() ? digitText(dividend_, index) : std::string();
+}
+
+std::string DivisionExercise::divisorText(int index) const
+{
+    return hasDivision() ? digitText(divisor_, index) : std::string();
+}
+
+std::string DivisionExercise::expectedText(int row, int index) const
+{
+    if (row < kQuotientRow || row > kStepRows || index < 1 || index > cellsInRow(row))
+        return {};
+    if (row == kQuotientRow)
+        return quotientDigits_[static_cast<std::size_t>(index - 1)];
+    return expectedRows_[static_cast<std::size_t>(row - 1)][static_cast<std::size_t>(index - 1)];
+}
+
+bool DivisionExercise::isLocked(int row, int index) const
+{
+    if (row < kQuotientRow || row > kStepRows || index < 1 || index > cellsInRow(row))
+        return true;
+    if (!hasDivision())
+        return false;
+    if (row == kQuotientRow)
+        return index > quotientLength_;
+    if (row > quotientLength_)
+        return true;
+    return index <= quotientLength_ - row - 1;
+}
+
+bool DivisionExercise::isRemainderLead(int row, int index) const
+{
+    return hasDivision() && row == quotientLength_ && index == remainderWidth(row);
+}
+
+DivisionMarks DivisionExercise::check(const DivisionAnswer& answer)
+{
+    DivisionMarks marks;
+    if (!hasDivision())
+        return marks;
+    ++checksDone_;
+    const bool counting = checksDone_ == 1;
+    int errors = 0;
+
+    for (int i = 1; i <= kQuotientCells; ++i) {
+        const auto slot = static_cast<std::size_t>(i - 1);
+        const std::string& typed = answer.quotient[slot];
+        const std::string expected = expectedText(kQuotientRow, i);
+        CellMark& mark = marks.quotient[slot];
+        if (typed != expected)
+            mark = CellMark::RedText;
+        if (counting && i <= quotientLength_ && countsAsError(typed, expected)) {
+            mark = CellMark::Counted;
+            ++errors;
+        }
+    }
+
+    for (int k = 1; k <= kStepRows; ++k) {
+        const auto row = static_cast<std::size_t>(k - 1);
+        // Only the open cells of the rows in use are counted.
+        const int firstCounted = std::max(1, quotientLength_ - k);
+        for (int j = 1; j <= cellsInRow(k); ++j) {
+            const auto slot = static_cast<std::size_t>(j - 1);
+            const std::string& typed = answer.steps[row][slot];
+            const std::string expected = expectedText(k, j);
+            CellMark& mark = marks.steps[row][slot];
+            if (redInStepRow(typed, expected))
+                mark = CellMark::RedText;
+            if (counting && k <= quotientLength_ && j >= firstCounted && countsAsError(typed, expected)) {
+                mark = CellMark::Counted;
+                ++errors;
+            }
+        }
+    }
+
+    if (counting) {
+        errorCount_ = errors;
+        verdict_ = verdictFor(quotientLength_, errors);
+    }
+    return marks;
+}
+
+VerdictWord DivisionExercise::verdictFor(int quotientLength, int errors)
+{
+    if (errors >= 2)
+        return VerdictWord::NotGood;
+    if (errors == 1)
+        return VerdictWord::BeCareful;
+    switch (quotientLength) {
+    case 1: return VerdictWord::Sufficient;
+    case 2: return VerdictWord::Good;
+    case 3: return VerdictWord::VeryGood;
+    case 4: return VerdictWord::Excellent;
+    default: return VerdictWord::WellDone;
+    }
+}
+
+int DivisionExercise::gradeOf(VerdictWord verdict)
+{
+    switch (verdict) {
+    case VerdictWord::NotGood: return 5;
+    case VerdictWord::BeCareful: return 6;
+    case VerdictWord::Sufficient: return 7;
+    case VerdictWord::Good: return 8;
+    case VerdictWord::VeryGood: return 9;
+    case VerdictWord::Excellent:
+    case VerdictWord::WellDone: return 10;
+    default: return usualGrade(verdict);
+    }
+}
+
+bool DivisionExercise::isNegative(VerdictWord verdict)
+{
+    return verdict == VerdictWord::NotGood || verdict == VerdictWord::BeCareful;
+}
+
+}  // namespace quillo

@@ -1,0 +1,64 @@
+#include "core/exercises/columns/subtraction_exercise.h"
+
+#include "core/kit/random_source.h"
+
+namespace quillo {
+
+void SubtractionExercise::present(RandomSource& random)
+{
+    random.seedFromClock();
+    minuend_ = random.between(1, kLargest);
+    do
+        subtrahend_ = random.between(1, kLargest);
+    while (subtrahend_ > minuend_);
+
+    minuendDigits_ = columnDigits(minuend_);
+    subtrahendDigits_ = columnDigits(subtrahend_);
+    differenceDigits_ = columnDigits(difference());
+    for (int i = 0; i < minuendLength(); ++i)
+        if (differenceDigits_[i].empty())
+            differenceDigits_[i].push_back('0');
+
+    borrowCount_ = 0;
+    for (int i = 0; i < kPlaceColumns; ++i)
+        if (digitValue(minuendDigits_[i]) < digitValue(subtrahendDigits_[i]))
+            ++borrowCount_;
+
+    checks_.reset();
+    presented_ = true;
+}
+
+ColumnMarks SubtractionExercise::check(const ColumnTexts& answer)
+{
+    // Columns beyond the minuend expect nothing and their cells are hidden,
+    // so only the minuend's columns can differ.
+    const ColumnMarks marks = differences(differenceDigits_, answer, minuendLength());
+    checks_.noteCheck(countMarked(marks));
+    return marks;
+}
+
+Evaluation SubtractionExercise::evaluate()
+{
+    const VerdictWord word = verdict();
+    const bool counts = canEvaluate() && checks_.checksDone() == 1;
+    checks_.noteEvaluated();
+    return {word, isNegative(word), counts, gradeFor(word)};
+}
+
+VerdictWord SubtractionExercise::verdictFor(int borrowCount, int errors)
+{
+    if (errors >= 2)
+        return VerdictWord::NotGood;
+    if (errors == 1)
+        return VerdictWord::BeCareful;
+    switch (borrowCount) {
+    case 0:
+    case 1: return VerdictWord::Sufficient;
+    case 2: return VerdictWord::Good;
+    case 3: return VerdictWord::VeryGood;
+    case 4: return VerdictWord::Excellent;
+    default: return VerdictWord::WellDone;
+    }
+}
+
+}  // namespace quillo

@@ -1,0 +1,96 @@
+#include "core/exercises/fractions/decimal_fractions_exercise.h"
+
+#include "core/kit/digit_columns.h"
+#include "core/kit/random_source.h"
+
+#include <algorithm>
+
+namespace quillo {
+
+namespace {
+constexpr std::array<int, 4> kPowersOfTen{1, 10, 100, 1000};
+
+bool holdsWholeQuotient(const std::array<DecimalFraction, DecimalFractionsExercise::kItems>& items)
+{
+    return std::any_of(items.begin(), items.end(),
+                       [](const DecimalFraction& item) { return item.numerator % item.denominator == 0; });
+}
+}  // namespace
+
+void DecimalFractionsExercise::newExercise(RandomSource& random)
+{
+    random.seedFromClock();
+    do {
+        for (DecimalFraction& item : items_)
+            item.numerator = random.between(1, 999);
+        for (DecimalFraction& item : items_) {
+            // Three draws, the last one kept: the series has always been
+            // drawn this way, and scripted tests rely on the order.
+            int power = 1;
+            for (int draw = 0; draw < 3; ++draw)
+                power = random.between(1, 3);
+            item.denominator = kPowersOfTen[static_cast<std::size_t>(power)];
+        }
+    } while (holdsWholeQuotient(items_));
+    for (DecimalFraction& item : items_)
+        item.expectedText = decimalText(item.numerator, item.denominator);
+    presented_ = true;
+    checking_.reset();
+}
+
+std::string DecimalFractionsExercise::decimalText(int numerator, int denominator)
+{
+    std::string text = std::to_string(numerator / denominator);
+    std::string decimals;
+    int remainder = numerator % denominator;
+    for (int place = denominator / 10; place > 0; place /= 10) {
+        decimals += static_cast<char>('0' + remainder / place);
+        remainder %= place;
+    }
+    while (!decimals.empty() && decimals.back() == '0')
+        decimals.pop_back();
+    if (!decimals.empty())
+        text += ',' + decimals;
+    return text;
+}
+
+std::array<std::string, 3> DecimalFractionsExercise::numeratorColumns(int index) const
+{
+    return rightAligned<3>(item(index).numerator);
+}
+
+std::array<std::string, 4> DecimalFractionsExercise::denominatorColumns(int index) const
+{
+    return rightAligned<4>(item(index).denominator);
+}
+
+int DecimalFractionsExercise::barLeft(int index) const
+{
+    const DecimalFraction& fraction = item(index);
+    // Columns the bar spans, counted from the units: over 1000 all four,
+    // over 100 three, over 10 two for a lone numerator digit and three
+    // otherwise, as the series has always been drawn.
+    int columns = digitCount(fraction.denominator);
+    if (columns == 2 && digitCount(fraction.numerator) > 1)
+        columns = 3;
+    return barRight(index) - 600 * columns;
+}
+
+bool DecimalFractionsExercise::tooLong(int index, std::string_view answer) const
+{
+    return static_cast<int>(answer.size()) > item(index).expectedLength();
+}
+
+DecimalFractionsExercise::Marks DecimalFractionsExercise::check(const Answers& answers)
+{
+    Marks wrong{};
+    int count = 0;
+    for (std::size_t i = 0; i < items_.size(); ++i) {
+        wrong[i] = answers[i] != items_[i].expectedText;
+        count += wrong[i] ? 1 : 0;
+    }
+    checking_.noteCheck(count);
+    return wrong;
+}
+
+}  // namespace quillo

@@ -1,0 +1,99 @@
+#include "core/exercises/fractions/fraction_kinds_exercise.h"
+
+#include "core/kit/number_digits.h"
+#include "core/kit/random_source.h"
+
+namespace quillo {
+
+FractionKind classify(int numerator, int denominator)
+{
+    if (denominator != 0 && numerator % denominator == 0)
+        return FractionKind::Apparent;
+    return numerator < denominator ? FractionKind::Proper : FractionKind::Improper;
+}
+
+std::string kindLetter(FractionKind kind)
+{
+    switch (kind) {
+    case FractionKind::Proper: return "p";
+    case FractionKind::Improper: return "i";
+    case FractionKind::Apparent: return "a";
+    }
+    return {};
+}
+
+int FractionKindsExercise::Fraction::digitWidth() const
+{
+    return numeratorDigits.size() != denominatorDigits.size()
+               ? 2
+               : static_cast<int>(numeratorDigits.size());
+}
+
+int FractionKindsExercise::barStart(int index, int digitWidth)
+{
+    return columnLeft(index) + 600 * (2 - digitWidth);
+}
+
+void FractionKindsExercise::newExercise(RandomSource& random)
+{
+    random.seedFromClock();
+    for (Fraction& fraction : fractions_)
+        fraction.numerator = random.between(1, kHighest);
+    for (Fraction& fraction : fractions_)
+        fraction.denominator = random.between(1, kHighest);
+    for (Fraction& fraction : fractions_) {
+        fraction.numeratorDigits = digitTexts(fraction.numerator);
+        fraction.denominatorDigits = digitTexts(fraction.denominator);
+    }
+    expected_ = {};
+    presented_ = true;
+    checks_ = 0;
+    rightAnswers_ = 0;
+}
+
+FractionKindsExercise::CheckResult FractionKindsExercise::check(const std::array<std::string, kCount>& letters)
+{
+    CheckResult result;
+    if (!presented_)
+        return result;
+    ++checks_;
+    result.firstCheck = checks_ == 1;
+    if (result.firstCheck) {
+        rightAnswers_ = 0;
+        for (int i = 0; i < kCount; ++i) {
+            const Fraction& fraction = fractions_[static_cast<std::size_t>(i)];
+            expected_[static_cast<std::size_t>(i)] = kindLetter(classify(fraction.numerator, fraction.denominator));
+            if (letters[static_cast<std::size_t>(i)] == expected_[static_cast<std::size_t>(i)])
+                ++rightAnswers_;
+        }
+        gradeWord_ = wordFor(rightAnswers_);
+    }
+    for (std::size_t i = 0; i < kCount; ++i)
+        result.wrong[i] = letters[i] != expected_[i];
+    result.word = gradeWord_;
+    return result;
+}
+
+FractionKindsExercise::Evaluation FractionKindsExercise::evaluate() const
+{
+    Evaluation evaluation;
+    evaluation.word = gradeWord_;
+    evaluation.countable = presented_ && checks_ == 1;
+    evaluation.grade = rightAnswers_;
+    evaluation.negative = rightAnswers_ <= 5;
+    return evaluation;
+}
+
+VerdictWord FractionKindsExercise::wordFor(int rightAnswers)
+{
+    switch (rightAnswers) {
+    case 6: return VerdictWord::Sufficient;
+    case 7: return VerdictWord::Good;
+    case 8: return VerdictWord::VeryGood;
+    case 9: return VerdictWord::Excellent;
+    case 10: return VerdictWord::WellDone;
+    default: return rightAnswers > 10 ? VerdictWord::WellDone : VerdictWord::NotGood;
+    }
+}
+
+}  // namespace quillo

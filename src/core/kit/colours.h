@@ -1,0 +1,39 @@
+#pragma once
+
+#include "core/scoring/exercise_family.h"
+
+#include <cstdint>
+
+namespace quillo {
+
+// Colours as 0x00BBGGRR numbers, the way every screen names them; only the
+// toolkit turns them into pixels.
+using Colour = std::uint32_t;
+
+namespace colour {
+inline constexpr Colour Red = 0x0000FF;
+inline constexpr Colour Blue = 0xFF0000;
+inline constexpr Colour White = 0xFFFFFF;
+inline constexpr Colour Black = 0x000000;
+inline constexpr Colour Green = 0x00FF00;
+inline constexpr Colour LightGreen = 0x80FF80;
+inline constexpr Colour LightCyan = 0xFFFFC0;
+inline constexpr Colour LightYellow = 0x80FFFF;
+inline constexpr Colour MenuButton = 0xFCF9DE;
+inline constexpr Colour FractionsMenuButton = 0xE6FDFB;
+inline constexpr Colour DecimalsMenuButton = 0xFBEEDF;
+}  // namespace colour
+
+// The background of a family's cells while the pupil types.
+constexpr Colour familyColour(ExerciseFamily family)
+{
+    switch (family) {
+    case ExerciseFamily::Multiplication: return 0xCCECEE;
+    case ExerciseFamily::Addition: return 0xFBEEDF;
+    case ExerciseFamily::Subtraction: return 0xE2F7DB;
+    case ExerciseFamily::FractionConcept: return 0xFCF9DE;
+    default: return colour::LightCyan;
+    }
+}
+
+}  // namespace quillo

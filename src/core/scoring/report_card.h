@@ -1,0 +1,60 @@
+#pragma once
+
+#include "core/scoring/exercise_family.h"
+
+#include <array>
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace quillo {
+
+class ScoreBoard;
+
+// The words of the report card that are not grade words.
+inline constexpr std::string_view kNoExercise = "Nessun esercizio";
+inline constexpr std::string_view kNoGradeYet = "Nessuna valutazione";
+inline constexpr std::string_view kNothingPractised = "Nessun esercizio!";
+inline constexpr std::string_view kIncomplete = "Incompleta!";
+
+// One whole-number operation on the report card.
+struct OperationLine {
+    std::string_view word;
+    // The operation counts towards the overall verdict: it has a grade word.
+    bool done = false;
+};
+
+// The fractions or the decimal numbers: several families under one word.
+struct GroupLine {
+    std::string_view word;
+    // Members with at least one exercise presented, graded or not.
+    int doneCount = 0;
+    // Whole part of the members' mean grade; 0 when none was practised.
+    int average = 0;
+    bool done = false;
+};
+
+// What the report card shows for one state of the scoreboard. Everything is
+// derived from the scoreboard alone, so opening the report twice on the same
+// scoreboard always shows the same card.
+struct ReportCard {
+    std::string pupilName;
+    // Division, multiplication, addition and subtraction, in this order.
+    std::array<OperationLine, 4> operations;
+    GroupLine fractions;
+    GroupLine decimals;
+    // Every family's done mark, by scoreboard slot: an operation once it has a
+    // grade word, a member of a group once it has an exercise presented.
+    std::array<bool, kFamilyCount> familyDone{};
+    int sectionsDone = 0;
+    // Only once all six sections are done.
+    std::optional<int> overallAverage;
+    std::string_view overall;
+
+    // The line of a whole-number family (division to subtraction).
+    const OperationLine& operation(ExerciseFamily family) const { return operations.at(slotOf(family)); }
+};
+
+ReportCard computeReportCard(const ScoreBoard& board);
+
+}  // namespace quillo

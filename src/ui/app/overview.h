@@ -1,0 +1,19 @@
+#pragma once
+
+// How the program hangs together.
+//
+// main() makes one MainWindow, one ScoreBoard and one shared random source,
+// seeds the source from the clock, and asks the ScreenRegistry for the main
+// menu. The registry keeps one instance of every screen for the whole run;
+// showScreen() asks the target instance for a fresh page (controls in their
+// design state, load handler run), hands it to the window and lets the old
+// page go. Instances keep their fields, so an exercise left on screen and
+// its tally are still there when the pupil comes back.
+//
+// An exercise screen (ui/kit/exercise_screen.h) only binds: it forwards
+// key presses and clicks to its *Exercise class in quillo_core, which draws
+// the exercise from the random source, knows every expected cell, counts the
+// errors and settles the verdict and grade. The screen paints the answers
+// and writes the scoreboard through recordPresented() and recordEvaluation()
+// (core/scoring/evaluation_tally.h), the one tally write every family shares. The
+// report card reads the scoreboard and never writes it.

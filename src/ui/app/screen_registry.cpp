@@ -1,0 +1,87 @@
+#include "ui/app/screen_registry.h"
+
+#include "ui/screens/menus/decimals_menu_screen.h"
+#include "ui/screens/menus/fractions_menu_screen.h"
+#include "ui/screens/report/global_evaluation_screen.h"
+#include "ui/screens/menus/main_menu_screen.h"
+#include "ui/screens/decimals/decimal_comparison_screen.h"
+#include "ui/screens/decimals/place_value_screen.h"
+#include "ui/screens/columns/addition_screen.h"
+#include "ui/screens/columns/subtraction_screen.h"
+#include "ui/screens/columns/multiplication_screen.h"
+#include "ui/screens/fractions/fraction_concept_screen.h"
+#include "ui/screens/fractions/fraction_kinds_screen.h"
+#include "ui/screens/columns/division_screen.h"
+#include "ui/screens/fractions/decimal_fractions_screen.h"
+#include "ui/screens/fractions/fraction_comparison_screen.h"
+#include "ui/toolkit/main_window.h"
+#include "ui/toolkit/page.h"
+
+#include <QCoreApplication>
+
+namespace quillo {
+
+namespace {
+// The one list of the program's screens.
+std::unique_ptr<Screen> createScreen(ScreenId id, Services& services)
+{
+    switch (id) {
+    case ScreenId::MainMenu: return std::make_unique<MainMenuScreen>(services);
+    case ScreenId::FractionsMenu: return std::make_unique<FractionsMenuScreen>(services);
+    case ScreenId::DecimalsMenu: return std::make_unique<DecimalsMenuScreen>(services);
+    case ScreenId::GlobalEvaluation: return std::make_unique<GlobalEvaluationScreen>(services);
+    case ScreenId::PlaceValue: return std::make_unique<PlaceValueScreen>(services);
+    case ScreenId::DecimalComparison: return std::make_unique<DecimalComparisonScreen>(services);
+    case ScreenId::Addition: return std::make_unique<AdditionScreen>(services);
+    case ScreenId::Subtraction: return std::make_unique<SubtractionScreen>(services);
+    case ScreenId::Multiplication: return std::make_unique<MultiplicationScreen>(services);
+    case ScreenId::FractionConcept: return std::make_unique<FractionConceptScreen>(services);
+    case ScreenId::FractionKinds: return std::make_unique<FractionKindsScreen>(services);
+    case ScreenId::Division: return std::make_unique<DivisionScreen>(services);
+    case ScreenId::DecimalFractions: return std::make_unique<DecimalFractionsScreen>(services);
+    case ScreenId::FractionComparison: return std::make_unique<FractionComparisonScreen>(services);
+    default: return nullptr;
+    }
+}
+}  // namespace
+
+ScreenRegistry::ScreenRegistry(MainWindow& window, ScoreBoard& board, RandomSource& random)
+    : window_(window), services_{board, random, *this}
+{
+    windowClosed_ = QObject::connect(&window_, &MainWindow::closed, [this] { endProgram(); });
+}
+
+ScreenRegistry::~ScreenRegistry()
+{
+    QObject::disconnect(windowClosed_);
+}
+
+Screen* ScreenRegistry::instance(ScreenId id)
+{
+    auto& slot = screens_[static_cast<std::size_t>(id)];
+    if (!slot)
+        slot = createScreen(id, services_);
+    return slot.get();
+}
+
+void ScreenRegistry::showScreen(ScreenId target)
+{
+    if (ended_)
+        return;
+    Screen* screen = instance(target);
+    if (!screen)
+        return;
+    window_.showPage(screen->open());
+    current_ = target;
+}
+
+void ScreenRegistry::endProgram()
+{
+    if (ended_)
+        return;
+    ended_ = true;
+    window_.close();
+    QCoreApplication::quit();
+}
+
+}  // namespace quillo

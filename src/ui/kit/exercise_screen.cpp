@@ -1,0 +1,149 @@
+#include "ui/kit/exercise_screen.h"
+
+#include "ui/kit/screen_id.h"
+#include "core/kit/colours.h"
+#include "core/kit/standard_texts.h"
+#include "ui/kit/digit_cell.h"
+#include "ui/kit/verdict_box.h"
+#include "ui/toolkit/page.h"
+
+namespace quillo {
+
+namespace {
+constexpr FontSpec kButtonFont{Face::Arial, 9, false};
+constexpr FontSpec kInstructionFont{Face::Script, 16, true};
+constexpr FontSpec kFooterFont{Face::Script, 12, false};
+constexpr FontSpec kVerdictFont{Face::Script, 24, true};
+constexpr TwipRect kExitPlace{240, 5880, kCellSize, kCellSize};
+constexpr TwipRect kMenuPlace{8640, 5880, kCellSize, kCellSize};
+constexpr TwipRect kSectionMenuPlace{8040, 5880, kCellSize, kCellSize};
+}  // namespace
+
+ExerciseScreen::ExerciseScreen(Services& services, ExerciseFamily family)
+    : services_(services), family_(family)
+{
+}
+
+Page* ExerciseScreen::open()
+{
+    const ExerciseLayout look = layout();
+    page_ = new Page(look.caption);
+    instruction_ = addLabel(QStringLiteral("Instruction"), {240, 0, 9000, 480}, look.instruction, kInstructionFont);
+    addLabel(QStringLiteral("Footer"), {3000, 6480, 3600, 390}, toQString(kFooter), kFooterFont)
+        ->setAlignment(Qt::AlignCenter);
+    buildStandardControls(look);
+    build(*page_);
+    load();
+    return page_;
+}
+
+Button* ExerciseScreen::addButton(const QString& name, const QString& role, TwipRect rect,
+                                  std::string_view caption, std::string_view tooltip, Colour colour)
+{
+    auto* button = page_->add<Button>(name, rect, kButtonFont);
+    button->setProperty("role", role);
+    button->setText(toQString(caption));
+    button->setAccessibleName(button->text());
+    button->setToolTip(toQString(tooltip));
+    button->setBackground(colour);
+    return button;
+}
+
+void ExerciseScreen::buildStandardControls(const ExerciseLayout& look)
+{
+    newExercise_ = addButton(look.names.newExercise, StandardNames{}.newExercise, look.newExercise, "OK",
+                             newExerciseTooltip(family_), look.newExerciseColour);
+    check_ = addButton(look.names.check, StandardNames{}.check, look.check, checkCaption(family_),
+                       checkTooltip(family_), look.checkColour);
+    evaluate_ = addButton(look.names.evaluate, StandardNames{}.evaluate, look.evaluate, "Valutazione",
+                          evaluateTooltip(family_), look.evaluateColour);
+    QObject::connect(newExercise_, &QPushButton::clicked, page_, [this] { newExercise(); });
+    QObject::connect(check_, &QPushButton::clicked, page_, [this] { check(); });
+    QObject::connect(evaluate_, &QPushButton::clicked, page_, [this] { evaluate(); });
+
+    auto* exit = addButton(look.names.exit, StandardNames{}.exit, kExitPlace, "exit", "", exitColour(family_));
+    QObject::connect(exit, &QPushButton::clicked, page_, [this] { navigator().endProgram(); });
+    auto* menu = addButton(look.names.mainMenu, StandardNames{}.mainMenu, kMenuPlace, "Menu", mainMenuTooltip(family_),
+                           colour::MenuButton);
+    QObject::connect(menu, &QPushButton::clicked, page_,
+                     [this] { navigator().showScreen(ScreenId::MainMenu); });
+    if (const Section section = sectionOf(family_); section != Section::None) {
+        auto* sectionMenu = addButton(look.names.sectionMenu, StandardNames{}.sectionMenu, kSectionMenuPlace,
+                                      sectionMenuCaption(section), sectionMenuTooltip(family_),
+                                      sectionMenuColour(section));
+        const ScreenId target = section == Section::Fractions ? ScreenId::FractionsMenu : ScreenId::DecimalsMenu;
+        QObject::connect(sectionMenu, &QPushButton::clicked, page_,
+                         [this, target] { navigator().showScreen(target); });
+    }
+
+    verdict_ = page_->add<VerdictBox>(look.names.verdict, look.verdict, kVerdictFont);
+    verdict_->setProperty("role", StandardNames{}.verdict);
+    verdict_->setBackgroundColour(look.verdictBackground);
+}
+
+DigitCell* ExerciseScreen::addCell(const QString& name, TwipPoint at, KeyFilter filter)
+{
+    auto* cell = page_->add<DigitCell>(name, cellAt(at.x, at.y), kCellFont);
+    cell->configure(filter, familyColour(family_));
+    cell->setAccessibleName(name);
+    return cell;
+}
+
+Label* ExerciseScreen::addDigitLabel(const QString& name, TwipRect rect, const QString& text)
+{
+    auto* label = addLabel(name, rect, text, kCellFont);
+    label->setAlignment(Qt::AlignCenter);
+    label->setTextColour(colour::Blue);
+    return label;
+}
+
+Label* ExerciseScreen::addLabel(const QString& name, TwipRect rect, const QString& text, FontSpec font)
+{
+    auto* label = page_->add<Label>(name, rect, font);
+    label->setText(text);
+    return label;
+}
+
+LineShape* ExerciseScreen::addRule(TwipPoint from, TwipPoint to, int width)
+{
+    return page_->addLine(from, to, width, colour::Blue);
+}
+
+void ExerciseScreen::notePresented()
+{
+    recordPresented(board(), family_, tally_);
+}
+
+bool ExerciseScreen::recordEvaluation(int grade, GradeDivisor divisor)
+{
+    return quillo::recordEvaluation(board(), family_, tally_, grade, divisor);
+}
+
+void ExerciseScreen::enableButtons(bool newExercise, bool check, bool evaluate) const
+{
+    newExercise_->setEnabled(newExercise);
+    check_->setEnabled(check);
+    evaluate_->setEnabled(evaluate);
+}
+
+void ExerciseScreen::showVerdict(VerdictWord word, bool negative)
+{
+    verdict_->showVerdict(word, negative);
+}
+
+void ExerciseScreen::settleCheckButtons(const CheckRecord& checks) const
+{
+    if (checks.checksDone() == 1)
+        check_->setEnabled(false);
+    if (awaitingEvaluation() && checks.canEvaluate())
+        evaluate_->setEnabled(true);
+}
+
+void ExerciseScreen::showEvaluation(const Evaluation& evaluation)
+{
+    showVerdict(evaluation.verdict, evaluation.negative);
+    if (evaluation.counts)
+        recordEvaluation(evaluation.grade);
+}
+
+}  // namespace quillo

@@ -1,0 +1,147 @@
+#pragma once
+
+#include "core/scoring/evaluation_tally.h"
+#include "core/scoring/exercise_family.h"
+#include "ui/kit/services.h"
+#include "core/kit/check_record.h"
+#include "core/kit/key_filter.h"
+#include "core/kit/verdict_word.h"
+#include "ui/toolkit/controls.h"
+#include "ui/toolkit/look.h"
+#include "ui/toolkit/screen.h"
+#include "ui/toolkit/twips.h"
+
+#include "ui/toolkit/page.h"
+
+#include <QPointer>
+#include <QString>
+
+namespace quillo {
+
+class DigitCell;
+class Page;
+class ScoreBoard;
+class RandomSource;
+class VerdictBox;
+
+// Where a family puts its own standard buttons and verdict, and their looks.
+// The names a family's screen gives its standard controls. Each control is
+// also found by its role (the defaults below) through the "role" property,
+// so shared code and tests need not know every screen's names.
+struct StandardNames {
+    QString newExercise = QStringLiteral("NewExerciseButton");
+    QString check = QStringLiteral("CheckButton");
+    QString evaluate = QStringLiteral("EvaluateButton");
+    QString mainMenu = QStringLiteral("MainMenuButton");
+    QString sectionMenu = QStringLiteral("SectionMenuButton");
+    QString exit = QStringLiteral("ExitButton");
+    QString verdict = QStringLiteral("VerdictBox");
+
+    // A screen whose buttons are numbered CommandN and whose verdict box is
+    // TextN; a section menu of 0 means the screen has none.
+    static StandardNames numbered(int newExercise, int check, int evaluate, int mainMenu, int exit,
+                                  int sectionMenu, int verdictBox)
+    {
+        const auto command = [](int n) { return QStringLiteral("Command%1").arg(n); };
+        StandardNames names;
+        names.newExercise = command(newExercise);
+        names.check = command(check);
+        names.evaluate = command(evaluate);
+        names.mainMenu = command(mainMenu);
+        names.exit = command(exit);
+        if (sectionMenu > 0)
+            names.sectionMenu = command(sectionMenu);
+        names.verdict = QStringLiteral("Text%1").arg(verdictBox);
+        return names;
+    }
+};
+
+struct ExerciseLayout {
+    StandardNames names;
+    QString caption;
+    QString instruction;
+    TwipRect newExercise;
+    TwipRect check;
+    TwipRect evaluate{3840, 5520, 1812, 372};
+    TwipRect verdict{2640, 5880, 4212, 612};
+    Colour verdictBackground = colour::LightYellow;
+    Colour newExerciseColour = colour::Green;
+    Colour checkColour = colour::Green;
+    Colour evaluateColour = colour::Green;
+};
+
+// The page every exercise screen shares: caption, instruction, footer, the
+// standard buttons with their captions, tooltips and colours, and the
+// verdict box. A family adds its own cells in build() and answers the three
+// buttons; navigation, the tally write and the colour code live here.
+class ExerciseScreen : public Screen {
+public:
+    ExerciseScreen(Services& services, ExerciseFamily family);
+    Page* open() final;
+
+    ExerciseFamily family() const { return family_; }
+    const EvaluationTally& tally() const { return tally_; }
+
+protected:
+    virtual ExerciseLayout layout() const = 0;
+    // The family's own controls, in their design state.
+    virtual void build(Page& page) = 0;
+    // The load handler, run at every opening once everything is built.
+    virtual void load() {}
+    virtual void newExercise() = 0;
+    virtual void check() = 0;
+    virtual void evaluate() = 0;
+
+    // A one-character cell on the family's colours, placed on a square.
+    DigitCell* addCell(const QString& name, TwipPoint at, KeyFilter filter = KeyFilter::Digit);
+    // A given digit or sign: centred bold 24-point Arial in blue, transparent.
+    Label* addDigitLabel(const QString& name, TwipRect rect, const QString& text = {});
+    Label* addLabel(const QString& name, TwipRect rect, const QString& text, FontSpec font);
+    LineShape* addRule(TwipPoint from, TwipPoint to, int width = 2);
+
+    // "OK": one more exercise presented on the scoreboard and in the tally.
+    void notePresented();
+    // "Valutazione", once the family's own preconditions hold: counts the
+    // exercise on screen and rewrites the family's grade. False when the
+    // exercise was already counted.
+    bool recordEvaluation(int grade, GradeDivisor divisor = GradeDivisor::Evaluations);
+    bool awaitingEvaluation() const { return tally_.awaitingEvaluation(); }
+    void showVerdict(VerdictWord word, bool negative);
+    // The column operations after a check: the first one takes "Controllo"
+    // away until the pupil types again, and "Valutazione" is offered while
+    // the exercise on screen still waits for its grade.
+    void settleCheckButtons(const CheckRecord& checks) const;
+    // Shows an evaluation's verdict and, when it counts, writes its grade.
+    void showEvaluation(const Evaluation& evaluation);
+    // The enable cycle's one step: which of "OK", "Controllo", "Valutazione".
+    void enableButtons(bool newExercise, bool check, bool evaluate) const;
+
+    Page& page() const { return *page_; }
+    Button& newExerciseButton() const { return *newExercise_; }
+    Button& checkButton() const { return *check_; }
+    Button& evaluateButton() const { return *evaluate_; }
+    VerdictBox& verdictBox() const { return *verdict_; }
+    // The instruction line, for a family whose instruction needs its own
+    // place, colour or wrapping.
+    Label& instructionLabel() const { return *instruction_; }
+    ScoreBoard& board() const { return services_.board; }
+    RandomSource& random() const { return services_.random; }
+    Navigator& navigator() const { return services_.navigator; }
+
+private:
+    void buildStandardControls(const ExerciseLayout& layout);
+    Button* addButton(const QString& name, const QString& role, TwipRect rect, std::string_view caption,
+                      std::string_view tooltip, Colour colour);
+
+    Services& services_;
+    ExerciseFamily family_;
+    EvaluationTally tally_;
+    QPointer<Page> page_;
+    Button* newExercise_ = nullptr;
+    Button* check_ = nullptr;
+    Button* evaluate_ = nullptr;
+    VerdictBox* verdict_ = nullptr;
+    Label* instruction_ = nullptr;
+};
+
+}  // namespace quillo

@@ -1,0 +1,200 @@
+#include "ui/screens/columns/addition_screen.h"
+
+#include "core/kit/standard_texts.h"
+#include "ui/kit/digit_cell.h"
+#include "ui/kit/verdict_box.h"
+#include "ui/toolkit/page.h"
+
+namespace quillo {
+
+namespace {
+constexpr std::array<int, 5> kRowTops = {1680, 2280, 2880, 3480, 4080};
+constexpr int kHeadersTop = 1440;
+constexpr int kSignLeft = 6240;
+constexpr int kRulesLeft = 2040;
+constexpr int kRulesRight = 6840;
+constexpr FontSpec kChoiceFont{Face::Arial, 24, true};
+constexpr FontSpec kChoiceLabelFont{Face::Script, 14, true};
+
+QString cellName(int row, int column)
+{
+    return QStringLiteral("Text%1").arg(6 * (row - 1) + column);
+}
+}  // namespace
+
+AdditionScreen::AdditionScreen(Services& services) : ExerciseScreen(services, ExerciseFamily::Addition) {}
+
+void AdditionScreen::Rules::setVisible(bool visible) const
+{
+    for (LineShape* line : lines)
+        line->setVisible(visible);
+}
+
+ExerciseLayout AdditionScreen::layout() const
+{
+    ExerciseLayout look;
+    look.names = StandardNames::numbered(3, 4, 5, 2, 1, 0, 33);
+    look.caption = toQString(kCaptionPrefix) + QStringLiteral("Addizioni con due o più addendi");
+    look.instruction = QStringLiteral("Esegui la seguente addizione in colonna");
+    look.newExercise = {7440, 3480, kCellSize, kCellSize};
+    // Two squares wide: the page ends one square to the right.
+    look.check = {8040, 4320, 1212, 372};
+    look.verdict = {2640, 5856, 4212, kCellSize};
+    return look;
+}
+
+void AdditionScreen::build(Page& page)
+{
+    addPlaceValueHeaders(page, kHeadersTop);
+    for (int row = 1; row <= kRows; ++row) {
+        ColumnRow::Cells cells{};
+        for (int column = 1; column <= kPlaceColumns; ++column)
+            cells[column - 1] = addCell(cellName(row, column), {columnLeft(column), kRowTops[row - 1]});
+        rows_[row - 1] = ColumnRow(cells);
+    }
+    for (int row = 1; row <= 3; ++row)
+        this->row(row).makeGiven();
+    for (int addends : {2, 3}) {
+        for (int column = 1; column <= kPlaceColumns; ++column)
+            sumRow(addends).cell(column).familyStep = [this, addends, column](int) { sumKeyPressed(addends, column); };
+    }
+
+    for (int i = 0; i < 3; ++i) {
+        signs_[i] = addLabel(QStringLiteral("Label%1").arg(i + 2), {kSignLeft, kRowTops[i] + 120, kCellSize, 372},
+                             QString(), kSignFont);
+        signs_[i]->setAlignment(Qt::AlignCenter);
+        signs_[i]->setTextColour(colour::Blue);
+    }
+
+    auto rule = [this](int y) { return addRule({kRulesLeft, y}, {kRulesRight, y}); };
+    twoAddendRules_.lines = {rule(3000), rule(4200), rule(4320)};
+    threeAddendRules_.lines = {rule(3600), rule(4800), rule(4920)};
+
+    addLabel(QStringLiteral("Label1"), {7440, 4800, 1800, 480}, QStringLiteral("Numero addendi"), kChoiceLabelFont);
+    auto choice = [this, &page](const QString& name, int x, const QString& text, const QString& tooltip,
+                                Colour background, int addends) {
+        auto* box = page.add<TextBox>(name, {x, 5280, kCellSize, kCellSize}, kChoiceFont);
+        box->setText(text);
+        box->setReadOnly(true);
+        box->setFrame(false);
+        box->setAlignment(Qt::AlignCenter);
+        box->setColours(background, colour::Blue);
+        // Disabled while an addition is under way; it must look it.
+        QPalette palette = box->palette();
+        palette.setColor(QPalette::Disabled, QPalette::Text, QColor(0x9A, 0x9A, 0x9A));
+        box->setPalette(palette);
+        box->setToolTip(tooltip);
+        box->setAccessibleName(tooltip);
+        box->setCursor(Qt::PointingHandCursor);
+        QObject::connect(box, &TextBox::clicked, &page, [this, addends] { choose(addends); });
+        // Clicked like a button, so the keyboard can press it like one too.
+        box->onKeyPress = [this, addends](int code) {
+            if (code == keycode::Enter || code == ' ')
+                choose(addends);
+            return true;
+        };
+        return box;
+    };
+    chooseTwo_ = choice(QStringLiteral("Text31"), 7440, QStringLiteral("2"), QStringLiteral("Addizione con due addendi"),
+                        0xE6FDFB, 2);
+    chooseThree_ = choice(QStringLiteral("Text32"), 8040, QStringLiteral("3"),
+                          QStringLiteral("Addizione con tre addendi"), 0xCBEEFA, 3);
+}
+
+void AdditionScreen::load()
+{
+    // The fields keep the last addition, but the page starts bare: the pupil
+    // picks the number of addends again, and an addition left on the page
+    // before leaving can no longer be checked or graded.
+    onPage_ = false;
+    enableButtons(false, false, false);
+    for (const ColumnRow& each : rows_)
+        each.setVisible(false);
+    for (Label* sign : signs_)
+        sign->hide();
+    twoAddendRules_.setVisible(false);
+    threeAddendRules_.setVisible(false);
+    setChoiceEnabled(true);
+    page().setInitialFocus(chooseTwo_);
+}
+
+void AdditionScreen::setChoiceEnabled(bool enabled) const
+{
+    chooseTwo_->setEnabled(enabled);
+    chooseThree_->setEnabled(enabled);
+}
+
+void AdditionScreen::choose(int addendCount)
+{
+    chosen_ = addendCount;
+    // An empty grid has nothing to check until "OK" fills it.
+    onPage_ = false;
+    sumRow(addendCount).resetColours();
+    enableButtons(true, false, false);
+
+    const bool three = addendCount == 3;
+    for (int number = 1; number <= kRows; ++number) {
+        const bool shown = number <= 2 || (number == 3 && three) || &row(number) == &sumRow(addendCount);
+        row(number).setVisible(shown);
+        if (shown)
+            row(number).clear();
+    }
+    twoAddendRules_.setVisible(!three);
+    threeAddendRules_.setVisible(three);
+
+    signs_[0]->setText(QStringLiteral("+"));
+    signs_[1]->setText(three ? QStringLiteral("+") : QStringLiteral("="));
+    signs_[2]->setText(QStringLiteral("="));
+    signs_[0]->show();
+    signs_[1]->show();
+    signs_[2]->setVisible(three);
+}
+
+void AdditionScreen::newExercise()
+{
+    sumRow(2).resetColours();
+    sumRow(3).resetColours();
+    enableButtons(false, false, false);
+    setChoiceEnabled(false);
+    notePresented();
+    for (const ColumnRow& each : rows_)
+        each.clear();
+    verdictBox().clear();
+
+    exercise_.present(random(), chosen_);
+    for (int i = 0; i < exercise_.addendCount(); ++i)
+        row(i + 1).showDigits(exercise_.addendDigits(i));
+    const ColumnRow& sum = sumRow(exercise_.addendCount());
+    sum.showAnswerCells(exercise_.sumDigits());
+    onPage_ = true;
+    // The pupil starts from the units.
+    sum.cell(1).setFocus();
+}
+
+void AdditionScreen::sumKeyPressed(int addendCount, int column)
+{
+    if (onPage_ && addendCount == exercise_.addendCount() && column == exercise_.sumLength())
+        checkButton().setEnabled(true);
+}
+
+void AdditionScreen::check()
+{
+    if (!onPage_)
+        return;
+    const ColumnRow& sum = sumRow(exercise_.addendCount());
+    sum.mark(exercise_.check(sum.texts()));
+    settleCheckButtons(exercise_.checks());
+}
+
+void AdditionScreen::evaluate()
+{
+    if (!onPage_ || !exercise_.canEvaluate())
+        return;
+    const Evaluation evaluation = exercise_.evaluate();
+    checkButton().setEnabled(true);
+    evaluateButton().setEnabled(false);
+    setChoiceEnabled(true);
+    showEvaluation(evaluation);
+}
+
+}  // namespace quillo

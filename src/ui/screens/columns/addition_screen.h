@@ -1,0 +1,57 @@
+#pragma once
+
+#include "core/exercises/columns/addition_exercise.h"
+#include "ui/kit/column_row.h"
+#include "ui/kit/exercise_screen.h"
+
+#include <array>
+
+namespace quillo {
+
+// Column addition with two or three addends: the pupil picks the number of
+// addends, asks for an addition and writes its sum one digit per cell.
+class AdditionScreen final : public ExerciseScreen {
+public:
+    explicit AdditionScreen(Services& services);
+
+    const AdditionExercise& exercise() const { return exercise_; }
+
+protected:
+    ExerciseLayout layout() const override;
+    void build(Page& page) override;
+    void load() override;
+    void newExercise() override;
+    void check() override;
+    void evaluate() override;
+
+private:
+    static constexpr int kRows = 5;
+    // The rules of one layout: a single one under the last addend, a double
+    // one under the sum.
+    struct Rules {
+        std::array<LineShape*, 3> lines{};
+        void setVisible(bool visible) const;
+    };
+
+    void choose(int addendCount);
+    void sumKeyPressed(int addendCount, int column);
+    const ColumnRow& row(int number) const { return rows_.at(static_cast<std::size_t>(number - 1)); }
+    // The sum's row for two addends (row 4) or three (row 5).
+    const ColumnRow& sumRow(int addendCount) const { return row(addendCount == 3 ? 5 : 4); }
+    void setChoiceEnabled(bool enabled) const;
+
+    AdditionExercise exercise_;
+    // The number of addends picked by the latest click on a choice box.
+    int chosen_ = 2;
+    // The exercise is on the page (not just in the fields) and can be checked.
+    bool onPage_ = false;
+
+    std::array<ColumnRow, kRows> rows_;
+    std::array<Label*, 3> signs_{};
+    Rules twoAddendRules_;
+    Rules threeAddendRules_;
+    TextBox* chooseTwo_ = nullptr;
+    TextBox* chooseThree_ = nullptr;
+};
+
+}  // namespace quillo

@@ -1,0 +1,288 @@
+#include "ui/screens/columns/division_screen.h"
+
+#include "core/kit/colours.h"
+#include "ui/kit/digit_cell.h"
+#include "ui/kit/verdict_box.h"
+#include "ui/toolkit/freehand_pen.h"
+#include "ui/toolkit/page.h"
+
+#include <QObject>
+
+#include <memory>
+
+namespace quillo {
+
+namespace {
+
+constexpr FontSpec kSelectorFont{Face::Arial, 14, true};
+constexpr FontSpec kLabelFont{Face::Script, 14, true};
+constexpr int kPenWidth = 5;
+
+// Column c (1..15) and row r of the division's grid; row 1 holds the
+// dividend, the divisor and the quotient, rows 2 to 6 the step rows.
+constexpr TwipPoint square(int column, int row)
+{
+    return {240 + 600 * (column - 1), 1080 + 600 * (row - 1)};
+}
+
+constexpr TwipRect cellOn(int column, int row)
+{
+    return cellAt(square(column, row).x, square(column, row).y);
+}
+
+// Step row k starts in column k and ends in the units column of the dividend.
+constexpr std::array<int, 5> kFirstStepName{14, 20, 25, 29, 32};
+constexpr int kUnitsColumn = 6;
+
+constexpr int columnOfStepCell(int index) { return kUnitsColumn + 1 - index; }
+
+QString textName(int number)
+{
+    return QStringLiteral("Text%1").arg(number);
+}
+
+struct Selector {
+    int digits;
+    Colour background;
+    const char* tooltip;
+};
+
+constexpr std::array<Selector, 5> kSelectors{{
+    {2, 0xFFC0FF, "Dividendo compreso tra 11 e 99"},
+    {3, 0xFFC0C0, "Dividendo compreso tra 101 e 999"},
+    {4, 0xC0FFC0, "Dividendo compreso tra 1001 e 9999"},
+    {5, 0xC0FFFF, "Dividendo compreso tra 10001 e 99999"},
+    {6, 0xC0E0FF, "Dividendo compreso tra 100001 e 999999"},
+}};
+
+// The pen binds itself to the page and must not outlive it: the page owns it.
+class PenOnPage final : public QObject {
+public:
+    explicit PenOnPage(Page& page)
+        : QObject(&page),
+          pen(page, DivisionScreen::kPenStrip, kPenWidth,
+              {{Qt::LeftButton, colour::Blue}, {Qt::RightButton, colour::LightCyan}})
+    {
+    }
+
+    FreehandPen pen;
+};
+
+}  // namespace
+
+QString DivisionScreen::cellName(int row, int index)
+{
+    if (row == DivisionExercise::kQuotientRow)
+        return textName(8 + index);
+    return textName(kFirstStepName[static_cast<std::size_t>(row - 1)] + columnOfStepCell(index) - row);
+}
+
+DivisionScreen::DivisionScreen(Services& services) : ExerciseScreen(services, ExerciseFamily::Division) {}
+
+ExerciseLayout DivisionScreen::layout() const
+{
+    ExerciseLayout look;
+    look.names.verdict = QStringLiteral("Text36");
+    look.caption = QStringLiteral("vt-pb  - Esercitazione di Aritmetica cl. V - Divisione col divisore di due cifre");
+    look.instruction = QStringLiteral("Esegui la seguente divisione in colonna:");
+    look.newExercise = cellOn(15, 8);
+    look.check = {1800, 5520, 1812, 372};
+    look.newExerciseColour = colour::Green;
+    look.checkColour = colour::LightGreen;
+    look.evaluateColour = colour::LightGreen;
+    return look;
+}
+
+void DivisionScreen::build(Page& page)
+{
+    page.setPaperColour(colour::LightCyan);
+    if (auto* instruction = page.findChild<Label*>(QStringLiteral("Instruction")))
+        instruction->setTextColour(colour::Blue);
+    if (auto* footer = page.findChild<Label*>(QStringLiteral("Footer")))
+        footer->setText(QStringLiteral("vt-pb  - Aritmetica  V"));
+
+    buildCells();
+    buildSelectors();
+    new PenOnPage(page);
+    page.setInitialFocus(quotientCells_[0]);
+}
+
+void DivisionScreen::buildCells()
+{
+    for (int index = 1; index <= DivisionExercise::kDividendCells; ++index)
+        dividendDigits_[static_cast<std::size_t>(index - 1)] =
+            addDigitLabel(textName(7 - index), cellOn(columnOfStepCell(index), 1));
+    addDigitLabel(QStringLiteral("Text34"), cellOn(7, 1), QStringLiteral(":"));
+    for (int index = 1; index <= 2; ++index)
+        divisorDigits_[static_cast<std::size_t>(index - 1)] = addDigitLabel(textName(9 - index), cellOn(10 - index, 1));
+    addDigitLabel(QStringLiteral("Text35"), cellOn(10, 1), QStringLiteral("="));
+
+    // Created in reading order, which is also the order Tab walks them in.
+    // The cells rest on paper of their own colour: the ruling shows through
+    // them, so every digit sits in its square as in the exercise book.
+    for (int i = 1; i <= DivisionExercise::kQuotientCells; ++i) {
+        DigitCell* cell = addCell(cellName(0, i), square(10 + i, 1));
+        cell->setSeeThrough(colour::LightCyan);
+        quotientCells_[static_cast<std::size_t>(i - 1)] = cell;
+    }
+    for (int row = 1; row <= DivisionExercise::kStepRows; ++row) {
+        const auto slot = static_cast<std::size_t>(row - 1);
+        for (int column = row; column <= kUnitsColumn; ++column) {
+            const int index = kUnitsColumn + 1 - column;
+            DigitCell* cell = addCell(cellName(row, index), square(column, row + 1));
+            cell->setSeeThrough(colour::LightCyan);
+            cell->afterFilter = [this, row, index](int, bool) { keyInStepCell(row, index); };
+            cell->onKeyRelease = [this, row, index](int) { keyReleasedInStepCell(row, index); };
+            stepCells_[slot][static_cast<std::size_t>(index - 1)] = cell;
+        }
+        remainderMarks_[slot] = addDigitLabel(textName(36 + row), cellOn(7, row + 1));
+    }
+}
+
+void DivisionScreen::buildSelectors()
+{
+    addLabel(QStringLiteral("Label1"), {square(11, 6).x, square(11, 6).y + 120, 3012, 480},
+             QStringLiteral("Cifre al dividendo:"), kLabelFont)
+        ->setTextColour(colour::Blue);
+    for (std::size_t n = 0; n < kSelectors.size(); ++n) {
+        const Selector& selector = kSelectors[n];
+        auto* box = page().add<TextBox>(textName(42 + static_cast<int>(n)), cellOn(11 + static_cast<int>(n), 7),
+                                        kSelectorFont);
+        box->setReadOnly(true);
+        box->setFocusPolicy(Qt::NoFocus);
+        box->setAlignment(Qt::AlignCenter);
+        box->setText(QString::number(selector.digits));
+        box->setColours(selector.background, colour::Blue);
+        // A selector that cannot be clicked during a division should look it.
+        QPalette palette = box->palette();
+        palette.setColor(QPalette::Disabled, QPalette::Text, QColor(0x9A, 0x9A, 0x9A));
+        box->setPalette(palette);
+        box->setToolTip(QString::fromUtf8(selector.tooltip));
+        box->setAccessibleName(box->toolTip());
+        box->setCursor(Qt::PointingHandCursor);
+        QObject::connect(box, &TextBox::clicked, box, [this, digits = selector.digits] {
+            selectDividendDigits(digits);
+        });
+        selectors_[n] = box;
+    }
+}
+
+void DivisionScreen::load()
+{
+    // The page comes back empty: whatever division was left on it is gone
+    // with its cells and can no longer be checked or graded.
+    exercise_.withdraw();
+    resetPage();
+    enableButtons(false, false, false);
+    enableSelectors(true);
+}
+
+void DivisionScreen::enableSelectors(bool enabled) const
+{
+    for (TextBox* selector : selectors_)
+        selector->setEnabled(enabled);
+}
+
+void DivisionScreen::resetPage() const
+{
+    verdictBox().showText(QString(), false);
+    for (Label* mark : remainderMarks_)
+        mark->clear();
+    for (std::size_t index = 0; index < dividendDigits_.size(); ++index)
+        dividendDigits_[index]->setText(QString::fromStdString(exercise_.dividendText(static_cast<int>(index) + 1)));
+    for (std::size_t index = 0; index < divisorDigits_.size(); ++index)
+        divisorDigits_[index]->setText(QString::fromStdString(exercise_.divisorText(static_cast<int>(index) + 1)));
+
+    const auto reset = [this](DigitCell* cell, int row, int index) {
+        cell->clear();
+        cell->resetColours();
+        const bool locked = exercise_.isLocked(row, index);
+        cell->setReadOnly(locked);
+        cell->setFocusPolicy(locked ? Qt::NoFocus : Qt::StrongFocus);
+    };
+    for (int i = 1; i <= DivisionExercise::kQuotientCells; ++i)
+        reset(quotientCells_[static_cast<std::size_t>(i - 1)], DivisionExercise::kQuotientRow, i);
+    for (int row = 1; row <= DivisionExercise::kStepRows; ++row)
+        for (int index = 1; index <= DivisionExercise::cellsInRow(row); ++index)
+            reset(stepCells_[static_cast<std::size_t>(row - 1)][static_cast<std::size_t>(index - 1)], row, index);
+}
+
+void DivisionScreen::selectDividendDigits(int digits)
+{
+    exercise_.selectDividendDigits(digits);
+    resetPage();
+    newExerciseButton().setEnabled(true);
+}
+
+void DivisionScreen::newExercise()
+{
+    enableButtons(false, false, false);
+    enableSelectors(false);
+    notePresented();
+    exercise_.newDivision(random());
+    resetPage();
+    quotientCells_[0]->setFocus();
+}
+
+void DivisionScreen::keyInStepCell(int row, int index) const
+{
+    // Shown whatever the key, even one the filter refused.
+    if (exercise_.isRemainderLead(row, index))
+        remainderMarks_[static_cast<std::size_t>(row - 1)]->setText(QStringLiteral("r"));
+}
+
+void DivisionScreen::keyReleasedInStepCell(int row, int index) const
+{
+    const DigitCell* cell = stepCells_[static_cast<std::size_t>(row - 1)][static_cast<std::size_t>(index - 1)];
+    if (!cell->text().isEmpty() && exercise_.isRemainderLead(row, index))
+        checkButton().setEnabled(true);
+}
+
+DivisionAnswer DivisionScreen::answer() const
+{
+    DivisionAnswer typed;
+    for (std::size_t i = 0; i < quotientCells_.size(); ++i)
+        typed.quotient[i] = quotientCells_[i]->text().toStdString();
+    for (std::size_t row = 0; row < stepCells_.size(); ++row)
+        for (std::size_t index = 0; index < stepCells_[row].size(); ++index)
+            if (const DigitCell* cell = stepCells_[row][index])
+                typed.steps[row][index] = cell->text().toStdString();
+    return typed;
+}
+
+void DivisionScreen::check()
+{
+    if (!exercise_.hasDivision())
+        return;
+    const DivisionMarks marks = exercise_.check(answer());
+    if (exercise_.checksDone() == 1)
+        checkButton().setEnabled(false);
+    if (awaitingEvaluation())
+        evaluateButton().setEnabled(true);
+
+    const auto show = [](DigitCell* cell, CellMark mark) {
+        if (mark == CellMark::Counted)
+            cell->markWrong();
+        else if (mark == CellMark::RedText)
+            cell->setColours(cell->background(), colour::Red);
+    };
+    for (std::size_t i = 0; i < quotientCells_.size(); ++i)
+        show(quotientCells_[i], marks.quotient[i]);
+    for (std::size_t row = 0; row < stepCells_.size(); ++row)
+        for (std::size_t index = 0; index < stepCells_[row].size(); ++index)
+            if (DigitCell* cell = stepCells_[row][index])
+                show(cell, marks.steps[row][index]);
+}
+
+void DivisionScreen::evaluate()
+{
+    enableButtons(false, true, false);
+    enableSelectors(true);
+    const std::optional<VerdictWord> verdict = exercise_.verdict();
+    if (!verdict)
+        return;
+    showVerdict(*verdict, DivisionExercise::isNegative(*verdict));
+    recordEvaluation(DivisionExercise::gradeOf(*verdict));
+}
+
+}  // namespace quillo

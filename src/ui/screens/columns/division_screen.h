@@ -1,0 +1,60 @@
+#pragma once
+
+#include "core/exercises/columns/division_exercise.h"
+#include "ui/kit/exercise_screen.h"
+
+#include <array>
+
+namespace quillo {
+
+class DigitCell;
+class Label;
+class TextBox;
+
+// Long division with a two-digit divisor: the pupil picks how many digits
+// the dividend has, then writes the quotient and, under the dividend, one
+// step row per quotient digit down to the final remainder. A marking pen
+// lets the pupil jot over the dividend while working.
+class DivisionScreen final : public ExerciseScreen {
+public:
+    explicit DivisionScreen(Services& services);
+
+    const DivisionExercise& exercise() const { return exercise_; }
+
+    // The design name of a quotient or step-row cell, indexed as the
+    // exercise indexes it.
+    static QString cellName(int row, int index);
+
+    // The strip above the dividend where the marking pen writes.
+    static constexpr TwipRect kPenStrip{240, 720, 3560, 372};
+
+protected:
+    ExerciseLayout layout() const override;
+    void build(Page& page) override;
+    void load() override;
+    void newExercise() override;
+    void check() override;
+    void evaluate() override;
+
+private:
+    void buildCells();
+    void buildSelectors();
+    void selectDividendDigits(int digits);
+    void enableSelectors(bool enabled) const;
+    // Empties the whole division on the page and opens or locks each cell
+    // as the exercise says.
+    void resetPage() const;
+    void keyInStepCell(int row, int index) const;
+    void keyReleasedInStepCell(int row, int index) const;
+    DivisionAnswer answer() const;
+
+    DivisionExercise exercise_;
+    std::array<DigitCell*, DivisionExercise::kQuotientCells> quotientCells_{};
+    std::array<std::array<DigitCell*, 6>, DivisionExercise::kStepRows> stepCells_{};
+    std::array<Label*, DivisionExercise::kStepRows> remainderMarks_{};
+    std::array<Label*, DivisionExercise::kDividendCells> dividendDigits_{};
+    std::array<Label*, 2> divisorDigits_{};
+    std::array<TextBox*, 5> selectors_{};
+};
+
+}  // namespace quillo

@@ -1,0 +1,126 @@
+#include "ui/screens/columns/subtraction_screen.h"
+
+#include "core/kit/standard_texts.h"
+#include "ui/kit/digit_cell.h"
+#include "ui/kit/verdict_box.h"
+#include "ui/toolkit/page.h"
+
+namespace quillo {
+
+namespace {
+constexpr int kMinuendTop = 1680;
+constexpr int kSubtrahendTop = 2280;
+constexpr int kDifferenceTop = 3480;
+constexpr int kHeadersTop = 1440;
+constexpr int kSignLeft = 6240;
+constexpr int kRulesLeft = 2040;
+constexpr int kRulesRight = 6840;
+constexpr std::array<int, 3> kRuleHeights = {3120, 4200, 4320};
+}  // namespace
+
+SubtractionScreen::SubtractionScreen(Services& services) : ExerciseScreen(services, ExerciseFamily::Subtraction) {}
+
+ExerciseLayout SubtractionScreen::layout() const
+{
+    ExerciseLayout look;
+    look.names = StandardNames::numbered(1, 2, 3, 4, 5, 0, 19);
+    look.caption = toQString(kCaptionPrefix) + QStringLiteral("Sottrazioni con minuendo entro 999.999");
+    look.instruction = QStringLiteral("Esegui la seguente sottrazione in colonna");
+    look.newExercise = {7440, 4680, kCellSize, kCellSize};
+    look.check = {3840, 4920, 1812, 372};
+    return look;
+}
+
+void SubtractionScreen::build(Page& page)
+{
+    addPlaceValueHeaders(page, kHeadersTop);
+    auto row = [this](int firstNumber, int top) {
+        ColumnRow::Cells cells{};
+        for (int column = 1; column <= kPlaceColumns; ++column)
+            cells[column - 1] = addCell(QStringLiteral("Text%1").arg(firstNumber + column - 1), {columnLeft(column), top});
+        return ColumnRow(cells);
+    };
+    minuendRow_ = row(1, kMinuendTop);
+    subtrahendRow_ = row(7, kSubtrahendTop);
+    differenceRow_ = row(13, kDifferenceTop);
+    minuendRow_.makeGiven();
+    subtrahendRow_.makeGiven();
+    for (int column = 1; column <= kPlaceColumns; ++column)
+        differenceRow_.cell(column).familyStep = [this, column](int) { differenceKeyPressed(column); };
+
+    int signNumber = 1;
+    for (auto [top, sign] : {std::pair{kMinuendTop, "-"}, std::pair{kSubtrahendTop, "="}}) {
+        auto* label = addLabel(QStringLiteral("Label%1").arg(signNumber++), {kSignLeft, top + 120, kCellSize, 372},
+                               QString::fromLatin1(sign), kSignFont);
+        label->setAlignment(Qt::AlignCenter);
+        label->setTextColour(colour::Blue);
+    }
+    for (std::size_t i = 0; i < rules_.size(); ++i)
+        rules_[i] = addRule({kRulesLeft, kRuleHeights[i]}, {kRulesRight, kRuleHeights[i]});
+}
+
+void SubtractionScreen::load()
+{
+    // The fields keep the last subtraction, but the page starts empty, and a
+    // subtraction left on it before leaving can no longer be checked or graded.
+    onPage_ = false;
+    enableButtons(true, false, false);
+    for (const ColumnRow* row : {&minuendRow_, &subtrahendRow_, &differenceRow_}) {
+        row->setVisible(true);
+        row->clear();
+        row->resetColours();
+    }
+    setRulesLeft(kRulesLeft);
+    page().setInitialFocus(&newExerciseButton());
+}
+
+void SubtractionScreen::setRulesLeft(int left) const
+{
+    for (LineShape* rule : rules_)
+        rule->setFrom({left, rule->from().y});
+}
+
+void SubtractionScreen::newExercise()
+{
+    enableButtons(false, false, false);
+    notePresented();
+    for (const ColumnRow* row : {&minuendRow_, &subtrahendRow_, &differenceRow_})
+        row->clear();
+    differenceRow_.resetColours();
+    verdictBox().clear();
+
+    exercise_.present(random());
+    setRulesLeft(kRulesLeft + kSquare * (kPlaceColumns - exercise_.minuendLength()));
+    minuendRow_.showDigits(exercise_.minuendDigits());
+    subtrahendRow_.showDigits(exercise_.subtrahendDigits());
+    differenceRow_.showAnswerCells(exercise_.differenceDigits());
+    onPage_ = true;
+    // The pupil starts from the units.
+    differenceRow_.cell(1).setFocus();
+}
+
+void SubtractionScreen::differenceKeyPressed(int column)
+{
+    if (onPage_ && column == exercise_.minuendLength())
+        checkButton().setEnabled(true);
+}
+
+void SubtractionScreen::check()
+{
+    if (!onPage_)
+        return;
+    differenceRow_.mark(exercise_.check(differenceRow_.texts()));
+    // Once the verdict has been shown, checks only mark the cells again.
+    settleCheckButtons(exercise_.checks());
+}
+
+void SubtractionScreen::evaluate()
+{
+    if (!onPage_ || !exercise_.canEvaluate())
+        return;
+    const Evaluation evaluation = exercise_.evaluate();
+    enableButtons(true, true, false);
+    showEvaluation(evaluation);
+}
+
+}  // namespace quillo

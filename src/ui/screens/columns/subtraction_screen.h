@@ -1,0 +1,42 @@
+#pragma once
+
+#include "core/exercises/columns/subtraction_exercise.h"
+#include "ui/kit/column_row.h"
+#include "ui/kit/exercise_screen.h"
+
+#include <array>
+
+namespace quillo {
+
+// Column subtraction with a minuend up to 999,999: the pupil writes the
+// difference in every column of the minuend, leading zeros included.
+class SubtractionScreen final : public ExerciseScreen {
+public:
+    explicit SubtractionScreen(Services& services);
+
+    const SubtractionExercise& exercise() const { return exercise_; }
+
+protected:
+    ExerciseLayout layout() const override;
+    void build(Page& page) override;
+    void load() override;
+    void newExercise() override;
+    void check() override;
+    void evaluate() override;
+
+private:
+    void differenceKeyPressed(int column);
+    // The rules start one square left of the minuend's first digit.
+    void setRulesLeft(int left) const;
+
+    SubtractionExercise exercise_;
+    // The exercise is on the page (not just in the fields) and can be checked.
+    bool onPage_ = false;
+
+    ColumnRow minuendRow_;
+    ColumnRow subtrahendRow_;
+    ColumnRow differenceRow_;
+    std::array<LineShape*, 3> rules_{};
+};
+
+}  // namespace quillo

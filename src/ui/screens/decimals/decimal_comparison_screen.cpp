@@ -1,0 +1,120 @@
+#include "ui/screens/decimals/decimal_comparison_screen.h"
+
+#include "ui/screens/decimals/decimals_layout.h"
+#include "core/kit/random_source.h"
+#include "ui/kit/digit_cell.h"
+#include "ui/kit/verdict_box.h"
+
+namespace quillo {
+
+namespace {
+constexpr int kBoxX = 4440;
+constexpr std::array<int, DecimalComparisonExercise::kPairs> kRowY = {1680, 2880, 4080};
+}  // namespace
+
+DecimalComparisonScreen::DecimalComparisonScreen(Services& services)
+    : ExerciseScreen(services, ExerciseFamily::DecimalComparison)
+{
+}
+
+ExerciseLayout DecimalComparisonScreen::layout() const
+{
+    ExerciseLayout look = decimalsLayout(
+        QStringLiteral("vt-pb - Esercitazione di Aritmetica cl. V - Confronto di numeri decimali"),
+        QStringLiteral("Confronta le seguenti coppie di numeri decimali, usando i segni <, =, >"));
+    look.names.verdict = QStringLiteral("Text4");
+    return look;
+}
+
+void DecimalComparisonScreen::build(Page&)
+{
+    for (std::size_t pair = 0; pair < boxes_.size(); ++pair) {
+        const int y = kRowY[pair];
+        auto& labels = labels_[pair];
+        for (int i = 0; i < 2 * kSideLength; ++i) {
+            const bool left = i < kSideLength;
+            const int step = left ? i + 1 : i - kSideLength + 1;
+            const int x = left ? kBoxX - kSquare * step : kBoxX + kSquare * step;
+            const int number = static_cast<int>(pair) * 2 * kSideLength + i + 1;
+            labels[static_cast<std::size_t>(i)] = addDigitLabel(QStringLiteral("Label%1").arg(number), cellAt(x, y));
+        }
+        DigitCell* box = addCell(QStringLiteral("Text%1").arg(pair + 1), {kBoxX, y}, KeyFilter::None);
+        if (pair + 1 == boxes_.size())
+            box->familyStep = [this](int) { checkButton().setEnabled(true); };
+        boxes_[pair] = box;
+    }
+}
+
+void DecimalComparisonScreen::load()
+{
+    enableButtons(true, false, false);
+    enableBoxes(false);
+}
+
+void DecimalComparisonScreen::enableBoxes(bool enabled) const
+{
+    for (DigitCell* box : boxes_)
+        box->setEnabled(enabled);
+}
+
+void DecimalComparisonScreen::newExercise()
+{
+    enableBoxes(true);
+    newExerciseButton().setEnabled(false);
+    for (DigitCell* box : boxes_) {
+        box->resetColours();
+        box->clear();
+    }
+    notePresented();
+    verdictBox().showText({}, false);
+
+    random().seedFromClock();
+    exercise_.newExercise(random());
+    showNumbers();
+    boxes_[0]->setFocus();
+}
+
+void DecimalComparisonScreen::showNumbers() const
+{
+    for (std::size_t pair = 0; pair < labels_.size(); ++pair) {
+        auto& labels = labels_[pair];
+        for (Label* label : labels)
+            label->clear();
+        const int k = static_cast<int>(pair);
+        const QString left = QString::fromStdString(decimalText(exercise_.left(k)));
+        const QString right = QString::fromStdString(decimalText(exercise_.right(k)));
+        // The left number ends next to the box, the right one starts there.
+        for (qsizetype i = 0; i < left.size() && i < kSideLength; ++i)
+            labels[static_cast<std::size_t>(i)]->setText(left.at(left.size() - 1 - i));
+        for (qsizetype i = 0; i < right.size() && i < kSideLength; ++i)
+            labels[static_cast<std::size_t>(kSideLength + i)]->setText(right.at(i));
+    }
+}
+
+void DecimalComparisonScreen::check()
+{
+    DecimalComparisonExercise::Answers answers;
+    for (std::size_t pair = 0; pair < boxes_.size(); ++pair)
+        answers[pair] = boxes_[pair]->text().toStdString();
+    const auto wrong = exercise_.check(answers);
+    for (std::size_t pair = 0; pair < boxes_.size(); ++pair)
+        if (wrong[pair])
+            boxes_[pair]->markWrong();
+    if (exercise_.checksDone() == 1) {
+        evaluateButton().setEnabled(true);
+        checkButton().setEnabled(false);
+        enableBoxes(false);
+    }
+}
+
+void DecimalComparisonScreen::evaluate()
+{
+    enableBoxes(true);
+    enableButtons(true, true, false);
+    if (exercise_.checksDone() != 1)
+        return;
+    showVerdict(exercise_.verdict(), exercise_.errorCount() > 0);
+    recordEvaluation(exercise_.grade());
+}
+
+}  // namespace quillo

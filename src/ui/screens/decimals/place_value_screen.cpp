@@ -1,0 +1,190 @@
+#include "ui/screens/decimals/place_value_screen.h"
+
+#include "ui/screens/decimals/decimals_layout.h"
+#include "ui/kit/digit_cell.h"
+#include "ui/kit/verdict_box.h"
+
+namespace quillo {
+
+namespace {
+using Exercise = PlaceValueExercise;
+
+constexpr Colour kDarkGrey = 0x404040;
+constexpr FontSpec kMarkFont{Face::Arial, 12, true};
+constexpr FontSpec kCommaFont{Face::Arial, 24, true};
+constexpr int kMarkHeight = 408;
+constexpr int kCommaX = 5040;
+// Per number: the top of its mark boxes and of its digits.
+constexpr std::array<int, Exercise::kNumbers> kMarkY = {1884, 3684};
+constexpr std::array<int, Exercise::kNumbers> kDigitY = {2280, 4080};
+
+// Units stand left of the comma and the higher places further left; tenths
+// stand right of it.
+int placeX(int place)
+{
+    return Exercise::isDecimalPlace(place) ? kCommaX + kSquare * place
+                                           : kCommaX - kSquare * (place - Exercise::kUnits + 1);
+}
+
+// Left to right as the pupil reads: hundred-thousands down to thousandths.
+constexpr std::array<int, Exercise::kPlaces> kReadingOrder = {9, 8, 7, 6, 5, 4, 1, 2, 3};
+
+std::size_t at(int index)
+{
+    return static_cast<std::size_t>(index);
+}
+}  // namespace
+
+PlaceValueScreen::PlaceValueScreen(Services& services) : ExerciseScreen(services, ExerciseFamily::PlaceValue) {}
+
+Colour PlaceValueScreen::markColour(int place)
+{
+    static constexpr std::array<Colour, Exercise::kPlaces + 1> colours = {
+        colour::Black, 0xC0C0FF, 0x80FF80, 0xC0FFFF, 0xFF0000, 0x0000FF, 0x00C000, 0xFF8080, 0x8080FF, 0x00FF00};
+    return colours[at(place)];
+}
+
+Colour PlaceValueScreen::boxBackground(int place)
+{
+    return Exercise::isDecimalPlace(place) ? kDarkGrey : colour::LightCyan;
+}
+
+ExerciseLayout PlaceValueScreen::layout() const
+{
+    return decimalsLayout(
+        QStringLiteral("vt-pb - Esercitazione di Aritmetica cl. V - Valore di posiszione delle cifre"),
+        QStringLiteral("Sistema opportunamente le marche sulle cifre indicate. Usa us, das, hs , uk, dak, hk "
+                       "per la parte intera; d, c, m per la parte decimale."));
+}
+
+void PlaceValueScreen::build(Page& page)
+{
+    // The instruction is long: let it run over two lines above the numbers.
+    if (auto* instruction = page.findChild<Label*>(QStringLiteral("Instruction"))) {
+        instruction->setWordWrap(true);
+        page.moveTo(instruction, {240, 120, 9000, 1080});
+    }
+    for (int number = 0; number < Exercise::kNumbers; ++number) {
+        for (int place : kReadingOrder) {
+            const int index = place + 10 * number;
+            digits_[at(number)][at(place)] =
+                addDigitLabel(QStringLiteral("Label%1").arg(index), cellAt(placeX(place), kDigitY[at(number)]));
+        }
+        auto* comma = addLabel(QStringLiteral("Comma%1").arg(number + 1), cellAt(kCommaX, kDigitY[at(number)]),
+                               QStringLiteral(","), kCommaFont);
+        comma->setAlignment(Qt::AlignCenter);
+        comma->setTextColour(colour::Blue);
+        // Boxes after the digits, so they lie over the digits' top edge and
+        // Tab walks them left to right.
+        for (int place : kReadingOrder)
+            boxes_[at(number)][at(place)] = addMarkBox(number, place, kMarkY[at(number)]);
+    }
+}
+
+DigitCell* PlaceValueScreen::addMarkBox(int number, int place, int y)
+{
+    const QString name = QStringLiteral("Text%1").arg(place + 10 * number);
+    auto* box = page().add<DigitCell>(name, {placeX(place), y, kCellSize, kMarkHeight}, kMarkFont);
+    box->setAccessibleName(name);
+    const int markLength = static_cast<int>(Exercise::expectedMark(place).size());
+    if (Exercise::isDecimalPlace(place)) {
+        // One character: every key replaces what the box held, in the case typed.
+        box->configure(KeyFilter::None, kDarkGrey, 1, markColour(place));
+        if (number == 1) {
+            box->familyStep = [this, place](int) {
+                if (place == exercise_.lastIndicatedDecimal(1))
+                    checkButton().setEnabled(true);
+            };
+        }
+        return box;
+    }
+    // A whole mark is typed letter by letter. Only what is already there is
+    // lowered, so a capital typed last stays as typed; one letter too many
+    // empties the box when the key comes up. The extra character of room
+    // lets that letter be seen to arrive before the box empties.
+    box->configure(KeyFilter::None, colour::LightCyan, markLength + 1, markColour(place));
+    box->familyStep = [box](int) { box->setText(box->text().toLower()); };
+    box->onKeyRelease = [box, markLength](int) {
+        if (box->text().size() > markLength)
+            box->clear();
+    };
+    return box;
+}
+
+void PlaceValueScreen::load()
+{
+    enableButtons(true, false, false);
+    enableBoxes(false);
+}
+
+void PlaceValueScreen::enableBoxes(bool enabled) const
+{
+    for (const Row& row : boxes_)
+        for (int place : kReadingOrder)
+            row[at(place)]->setEnabled(enabled);
+}
+
+void PlaceValueScreen::newExercise()
+{
+    enableBoxes(true);
+    verdictBox().showText({}, false);
+    for (const Row& row : boxes_)
+        for (int place : kReadingOrder)
+            row[at(place)]->resetColours();
+    newExerciseButton().setEnabled(false);
+    checkButton().setEnabled(false);
+    notePresented();
+
+    // The generator is shared with the other screens and seeded once at
+    // start-up; this screen draws on from wherever it stands.
+    exercise_.newExercise(random());
+    showExercise();
+}
+
+void PlaceValueScreen::showExercise() const
+{
+    DigitCell* first = nullptr;
+    for (int number = 0; number < Exercise::kNumbers; ++number) {
+        for (int place : kReadingOrder) {
+            DigitCell* box = boxes_[at(number)][at(place)];
+            box->clear();
+            box->setVisible(exercise_.indicated(number, place));
+            const int digit = exercise_.digit(number, place);
+            digits_[at(number)][at(place)]->setText(digit > 0 ? QString::number(digit) : QString());
+            if (!first && exercise_.indicated(number, place))
+                first = box;
+        }
+    }
+    if (first)
+        first->setFocus();
+}
+
+void PlaceValueScreen::check()
+{
+    Exercise::Marks marks;
+    for (int number = 0; number < Exercise::kNumbers; ++number)
+        for (int place : kReadingOrder)
+            marks[at(number)][at(place)] = boxes_[at(number)][at(place)]->text().toStdString();
+    const Exercise::Marking wrong = exercise_.check(marks);
+    if (exercise_.checksDone() == 1) {
+        evaluateButton().setEnabled(true);
+        checkButton().setEnabled(false);
+        enableBoxes(false);
+    }
+    // A wrong mark keeps its own colour on white.
+    for (int number = 0; number < Exercise::kNumbers; ++number)
+        for (int place : kReadingOrder)
+            if (wrong[at(number)][at(place)])
+                boxes_[at(number)][at(place)]->setColours(colour::White, markColour(place));
+}
+
+void PlaceValueScreen::evaluate()
+{
+    enableBoxes(true);
+    enableButtons(true, true, false);
+    showVerdict(exercise_.verdict(), exercise_.errorCount() > 0);
+    // Counted once per exercise; one left unevaluated is never graded.
+    recordEvaluation(exercise_.grade());
+}
+
+}  // namespace quillo

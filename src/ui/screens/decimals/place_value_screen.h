@@ -1,0 +1,42 @@
+#pragma once
+
+#include "core/exercises/decimals/place_value_exercise.h"
+#include "ui/kit/exercise_screen.h"
+
+#include <array>
+
+namespace quillo {
+
+// Two decimal numbers with a mark box above every indicated digit.
+// Controls: the box of place p of the first number is Text<p> and its digit
+// Label<p>; the second number's are Text<p+10> and Label<p+10>.
+class PlaceValueScreen final : public ExerciseScreen {
+public:
+    explicit PlaceValueScreen(Services& services);
+
+    const PlaceValueExercise& exercise() const { return exercise_; }
+
+    // The text and background colours of a place's mark box.
+    static Colour markColour(int place);
+    static Colour boxBackground(int place);
+
+protected:
+    ExerciseLayout layout() const override;
+    void build(Page& page) override;
+    void load() override;
+    void newExercise() override;
+    void check() override;
+    void evaluate() override;
+
+private:
+    using Row = std::array<DigitCell*, PlaceValueExercise::kPlaces + 1>;
+    void enableBoxes(bool enabled) const;
+    DigitCell* addMarkBox(int number, int place, int y);
+    void showExercise() const;
+
+    PlaceValueExercise exercise_;
+    std::array<Row, PlaceValueExercise::kNumbers> boxes_{};
+    std::array<std::array<Label*, PlaceValueExercise::kPlaces + 1>, PlaceValueExercise::kNumbers> digits_{};
+};
+
+}  // namespace quillo

@@ -1,0 +1,160 @@
+#include "ui/screens/fractions/decimal_fractions_screen.h"
+
+#include "core/kit/standard_texts.h"
+#include "ui/kit/digit_cell.h"
+#include "ui/kit/verdict_box.h"
+#include "ui/toolkit/page.h"
+
+namespace quillo {
+
+namespace {
+using Exercise = DecimalFractionsExercise;
+
+constexpr int kBarWidth = 3;
+constexpr FontSpec kTitleFont{Face::Script, 20, true};
+// Room for the longest answer and one character more, which the key
+// release then clears: an answer longer than the right one empties itself.
+constexpr int kLongestAnswer = 6;
+
+// Items stand two by two: left column x from 240, right column from 4440.
+int columnLeft(int index) { return index % 2 == 0 ? 240 : 4440; }
+int numeratorTop(int index) { return index < 2 ? 1680 : 3480; }
+int denominatorTop(int index) { return index < 2 ? 2280 : 4080; }
+}  // namespace
+
+DecimalFractionsScreen::DecimalFractionsScreen(Services& services)
+    : ExerciseScreen(services, ExerciseFamily::DecimalFractions)
+{
+}
+
+ExerciseLayout DecimalFractionsScreen::layout() const
+{
+    ExerciseLayout look;
+    look.caption = toQString(kCaptionPrefix) +
+                   QStringLiteral("Trasformazione di frazioni decimali in numeri decimali");
+    look.instruction = QStringLiteral("Trasforma le seguenti frazioni decimali in numeri decimali");
+    look.newExercise = {8640, 4680, 612, 612};
+    look.check = {6240, 4920, 1812, 372};
+    look.newExerciseColour = colour::LightGreen;
+    look.checkColour = colour::LightGreen;
+    look.evaluateColour = colour::LightGreen;
+    return look;
+}
+
+void DecimalFractionsScreen::build(Page& page)
+{
+    if (auto* title = page.findChild<Label*>(QStringLiteral("Instruction"))) {
+        page.moveTo(title, {240, 600, 9012, 612});
+        page.setFontOf(title, kTitleFont);
+        title->setAlignment(Qt::AlignCenter);
+        title->setTextColour(colour::Blue);
+    }
+    for (int index = 0; index < Exercise::kItems; ++index) {
+        const auto i = static_cast<std::size_t>(index);
+        const int left = columnLeft(index);
+        for (int column = 0; column < 3; ++column) {
+            numerators_[i][static_cast<std::size_t>(column)] =
+                addDigitLabel(QStringLiteral("Label%1").arg(3 * index + column + 1),
+                              cellAt(left + 600 * (column + 1), numeratorTop(index)));
+        }
+        for (int column = 0; column < 4; ++column) {
+            denominators_[i][static_cast<std::size_t>(column)] =
+                addDigitLabel(QStringLiteral("Label%1").arg(13 + 4 * index + column),
+                              cellAt(left + 600 * column, denominatorTop(index)));
+        }
+        const int y = denominatorTop(index);
+        // A bar with no numbers over it would only puzzle: it comes with
+        // the first series.
+        bars_[i] = addRule({left, y}, {Exercise::barRight(index), y}, kBarWidth);
+        bars_[i]->setVisible(false);
+        addDigitLabel(QStringLiteral("Label%1").arg(29 + index),
+                      cellAt(left + 2280, numeratorTop(index) + 360), QStringLiteral("="));
+
+        auto* cell = addCell(QStringLiteral("Text%1").arg(index + 1), {left + 2760, numeratorTop(index)},
+                             KeyFilter::Decimal);
+        page.moveTo(cell, {left + 2760, numeratorTop(index), 1452, kCellSize});
+        page.setFontOf(cell, kCellFont);
+        cell->configure(KeyFilter::Decimal, familyColour(family()), kLongestAnswer);
+        cell->onKeyRelease = [this, index](int) { releasedIn(index); };
+        cell->setAccessibleName(QStringLiteral("Numero decimale %1").arg(index + 1));
+        cells_.set(i, cell);
+    }
+    // Any key in the last cell, accepted or not, means the pupil has
+    // reached the end of the series.
+    cells_.last().familyStep = [this](int) { checkButton().setEnabled(true); };
+}
+
+void DecimalFractionsScreen::load()
+{
+    cells_.setEnabled(false);
+    enableButtons(true, false, false);
+}
+
+void DecimalFractionsScreen::releasedIn(int index) const
+{
+    DigitCell& cell = cells_[static_cast<std::size_t>(index)];
+    if (exercise_.presented() && exercise_.tooLong(index, cell.text().toStdString()))
+        cell.clear();
+}
+
+void DecimalFractionsScreen::newExercise()
+{
+    cells_.setEnabled(true);
+    enableButtons(false, false, false);
+    cells_.reset();
+    verdictBox().clear();
+    notePresented();
+    for (const auto& labels : numerators_) {
+        for (const auto& label : labels)
+            label->clear();
+    }
+    for (const auto& labels : denominators_) {
+        for (const auto& label : labels)
+            label->clear();
+    }
+
+    exercise_.newExercise(random());
+    for (int index = 0; index < Exercise::kItems; ++index)
+        showItem(index);
+    cells_[0].setFocus();
+}
+
+void DecimalFractionsScreen::showItem(int index)
+{
+    const auto i = static_cast<std::size_t>(index);
+    const auto numerator = exercise_.numeratorColumns(index);
+    const auto denominator = exercise_.denominatorColumns(index);
+    for (std::size_t column = 0; column < numerator.size(); ++column)
+        numerators_[i][column]->setText(QString::fromStdString(numerator[column]));
+    for (std::size_t column = 0; column < denominator.size(); ++column)
+        denominators_[i][column]->setText(QString::fromStdString(denominator[column]));
+    bars_[i]->setFrom({exercise_.barLeft(index), denominatorTop(index)});
+    bars_[i]->setVisible(true);
+    // One character more than the right answer may be typed; its release
+    // empties the cell.
+    cells_[i].setMaxLength(exercise_.item(index).expectedLength() + 1);
+}
+
+void DecimalFractionsScreen::check()
+{
+    if (awaitingEvaluation())
+        evaluateButton().setEnabled(true);
+    cells_.mark(exercise_.check(cells_.texts()));
+    if (exercise_.checking().checksDone() == 1) {
+        checkButton().setEnabled(false);
+        cells_.setEnabled(false);
+    }
+}
+
+void DecimalFractionsScreen::evaluate()
+{
+    cells_.setEnabled(true);
+    enableButtons(true, true, false);
+    const bool negative = exercise_.verdictNegative();
+    // The box takes the verdict's colour even when nothing is shown.
+    verdictBox().showText(QString(), negative);
+    if (exercise_.checking().checkedOnce() && recordEvaluation(exercise_.checking().grade()))
+        showVerdict(exercise_.checking().verdict(), negative);
+}
+
+}  // namespace quillo

@@ -1,0 +1,45 @@
+#pragma once
+
+#include "core/exercises/fractions/decimal_fractions_exercise.h"
+#include "ui/kit/cell_series.h"
+#include "ui/kit/exercise_screen.h"
+
+#include <QPointer>
+
+#include <array>
+
+namespace quillo {
+
+class Label;
+class LineShape;
+
+// Four decimal fractions, each with a wide answer cell where the pupil
+// types the whole decimal number.
+class DecimalFractionsScreen final : public ExerciseScreen {
+public:
+    explicit DecimalFractionsScreen(Services& services);
+
+    const DecimalFractionsExercise& exercise() const { return exercise_; }
+    // The bar of item i (0 to 3) on the open page.
+    const LineShape* bar(int index) const { return bars_.at(static_cast<std::size_t>(index)); }
+
+protected:
+    ExerciseLayout layout() const override;
+    void build(Page& page) override;
+    void load() override;
+    void newExercise() override;
+    void check() override;
+    void evaluate() override;
+
+private:
+    void showItem(int index);
+    void releasedIn(int index) const;
+
+    DecimalFractionsExercise exercise_;
+    CellSeries<DecimalFractionsExercise::kItems> cells_;
+    std::array<std::array<QPointer<Label>, 3>, DecimalFractionsExercise::kItems> numerators_{};
+    std::array<std::array<QPointer<Label>, 4>, DecimalFractionsExercise::kItems> denominators_{};
+    std::array<LineShape*, DecimalFractionsExercise::kItems> bars_{};
+};
+
+}  // namespace quillo

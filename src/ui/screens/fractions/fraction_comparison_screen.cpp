@@ -1,0 +1,151 @@
+#include "ui/screens/fractions/fraction_comparison_screen.h"
+
+#include "core/kit/standard_texts.h"
+#include "ui/kit/digit_cell.h"
+#include "ui/kit/verdict_box.h"
+#include "ui/toolkit/page.h"
+
+namespace quillo {
+
+namespace {
+using Exercise = FractionComparisonExercise;
+
+constexpr int kBarWidth = 3;
+
+int numeratorTop(int index) { return Exercise::row(index) == 0 ? 1680 : 3480; }
+int denominatorTop(int index) { return Exercise::row(index) == 0 ? 2280 : 4080; }
+
+// Label numbers as the screen was drawn: numerators 1 to 24, denominators 25
+// to 48, three per fraction from the hundreds column.
+QString digitName(bool numerator, int index, int column)
+{
+    const int number = 3 * index + column + (numerator ? 1 : 25);
+    return QStringLiteral("Label%1").arg(number);
+}
+}  // namespace
+
+FractionComparisonScreen::FractionComparisonScreen(Services& services)
+    : ExerciseScreen(services, ExerciseFamily::FractionComparison)
+{
+}
+
+ExerciseLayout FractionComparisonScreen::layout() const
+{
+    ExerciseLayout look;
+    look.names = StandardNames::numbered(1, 2, 3, 4, 6, 5, 5);
+    look.caption = toQString(kCaptionPrefix) + QStringLiteral("Confronto tra frazioni");
+    look.instruction = QStringLiteral("Confronta le seguenti coppie di frazioni, usando il segno  < , = , >");
+    look.newExercise = {8040, 4680, 612, 612};
+    look.check = {6240, 5520, 1212, 372};
+    look.newExerciseColour = colour::LightGreen;
+    look.checkColour = colour::LightGreen;
+    look.evaluateColour = colour::LightGreen;
+    return look;
+}
+
+void FractionComparisonScreen::build(Page& page)
+{
+    if (auto* instruction = page.findChild<Label*>(QStringLiteral("Instruction"))) {
+        page.moveTo(instruction, {240, 0, 9012, 1212});
+        instruction->setAlignment(Qt::AlignCenter);
+        instruction->setTextColour(colour::Blue);
+    }
+    for (int index = 0; index < Exercise::kFractions; ++index) {
+        const int base = Exercise::baseLeft(index);
+        for (int column = 0; column < 3; ++column) {
+            const int left = base + 600 * column;
+            digits_[static_cast<std::size_t>(3 * index + column)] =
+                addDigitLabel(digitName(true, index, column), cellAt(left, numeratorTop(index)));
+            digits_[static_cast<std::size_t>(24 + 3 * index + column)] =
+                addDigitLabel(digitName(false, index, column), cellAt(left, denominatorTop(index)));
+        }
+        const int y = denominatorTop(index);
+        // A bar with no numbers over it would only puzzle: it comes with
+        // the first exercise.
+        LineShape* bar = addRule({base, y}, {Exercise::barRight(index), y}, kBarWidth);
+        bar->setVisible(false);
+        bars_[static_cast<std::size_t>(index)] = bar;
+    }
+    for (int pair = 0; pair < Exercise::kPairs; ++pair) {
+        const int left = pair % 2 == 0 ? 2040 : 6840;
+        auto* cell = addCell(QStringLiteral("Text%1").arg(pair + 1), {left, Exercise::cellTop(pair)},
+                             KeyFilter::Relation);
+        cell->setAccessibleName(QStringLiteral("Segno tra le frazioni della coppia %1").arg(pair + 1));
+        cells_.set(static_cast<std::size_t>(pair), cell);
+    }
+    // Any character key in the last cell, refused or not, means the pupil
+    // has reached the end of the series.
+    cells_.last().familyStep = [this](int) { checkButton().setEnabled(true); };
+}
+
+void FractionComparisonScreen::load()
+{
+    cells_.setEnabled(false);
+    enableButtons(true, false, false);
+}
+
+void FractionComparisonScreen::newExercise()
+{
+    cells_.setEnabled(true);
+    cells_.reset();
+    enableButtons(false, false, false);
+    notePresented();
+    verdictBox().clear();
+    for (const auto& digit : digits_)
+        digit->clear();
+
+    exercise_.newExercise(random());
+    for (int index = 0; index < Exercise::kFractions; ++index)
+        showFraction(index);
+    for (int pair = 0; pair < Exercise::kPairs; ++pair) {
+        const TwipRect place = cellAt(exercise_.cellLeft(pair), Exercise::cellTop(pair));
+        page().moveTo(&cells_[static_cast<std::size_t>(pair)], place);
+    }
+    cells_[0].setFocus();
+}
+
+void FractionComparisonScreen::showFraction(int index)
+{
+    const auto numerator = exercise_.numeratorColumns(index);
+    const auto denominator = exercise_.denominatorColumns(index);
+    for (int column = 0; column < 3; ++column) {
+        const auto c = static_cast<std::size_t>(column);
+        digits_[static_cast<std::size_t>(3 * index) + c]->setText(QString::fromStdString(numerator[c]));
+        digits_[static_cast<std::size_t>(24 + 3 * index) + c]->setText(QString::fromStdString(denominator[c]));
+    }
+    // The units labels move rather than the digit, so each label keeps
+    // holding its own place's digit.
+    Label* numeratorUnits = digits_[static_cast<std::size_t>(3 * index + 2)];
+    Label* denominatorUnits = digits_[static_cast<std::size_t>(24 + 3 * index + 2)];
+    page().moveTo(numeratorUnits, cellAt(exercise_.numeratorUnitsLeft(index), numeratorTop(index)));
+    page().moveTo(denominatorUnits, cellAt(exercise_.denominatorUnitsLeft(index), denominatorTop(index)));
+
+    const int y = denominatorTop(index);
+    LineShape* bar = bars_[static_cast<std::size_t>(index)];
+    bar->setEnds({exercise_.barLeft(index), y}, {Exercise::barRight(index), y});
+    bar->setVisible(true);
+}
+
+void FractionComparisonScreen::check()
+{
+    if (awaitingEvaluation())
+        evaluateButton().setEnabled(true);
+    const Exercise::Marks wrong = exercise_.check(cells_.texts());
+    if (exercise_.checking().checksDone() == 1) {
+        checkButton().setEnabled(false);
+        cells_.setEnabled(false);
+    }
+    cells_.mark(wrong);
+}
+
+void FractionComparisonScreen::evaluate()
+{
+    cells_.setEnabled(true);
+    enableButtons(true, true, false);
+    if (!exercise_.checking().checkedOnce())
+        return;
+    showVerdict(exercise_.checking().verdict(), exercise_.verdictNegative());
+    recordEvaluation(exercise_.checking().grade());
+}
+
+}  // namespace quillo

@@ -1,0 +1,314 @@
+#include "ui/screens/fractions/fraction_concept_screen.h"
+
+#include "core/scoring/score_board.h"
+#include "ui/kit/digit_cell.h"
+#include "ui/kit/verdict_box.h"
+#include "ui/toolkit/page.h"
+
+#include <QCursor>
+#include <QPainter>
+#include <QPixmap>
+
+namespace quillo {
+
+namespace {
+using Exercise = FractionConceptExercise;
+
+constexpr FontSpec kHeadingFont{Face::Script, 14, true};
+constexpr FontSpec kSmallHeadingFont{Face::Script, 11, true};
+constexpr FontSpec kInstructionFont{Face::Script, 18, false};
+constexpr FontSpec kSmallCellFont{Face::Arial, 18, true};
+constexpr Colour kDarkBlue = 0xC00000;
+constexpr Colour kYellow = 0x00FFFF;
+constexpr int kPartBorder = 2;
+constexpr int kTensLeft = 7440;
+constexpr int kUnitsLeft = 8040;
+constexpr int kBarRight = 8640;
+constexpr int kGivenBarY = 2280;
+constexpr int kComplementBarY = 4080;
+constexpr int kNumeratorCellTop = 3480;
+constexpr int kDenominatorCellTop = 4086;
+constexpr int kFractionCellHeight = 570;
+}  // namespace
+
+FractionConceptScreen::FractionConceptScreen(Services& services)
+    : ExerciseScreen(services, ExerciseFamily::FractionConcept)
+{
+}
+
+ExerciseLayout FractionConceptScreen::layout() const
+{
+    ExerciseLayout look;
+    look.names = StandardNames::numbered(3, 4, 5, 2, 1, 6, 8);
+    look.caption = QStringLiteral("vt-pb - Esercitazione di Aritmetica cl. V - Concetto di frazione e frazione "
+                                  "complementare");
+    look.instruction = QStringLiteral("Del seguente intero colora in rosso la parte indicata dalla frazione "
+                                      "data,in blu la rimanenza. Scrivi la frazione complementare.");
+    look.newExercise = {8640, 4680, 612, 612};
+    look.check = {7080, 4920, 1332, 372};
+    look.evaluate = {5040, 5520, 1812, 372};
+    look.verdict = {4440, 5880, 3012, 612};
+    look.verdictBackground = kYellow;
+    return look;
+}
+
+const RectShape* FractionConceptScreen::partShape(int part) const
+{
+    if (part < Exercise::kFirstPart || part > Exercise::kLastPart)
+        return nullptr;
+    return shapes_[slot(part)];
+}
+
+void FractionConceptScreen::build(Page& page)
+{
+    Label& instruction = instructionLabel();
+    page.moveTo(&instruction, {240, 120, 9012, 972});
+    page.setFontOf(&instruction, kInstructionFont);
+    instruction.setWordWrap(true);
+    instruction.setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    instruction.setTextColour(kDarkBlue);
+
+    // The fraction column first, so that the parts, laid over later, take
+    // the clicks where a wide whole reaches the headings.
+    buildFraction(page);
+    buildParts(page);
+    addSwatch(page, QStringLiteral("Text1"), 2640, PartColour::Red,
+              QStringLiteral("Assegna il colore rosso al puntatore"));
+    addSwatch(page, QStringLiteral("Text2"), 3240, PartColour::Blue,
+              QStringLiteral("Assegna il colore blu al puntatore"));
+    showPointerCursor();
+}
+
+void FractionConceptScreen::buildFraction(Page& page)
+{
+    auto* given = addLabel(QStringLiteral("Label1"), {6840, 1320, 2412, 732}, QStringLiteral("Frazione data"),
+                           kHeadingFont);
+    given->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    given->setTextColour(colour::Blue);
+    auto* complementary = addLabel(QStringLiteral("Label2"), {7200, 2760, 1692, 612},
+                                   QStringLiteral("Frazione complementare"), kSmallHeadingFont);
+    complementary->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    complementary->setWordWrap(true);
+    complementary->setTextColour(colour::Blue);
+
+    givenNumerator_ = {addDigitLabel(QStringLiteral("Label105"), cellAt(kUnitsLeft, 1680)),
+                       addDigitLabel(QStringLiteral("Label106"), cellAt(kTensLeft, 1680))};
+    givenDenominator_ = {addDigitLabel(QStringLiteral("Label107"), cellAt(kUnitsLeft, 2280)),
+                         addDigitLabel(QStringLiteral("Label108"), cellAt(kTensLeft, 2280))};
+    givenBar_ = addRule({kBarRight, kGivenBarY}, {kUnitsLeft, kGivenBarY});
+    complementBar_ = addRule({kBarRight, kComplementBarY}, {kUnitsLeft, kComplementBarY});
+
+    const auto addFractionCell = [&](const QString& name, int left, int top, const QString& role) {
+        DigitCell* cell = addCell(name, {left, top});
+        page.moveTo(cell, {left, top, kCellSize, kFractionCellHeight});
+        page.setFontOf(cell, kSmallCellFont);
+        cell->setAccessibleName(role);
+        return cell;
+    };
+    complementNumerator_ = {
+        addFractionCell(QStringLiteral("Text4"), kUnitsLeft, kNumeratorCellTop,
+                        QStringLiteral("Numeratore complementare, unità")),
+        addFractionCell(QStringLiteral("Text5"), kTensLeft, kNumeratorCellTop,
+                        QStringLiteral("Numeratore complementare, decine")),
+    };
+    complementDenominator_ = {
+        addFractionCell(QStringLiteral("Text6"), kUnitsLeft, kDenominatorCellTop,
+                        QStringLiteral("Denominatore complementare, unità")),
+        addFractionCell(QStringLiteral("Text7"), kTensLeft, kDenominatorCellTop,
+                        QStringLiteral("Denominatore complementare, decine")),
+    };
+    // The leading cell of the denominator opens the check, whatever is typed.
+    for (std::size_t i = 0; i < complementDenominator_.size(); ++i) {
+        complementDenominator_[i]->familyStep = [this, i](int) {
+            if (exercise_.denominatorDigits().size() == i + 1)
+                checkButton().setEnabled(true);
+        };
+    }
+}
+
+void FractionConceptScreen::buildParts(Page& page)
+{
+    for (int part = Exercise::kFirstPart; part <= Exercise::kLastPart; ++part) {
+        const PartPlace place = Exercise::partPlace(part);
+        const TwipRect rect{place.left, place.top, place.width, place.height};
+        RectShape* shape = page.addRect(rect, colour::White, kPartBorder);
+        shape->setFilled(true);
+        shape->setVisible(false);
+        shapes_[slot(part)] = shape;
+
+        auto* target = page.add<Label>(QStringLiteral("Label%1").arg(part), rect);
+        target->setTransparent();
+        const int d = Exercise::wholeOf(part);
+        target->setAccessibleName(QStringLiteral("Parte %1 di %2").arg(part - Exercise::wholeParts(d).front() + 1).arg(d));
+        target->hide();
+        QObject::connect(target, &Label::clicked, &page, [this, part] { clickPart(part); });
+        targets_[slot(part)] = target;
+    }
+}
+
+TextBox* FractionConceptScreen::addSwatch(Page& page, const QString& name, int left, PartColour colour,
+                                          const QString& tooltip)
+{
+    auto* swatch = page.add<TextBox>(name, cellAt(left, 5880));
+    swatch->setColours(colourOf(colour), colourOf(colour));
+    swatch->setReadOnly(true);
+    swatch->setFocusPolicy(Qt::NoFocus);
+    swatch->setToolTip(tooltip);
+    swatch->setAccessibleName(tooltip);
+    swatch->setCursor(Qt::PointingHandCursor);
+    QObject::connect(swatch, &TextBox::clicked, &page, [this, colour] { choosePointer(colour); });
+    return swatch;
+}
+
+void FractionConceptScreen::load()
+{
+    enableButtons(true, false, false);
+    setCellsEnabled(false);
+    for (DigitCell* cell : complementNumerator_)
+        cell->hide();
+    for (DigitCell* cell : complementDenominator_)
+        cell->hide();
+    givenBar_->setVisible(false);
+    complementBar_->setVisible(false);
+}
+
+void FractionConceptScreen::choosePointer(PartColour colour)
+{
+    exercise_.choosePointer(colour);
+    showPointerCursor();
+}
+
+// Over the parts the mouse pointer is a dot of the colour it paints with.
+void FractionConceptScreen::showPointerCursor() const
+{
+    QPixmap dot(24, 24);
+    dot.fill(Qt::transparent);
+    {
+        QPainter painter(&dot);
+        painter.setRenderHint(QPainter::Antialiasing);
+        painter.setPen(QPen(Qt::black, 1.5));
+        painter.setBrush(toQColor(colourOf(exercise_.pointer())));
+        painter.drawEllipse(QRectF(4, 4, 16, 16));
+    }
+    const QCursor cursor(dot, 12, 12);
+    for (Label* target : targets_)
+        target->setCursor(cursor);
+}
+
+void FractionConceptScreen::clickPart(int part)
+{
+    const auto click = exercise_.clickPart(part);
+    if (!click.accepted)
+        return;
+    shapes_[slot(part)]->setFill(click.paint);
+    if (click.enablePart)
+        targets_[slot(click.enablePart)]->setEnabled(true);
+    if (click.enableCells)
+        setCellsEnabled(true);
+}
+
+void FractionConceptScreen::hideParts()
+{
+    for (std::size_t i = 0; i < kParts; ++i) {
+        shapes_[i]->setVisible(false);
+        shapes_[i]->setFill(colour::White);
+        targets_[i]->hide();
+    }
+}
+
+void FractionConceptScreen::setCellsEnabled(bool enabled) const
+{
+    for (DigitCell* cell : complementNumerator_)
+        cell->setEnabled(enabled);
+    for (DigitCell* cell : complementDenominator_)
+        cell->setEnabled(enabled);
+}
+
+void FractionConceptScreen::newExercise()
+{
+    notePresented();
+    enableButtons(true, false, false);
+    page().clearPrinted();
+    verdictBox().clear();
+    for (auto* cells : {&complementNumerator_, &complementDenominator_}) {
+        for (DigitCell* cell : *cells) {
+            cell->clear();
+            cell->resetColours();
+            cell->hide();
+        }
+    }
+    for (Label* label : {givenNumerator_[0], givenNumerator_[1], givenDenominator_[0], givenDenominator_[1]})
+        label->clear();
+    hideParts();
+
+    exercise_.newExercise(random());
+
+    const int barStart = Exercise::barStart(static_cast<int>(exercise_.denominatorDigits().size()));
+    givenBar_->setEnds({kBarRight, kGivenBarY}, {barStart, kGivenBarY});
+    complementBar_->setEnds({kBarRight, kComplementBarY}, {barStart, kComplementBarY});
+    givenBar_->setVisible(true);
+    complementBar_->setVisible(true);
+    for (std::size_t i = 0; i < exercise_.numeratorDigits().size(); ++i)
+        givenNumerator_[i]->setText(QString::fromStdString(exercise_.numeratorDigits()[i]));
+    for (std::size_t i = 0; i < exercise_.denominatorDigits().size(); ++i) {
+        givenDenominator_[i]->setText(QString::fromStdString(exercise_.denominatorDigits()[i]));
+        complementDenominator_[i]->show();
+    }
+    for (std::size_t i = 0; i < exercise_.complementDigits().size(); ++i)
+        complementNumerator_[i]->show();
+
+    for (int part : exercise_.wholeParts()) {
+        shapes_[slot(part)]->setVisible(true);
+        Label* target = targets_[slot(part)];
+        target->show();
+        target->setEnabled(exercise_.partReachable(part));
+    }
+}
+
+void FractionConceptScreen::check()
+{
+    if (!exercise_.presented())
+        return;
+    FractionConceptExercise::Answer answer;
+    for (std::size_t i = 0; i < 2; ++i) {
+        answer.numerator[i] = complementNumerator_[i]->text().toStdString();
+        answer.denominator[i] = complementDenominator_[i]->text().toStdString();
+    }
+    const auto result = exercise_.check(answer);
+    if (awaitingEvaluation())
+        evaluateButton().setEnabled(true);
+    if (result.firstCheck) {
+        checkButton().setEnabled(false);
+        setCellsEnabled(false);
+    }
+    for (int part : result.whitenedParts)
+        shapes_[slot(part)]->setFill(colour::White);
+    for (std::size_t i = 0; i < 2; ++i) {
+        if (result.numeratorWrong[i])
+            complementNumerator_[i]->markWrong();
+        if (result.denominatorWrong[i])
+            complementDenominator_[i]->markWrong();
+    }
+}
+
+void FractionConceptScreen::evaluate()
+{
+    setCellsEnabled(true);
+    checkButton().setEnabled(true);
+    evaluateButton().setEnabled(false);
+
+    const auto evaluation = exercise_.evaluate();
+    if (evaluation.countable)
+        recordEvaluation(evaluation.grade, GradeDivisor::PresentedCount);
+
+    const ExerciseFamily family = ExerciseFamily::FractionConcept;
+    page().printLine(QString::fromStdString(diagnosticLine({tally().gradeTotal(), board().grade(family),
+                                                            exercise_.checks(), board().presentedCount(family),
+                                                            tally().evaluations()})));
+    if (evaluation.word)
+        showVerdict(*evaluation.word, evaluation.negative);
+    else
+        verdictBox().clear();
+}
+
+}  // namespace quillo

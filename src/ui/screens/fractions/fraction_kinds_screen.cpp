@@ -1,0 +1,153 @@
+#include "ui/screens/fractions/fraction_kinds_screen.h"
+
+#include "ui/kit/digit_cell.h"
+#include "ui/kit/verdict_box.h"
+#include "ui/toolkit/page.h"
+
+namespace quillo {
+
+namespace {
+using Exercise = FractionKindsExercise;
+
+constexpr FontSpec kHeadingFont{Face::Script, 22, true};
+constexpr FontSpec kLegendFont{Face::Script, 16, false};
+
+// Tops of a fraction's rows: numerator, denominator (and bar), answer cell.
+constexpr std::array<int, 2> kNumeratorTop = {1080, 3480};
+constexpr std::array<int, 2> kDenominatorTop = {1680, 4080};
+constexpr std::array<int, 2> kCellTop = {2280, 4680};
+}  // namespace
+
+FractionKindsScreen::FractionKindsScreen(Services& services) : ExerciseScreen(services, ExerciseFamily::FractionKinds)
+{
+}
+
+ExerciseLayout FractionKindsScreen::layout() const
+{
+    ExerciseLayout look;
+    look.names = StandardNames::numbered(1, 2, 3, 4, 6, 5, 11);
+    look.caption = QStringLiteral("vt-pb  Esercitazione di Aritmetica cl.V - Frazioni proprie,improprie,apparenti");
+    look.instruction = QStringLiteral("Distingui le seguenti frazioni ");
+    look.newExercise = {8640, 3480, 612, 612};
+    look.check = {6240, 5520, 1212, 372};
+    look.evaluate = {3840, 5520, 1812, 372};
+    look.newExerciseColour = colour::LightGreen;
+    look.checkColour = colour::LightGreen;
+    look.evaluateColour = colour::LightGreen;
+    return look;
+}
+
+const LineShape* FractionKindsScreen::bar(int index) const
+{
+    if (index < 0 || index >= static_cast<int>(kCount))
+        return nullptr;
+    return columns_[static_cast<std::size_t>(index)].bar;
+}
+
+void FractionKindsScreen::build(Page& page)
+{
+    Label& heading = instructionLabel();
+    page.moveTo(&heading, {240, -120, 9012, 852});
+    page.setFontOf(&heading, kHeadingFont);
+    heading.setAlignment(Qt::AlignCenter);
+    heading.setTextColour(colour::Blue);
+    auto* legend = addLabel(QStringLiteral("Label42"), {240, 480, 9012, 612},
+                            QStringLiteral("( proprie = p; improprie = i, apparenti = a"), kLegendFont);
+    legend->setAlignment(Qt::AlignCenter);
+    legend->setTextColour(colour::Blue);
+
+    for (int i = 0; i < static_cast<int>(kCount); ++i) {
+        Column& column = columns_[static_cast<std::size_t>(i)];
+        const int row = Exercise::rowOf(i);
+        const int tens = Exercise::columnLeft(i);
+        const int units = tens + kSquare;
+        const int number = i + 1;  // the design numbers fractions from 1
+        column.numerator = {addDigitLabel(QStringLiteral("Label%1").arg(2 * number), cellAt(units, kNumeratorTop[row])),
+                            addDigitLabel(QStringLiteral("Label%1").arg(2 * number - 1), cellAt(tens, kNumeratorTop[row]))};
+        column.denominator = {
+            addDigitLabel(QStringLiteral("Label%1").arg(20 + 2 * number), cellAt(units, kDenominatorTop[row])),
+            addDigitLabel(QStringLiteral("Label%1").arg(19 + 2 * number), cellAt(tens, kDenominatorTop[row]))};
+        column.bar = addRule({tens, kDenominatorTop[row]}, {Exercise::barEnd(i), kDenominatorTop[row]});
+        column.cell = addCell(QStringLiteral("Text%1").arg(number), {units, kCellTop[row]}, KeyFilter::Kind);
+        column.cell->setAccessibleName(QStringLiteral("Frazione %1: p, i oppure a").arg(number));
+    }
+    // Any key in the last cell opens the check, even one the cell refuses.
+    columns_.back().cell->familyStep = [this](int) { checkButton().setEnabled(true); };
+}
+
+void FractionKindsScreen::load()
+{
+    enableButtons(true, false, false);
+    setCellsEnabled(false);
+    for (const Column& column : columns_)
+        column.bar->setVisible(false);
+}
+
+void FractionKindsScreen::setCellsEnabled(bool enabled) const
+{
+    for (const Column& column : columns_)
+        column.cell->setEnabled(enabled);
+}
+
+void FractionKindsScreen::newExercise()
+{
+    setCellsEnabled(true);
+    enableButtons(false, false, false);
+    notePresented();
+    exercise_.newExercise(random());
+
+    for (std::size_t i = 0; i < kCount; ++i) {
+        const Column& column = columns_[i];
+        const auto& fraction = exercise_.fractions()[i];
+        column.cell->clear();
+        // A fresh group starts with clean cells: an old mark on an empty
+        // cell would read as a mistake not yet made.
+        column.cell->resetColours();
+        for (std::size_t digit = 0; digit < 2; ++digit) {
+            column.numerator[digit]->setText(digit < fraction.numeratorDigits.size()
+                                                 ? QString::fromStdString(fraction.numeratorDigits[digit])
+                                                 : QString());
+            column.denominator[digit]->setText(digit < fraction.denominatorDigits.size()
+                                                   ? QString::fromStdString(fraction.denominatorDigits[digit])
+                                                   : QString());
+        }
+        const int index = static_cast<int>(i);
+        const int y = column.bar->from().y;
+        column.bar->setEnds({Exercise::barStart(index, fraction.digitWidth()), y}, {Exercise::barEnd(index), y});
+        column.bar->setVisible(true);
+    }
+    columns_.front().cell->setFocus();
+}
+
+void FractionKindsScreen::check()
+{
+    if (!exercise_.presented())
+        return;
+    std::array<std::string, kCount> letters;
+    for (std::size_t i = 0; i < kCount; ++i)
+        letters[i] = columns_[i].cell->text().toStdString();
+    const auto result = exercise_.check(letters);
+    if (result.firstCheck) {
+        checkButton().setEnabled(false);
+        setCellsEnabled(false);
+    }
+    if (awaitingEvaluation())
+        evaluateButton().setEnabled(true);
+    for (std::size_t i = 0; i < kCount; ++i) {
+        if (result.wrong[i])
+            columns_[i].cell->markWrong();
+    }
+}
+
+void FractionKindsScreen::evaluate()
+{
+    setCellsEnabled(true);
+    enableButtons(true, true, false);
+    const auto evaluation = exercise_.evaluate();
+    if (evaluation.countable)
+        recordEvaluation(evaluation.grade);
+    if (evaluation.word)
+        showVerdict(*evaluation.word, evaluation.negative);
+}
+
+}  // namespace quillo

@@ -1,0 +1,47 @@
+#pragma once
+
+#include "core/exercises/fractions/fraction_kinds_exercise.h"
+#include "ui/kit/exercise_screen.h"
+
+#include <array>
+
+namespace quillo {
+
+class DigitCell;
+
+// Ten fractions in two rows of five, each with its digit labels, its bar
+// and one letter cell under the units column.
+class FractionKindsScreen final : public ExerciseScreen {
+public:
+    explicit FractionKindsScreen(Services& services);
+
+    const FractionKindsExercise& exercise() const { return exercise_; }
+    // The bar of fraction i (0 to 9) on the open page.
+    const LineShape* bar(int index) const;
+
+protected:
+    ExerciseLayout layout() const override;
+    void build(Page& page) override;
+    void load() override;
+    void newExercise() override;
+    void check() override;
+    void evaluate() override;
+
+private:
+    static constexpr std::size_t kCount = FractionKindsExercise::kCount;
+
+    void setCellsEnabled(bool enabled) const;
+
+    FractionKindsExercise exercise_;
+
+    // Controls of the open page, rebuilt at every opening.
+    struct Column {
+        std::array<Label*, 2> numerator{};    // units, tens
+        std::array<Label*, 2> denominator{};  // units, tens
+        LineShape* bar = nullptr;
+        DigitCell* cell = nullptr;
+    };
+    std::array<Column, kCount> columns_{};
+};
+
+}  // namespace quillo

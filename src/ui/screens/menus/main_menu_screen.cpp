@@ -1,0 +1,117 @@
+#include "ui/screens/menus/main_menu_screen.h"
+
+#include "core/scoring/saturating.h"
+#include "core/scoring/score_board.h"
+#include "ui/toolkit/look.h"
+#include "ui/toolkit/page.h"
+
+namespace quillo {
+
+namespace {
+constexpr FontSpec kNameFont{Face::Script, 18, false};
+constexpr FontSpec kNameBoxFont{Face::Arial, 14, true};
+constexpr FontSpec kHeadingFont{Face::Script, 18, false};
+constexpr FontSpec kCreditFont{Face::Script, 12, false};
+}  // namespace
+
+QString MainMenuScreen::caption() const
+{
+    return QStringLiteral("tv-pb - Esercitazione di Aritmetica cl. V - Menu principale");
+}
+
+QString MainMenuScreen::title() const
+{
+    return QStringLiteral("Esercitazione di Aritmetica cl. V");
+}
+
+std::vector<MenuEntry> MainMenuScreen::entries() const
+{
+    return {
+        {"Command1", "div2", "Divisioni col divisore di due cifre", ScreenId::Division, 0xFFFFC0},
+        {"Command3", "mol", "Moltiplicazioni col moltiplicatore di due o tre cifre", ScreenId::Multiplication,
+         0xCCECEE},
+        {"Command4", "add", "Addizioni con due o tre addendi", ScreenId::Addition, 0xFBEEDF},
+        {"Command5", "sot", "Sottrazioni", ScreenId::Subtraction, 0xE2F7D8},
+        {"Command7", "fraz", "Menu frazioni", ScreenId::FractionsMenu, 0xE6FDFB},
+        {"Command8", "nd", "Menu numeri decimali", ScreenId::DecimalsMenu, 0xE7FAFE},
+        {"Command2", " Val  ", "Valutazione dell'esercitazione", ScreenId::GlobalEvaluation, 0xE0E8FC},
+    };
+}
+
+MenuCorner MainMenuScreen::exitCorner() const
+{
+    return {"Command6", {8040, 5280, 1212, kCellSize}, "", colour::Green};
+}
+
+void MainMenuScreen::build(Page& page)
+{
+    nameBox_ = page.add<TextBox>(QStringLiteral("Text1"), {4440, 540, 4800, 480}, kNameBoxFont);
+    nameBox_->setColours(0xFFFFC0, colour::Blue);
+    nameBox_->setMaxLength(kNameLength);
+    nameBox_->setAcceptsPaste(true);
+    nameBox_->setAccessibleName(QStringLiteral("Nome, Cognome, classse e sez."));
+    nameBox_->onKeyPress = [this](int) {
+        nameKeyPressed();
+        return false;
+    };
+    nameBox_->onKeyRelease = [this](int) { storeName(); };
+    // Pasting through the box's menu brings no key release; store it as well.
+    QObject::connect(nameBox_, &QLineEdit::textEdited, &page, [this] { storeName(); });
+    // On a first visit the pupil can type the name at once.
+    page.setInitialFocus(nameBox_);
+
+    prompt_ = page.add<Label>(QStringLiteral("Label5"), {240, 480, 4200, kCellSize}, kNameFont);
+    prompt_->setText(QStringLiteral("Nome, Cognome, classse e sez."));
+    pupilCaption_ = page.add<Label>(QStringLiteral("Label10"), {240, 480, 1800, kCellSize}, kNameFont);
+    pupilCaption_->setText(QStringLiteral("Alunno/a"));
+    pupilName_ = page.add<Label>(QStringLiteral("Label11"), {2040, 480, 7200, kCellSize}, kNameFont);
+    pupilName_->setTextColour(colour::Blue);
+
+    auto* heading = page.add<Label>(QStringLiteral("Heading"), {240, 1080, 2400, kCellSize}, kHeadingFont);
+    heading->setText(QStringLiteral("Menu"));
+    heading->setTextColour(colour::Red);
+
+    auto* credit = page.add<Label>(QStringLiteral("Credit"), {240, 6480, 9000, 390}, kCreditFont);
+    credit->setText(QStringLiteral("Quillo - esercizi di aritmetica per la classe quinta"));
+    credit->setAlignment(Qt::AlignCenter);
+}
+
+void MainMenuScreen::load()
+{
+    nameBox_->show();
+    prompt_->show();
+    pupilCaption_->hide();
+    pupilName_->hide();
+    enableNavigation(false);
+
+    menuVisits_ = saturate16(static_cast<long long>(menuVisits_) + 1);
+    if (menuVisits_ > 1) {
+        nameBox_->hide();
+        prompt_->hide();
+        pupilCaption_->show();
+        pupilName_->show();
+        pupilName_->setText(QString::fromStdString(services().board.pupilName()));
+        enableNavigation(true);
+    }
+}
+
+void MainMenuScreen::enableNavigation(bool enabled) const
+{
+    for (Button* button : entryButtons())
+        button->setEnabled(enabled);
+}
+
+void MainMenuScreen::nameKeyPressed()
+{
+    enableNavigation(true);
+    if (nameBox_->text().size() > kNameLength - 1)
+        nameBox_->clear();
+    pupilName_->setText(nameBox_->text());
+}
+
+void MainMenuScreen::storeName()
+{
+    services().board.setPupilName(nameBox_->text().toStdString());
+}
+
+}  // namespace quillo

@@ -1,0 +1,80 @@
+#include "ui/screens/menus/menu_screen.h"
+
+#include "core/kit/standard_texts.h"
+#include "ui/toolkit/look.h"
+#include "ui/toolkit/page.h"
+
+namespace quillo {
+
+namespace {
+constexpr FontSpec kTitleFont{Face::Script, 24, false};
+constexpr FontSpec kDescriptionFont{Face::Script, 18, false};
+constexpr FontSpec kButtonFont{Face::Arial, 10, true};
+constexpr FontSpec kFooterFont{Face::Script, 12, false};
+constexpr int kButtonLeft = 240;
+constexpr int kButtonWidth = 1212;
+constexpr int kDescriptionLeft = 1680;
+}  // namespace
+
+Page* MenuScreen::open()
+{
+    page_ = new Page(caption());
+    entryButtons_.clear();
+
+    auto* heading = page_->add<Label>(QStringLiteral("Title"), {240, 0, 9000, 480}, kTitleFont);
+    heading->setText(title());
+    heading->setAlignment(Qt::AlignCenter);
+    heading->setTextColour(colour::Blue);
+
+    int top = kFirstEntryTop;
+    for (const MenuEntry& entry : entries()) {
+        auto* button = page_->add<Button>(QString::fromLatin1(entry.control),
+                                          {kButtonLeft, top, kButtonWidth, kCellSize}, kButtonFont);
+        button->setText(toQString(entry.caption));
+        button->setAccessibleName(toQString(entry.description));
+        button->setBackground(entry.colour);
+        const ScreenId target = entry.target;
+        QObject::connect(button, &QPushButton::clicked, page_,
+                         [this, target] { services_.navigator.showScreen(target); });
+        entryButtons_.push_back(button);
+
+        auto* description = page_->add<Label>(QString::fromLatin1(entry.control) + QStringLiteral("Description"),
+                                              {kDescriptionLeft, top, 7560, kCellSize}, kDescriptionFont);
+        description->setText(toQString(entry.description));
+        description->setTextColour(colour::Blue);
+        top += kSquare;
+    }
+
+    auto* exit = addCorner(exitCorner(), QStringLiteral("exit"));
+    QObject::connect(exit, &QPushButton::clicked, page_, [this] { services_.navigator.endProgram(); });
+    if (hasMainMenuCorner()) {
+        auto* menu = addCorner(mainMenuCorner(), QStringLiteral("Menu"));
+        QObject::connect(menu, &QPushButton::clicked, page_,
+                         [this] { services_.navigator.showScreen(ScreenId::MainMenu); });
+    }
+    if (const QString text = footer(); !text.isEmpty()) {
+        auto* label = page_->add<Label>(QStringLiteral("Footer"), {3000, 6480, 3600, 390}, kFooterFont);
+        label->setText(text);
+        label->setAlignment(Qt::AlignCenter);
+    }
+    build(*page_);
+    load();
+    return page_;
+}
+
+QString MenuScreen::footer() const
+{
+    return toQString(kFooter);
+}
+
+Button* MenuScreen::addCorner(const MenuCorner& corner, const QString& caption)
+{
+    auto* button = page_->add<Button>(QString::fromLatin1(corner.control), corner.place, kButtonFont);
+    button->setText(caption);
+    button->setAccessibleName(caption);
+    button->setToolTip(toQString(corner.tooltip));
+    button->setBackground(corner.colour);
+    return button;
+}
+
+}  // namespace quillo

@@ -1,0 +1,75 @@
+#pragma once
+
+#include "ui/kit/screen_id.h"
+#include "ui/kit/services.h"
+#include "core/kit/colours.h"
+#include "ui/toolkit/controls.h"
+#include "ui/toolkit/screen.h"
+#include "ui/toolkit/twips.h"
+
+#include "ui/toolkit/page.h"
+
+#include <QPointer>
+#include <QString>
+
+#include <string_view>
+#include <vector>
+
+namespace quillo {
+
+class Page;
+
+// One line of a menu: a button at the left edge and what it opens, described
+// by a label on the same ruled line.
+struct MenuEntry {
+    const char* control;
+    std::string_view caption;
+    std::string_view description;
+    ScreenId target;
+    Colour colour;
+};
+
+// A button of a menu that stands on its own: "Menu" and "exit".
+struct MenuCorner {
+    const char* control;
+    TwipRect place;
+    std::string_view tooltip;
+    Colour colour;
+};
+
+// The look every menu shares: a title across the top, a column of buttons
+// one ruled line apart with their descriptions, and corner buttons.
+class MenuScreen : public Screen {
+public:
+    explicit MenuScreen(Services& services) : services_(services) {}
+    Page* open() final;
+
+protected:
+    virtual QString caption() const = 0;
+    virtual QString title() const = 0;
+    virtual std::vector<MenuEntry> entries() const = 0;
+    virtual MenuCorner exitCorner() const = 0;
+    // The "Menu" corner of the section menus; the main menu has none.
+    virtual bool hasMainMenuCorner() const { return true; }
+    virtual MenuCorner mainMenuCorner() const { return {}; }
+    // The label at the bottom centre; none when empty.
+    virtual QString footer() const;
+    // Everything a menu adds to the shared look, and its load handler.
+    virtual void build(Page&) {}
+    virtual void load() {}
+
+    Page& page() const { return *page_; }
+    Services& services() const { return services_; }
+    std::vector<Button*> entryButtons() const { return entryButtons_; }
+
+    static constexpr int kFirstEntryTop = 1680;
+
+private:
+    Button* addCorner(const MenuCorner& corner, const QString& caption);
+
+    Services& services_;
+    QPointer<Page> page_;
+    std::vector<Button*> entryButtons_;
+};
+
+}  // namespace quillo

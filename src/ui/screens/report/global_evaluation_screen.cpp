@@ -1,0 +1,170 @@
+#include "ui/screens/report/global_evaluation_screen.h"
+
+#include "core/scoring/score_board.h"
+#include "ui/kit/screen_id.h"
+#include "core/kit/colours.h"
+#include "core/kit/standard_texts.h"
+#include "ui/kit/verdict_box.h"
+#include "ui/toolkit/controls.h"
+#include "ui/toolkit/look.h"
+#include "ui/toolkit/page.h"
+#include "ui/toolkit/twips.h"
+
+#include <QDate>
+
+namespace quillo {
+
+namespace {
+constexpr FontSpec kTitleFont{Face::Script, 24, true};
+constexpr FontSpec kLineFont{Face::Script, 18, true};
+constexpr FontSpec kWordFont{Face::Script, 22, true};
+constexpr FontSpec kOverallFont{Face::Script, 24, true};
+constexpr FontSpec kButtonFont{Face::Arial, 9, false};
+constexpr FontSpec kFooterFont{Face::Script, 10, false};
+constexpr FontSpec kCreditFont{Face::Script, 11, false};
+
+constexpr int kCaptionLeft = 840;
+constexpr int kWordLeft = 3840;
+constexpr int kLineHeight = 600;
+
+struct ReportRow {
+    const char* caption;
+    const char* captionControl;
+    const char* wordControl;
+    int top;
+};
+
+// The six sections in the order of the card's lines.
+constexpr std::array<ReportRow, 6> kRows = {{
+    {"Divisioni:", "DivisionCaption", "Label3", 1080},
+    {"Moltiplicazioni:", "MultiplicationCaption", "Label7", 1680},
+    {"Addizioni:", "AdditionCaption", "Label9", 2280},
+    {"Sottrazioni:", "SubtractionCaption", "Label11", 2880},
+    {"Frazioni:", "FractionsCaption", "Label17", 3480},
+    {"Numeri decimali:", "DecimalsCaption", "Label19", 4080},
+}};
+}  // namespace
+
+GlobalEvaluationScreen::GlobalEvaluationScreen(Services& services) : services_(services) {}
+
+Page* GlobalEvaluationScreen::open()
+{
+    page_ = new Page(QStringLiteral("tv-pb - Esercitazione di Aritmetica cl. V - Valutazione globale"), kPageWidth,
+                     kPageHeight);
+    build();
+    load();
+    return page_;
+}
+
+void GlobalEvaluationScreen::build()
+{
+    Page& page = *page_;
+    const auto label = [&page](const char* name, TwipRect rect, const QString& text, FontSpec font) {
+        auto* added = page.add<Label>(QString::fromLatin1(name), rect, font);
+        added->setText(text);
+        return added;
+    };
+
+    label("PupilCaption", {240, 0, 1800, 480}, QStringLiteral("Alunno/a"), kLineFont);
+    pupilName_ = label("Label13", {2040, 0, 7200, 480}, {}, kLineFont);
+    pupilName_->setTextColour(colour::Blue);
+    pupilName_->setAccessibleName(QStringLiteral("Alunno/a"));
+
+    auto* title = label("Title", {240, 480, 9000, kLineHeight}, QStringLiteral("Valutazione dell'esercitazione"),
+                        kTitleFont);
+    title->setAlignment(Qt::AlignCenter);
+    title->setTextColour(colour::Red);
+
+    for (std::size_t i = 0; i < kRows.size(); ++i) {
+        const ReportRow& row = kRows[i];
+        const QString caption = QString::fromUtf8(row.caption);
+        label(row.captionControl, {kCaptionLeft, row.top, kWordLeft - kCaptionLeft, kLineHeight}, caption, kLineFont);
+        words_[i] = label(row.wordControl, {kWordLeft, row.top, kPaperRight - kWordLeft, kLineHeight}, {}, kWordFont);
+        words_[i]->setTextColour(colour::Blue);
+        words_[i]->setAccessibleName(caption.chopped(1));
+    }
+
+    auto* overallCaption = label("OverallCaption", {2640, 4680, 4212, 480}, QStringLiteral("Valutazione complessiva"),
+                                 kLineFont);
+    overallCaption->setAlignment(Qt::AlignCenter);
+    overall_ = page.add<VerdictBox>(QStringLiteral("Text1"), {2640, 5160, 4212, 780}, kOverallFont);
+    overall_->setAccessibleName(overallCaption->text());
+
+    auto* footer = label("Footer", {870, 5520, 1750, 390}, toQString(kFooter), kFooterFont);
+    footer->setAlignment(Qt::AlignCenter);
+
+    credit_ = label("Credit", {240, 6480, 9000, 420}, {}, kCreditFont);
+    credit_->setAlignment(Qt::AlignCenter);
+
+    const auto button = [&page](const char* name, TwipRect rect, const QString& text, const QString& tooltip,
+                                Colour background) {
+        auto* added = page.add<Button>(QString::fromLatin1(name), rect, kButtonFont);
+        added->setText(text);
+        added->setAccessibleName(text);
+        added->setToolTip(tooltip);
+        added->setBackground(background);
+        return added;
+    };
+    auto* exit = button("ExitButton", cellAt(240, 5280), QStringLiteral("exit"), {}, colour::Green);
+    QObject::connect(exit, &QPushButton::clicked, page_, [this] { services_.navigator.endProgram(); });
+    auto* menu = button("MainMenuButton", cellAt(8640, 5280), QStringLiteral("Menu"),
+                        QStringLiteral("Apre il menu principale"), colour::MenuButton);
+    QObject::connect(menu, &QPushButton::clicked, page_,
+                     [this] { services_.navigator.showScreen(ScreenId::MainMenu); });
+    // Not "exit": a stray Space on the report must not end the run.
+    page.setInitialFocus(menu);
+    print_ = button("PrintButton", {7080, 5520, 1212, 372}, QStringLiteral("Stampa"),
+                    QStringLiteral("Stampa la schermata. L'operazione potrebbe richiedere qualche minuto"),
+                    colour::Green);
+    QObject::connect(print_, &QPushButton::clicked, page_, [this] { print(); });
+    // A page still on its way when the report was left and reopened.
+    print_->setEnabled(!printer_.isBusy());
+    QPointer<Button> printButton = print_;
+    QObject::connect(&printer_, &PagePrinter::finished, page_, [printButton] {
+        if (printButton)
+            printButton->setEnabled(true);
+    });
+}
+
+void GlobalEvaluationScreen::load()
+{
+    credit_->hide();
+    card_ = computeReportCard(services_.board);
+    pupilName_->setText(QString::fromStdString(card_.pupilName));
+    const std::array<std::string_view, 6> words = {
+        card_.operations[0].word, card_.operations[1].word, card_.operations[2].word,
+        card_.operations[3].word, card_.fractions.word,     card_.decimals.word,
+    };
+    for (std::size_t i = 0; i < words.size(); ++i)
+        words_[i]->setText(toQString(words[i]));
+    overall_->showText(toQString(card_.overall), false);
+}
+
+void GlobalEvaluationScreen::print()
+{
+    if (printer_.isBusy())
+        return;
+    // The credit goes on the paper, so it shows before the picture is taken.
+    credit_->setText(QStringLiteral("Quillo - esercitazione di aritmetica per la classe quinta - stampata il %1")
+                         .arg(QDate::currentDate().toString(QStringLiteral("dd/MM/yyyy"))));
+    credit_->show();
+    print_->setEnabled(false);
+    printer_.print(*page_, pdfName(pupilName_->text()));
+}
+
+QString GlobalEvaluationScreen::pdfName(const QString& pupilName)
+{
+    QString name;
+    for (const QChar c : pupilName.simplified()) {
+        // Separators and the characters some file systems refuse.
+        const bool unsafe = c.category() == QChar::Other_Control || QStringLiteral("/\\:*?\"<>|").contains(c);
+        name.append(unsafe ? QLatin1Char('-') : c);
+    }
+    while (name.startsWith(QLatin1Char('.')) || name.startsWith(QLatin1Char('-')))
+        name.remove(0, 1);
+    if (name.isEmpty())
+        return QStringLiteral("Valutazione dell'esercitazione.pdf");
+    return QStringLiteral("Valutazione - %1.pdf").arg(name.left(60));
+}
+
+}  // namespace quillo

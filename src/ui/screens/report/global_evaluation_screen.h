@@ -1,0 +1,55 @@
+#pragma once
+
+#include "core/scoring/report_card.h"
+#include "ui/kit/services.h"
+#include "ui/toolkit/page_printer.h"
+#include "ui/toolkit/screen.h"
+
+#include <QPointer>
+#include <QString>
+
+#include <array>
+
+namespace quillo {
+
+class Button;
+class Label;
+class Page;
+class VerdictBox;
+
+// The report card of the run: a word per operation, one for the fractions,
+// one for the decimal numbers and an overall verdict once all six sections
+// are done. It reads the scoreboard at every opening and can print itself.
+class GlobalEvaluationScreen final : public Screen {
+public:
+    explicit GlobalEvaluationScreen(Services& services);
+    Page* open() override;
+
+    // The card shown at the latest opening.
+    const ReportCard& reportCard() const { return card_; }
+    PagePrinter& printer() { return printer_; }
+
+    static constexpr int kPageWidth = 9525;
+    static constexpr int kPageHeight = 6900;
+
+    // The file name a saved report suggests, safe on any file system.
+    static QString pdfName(const QString& pupilName);
+
+private:
+    void build();
+    void load();
+    void print();
+
+    Services& services_;
+    ReportCard card_;
+    PagePrinter printer_;
+    QPointer<Page> page_;
+    Label* pupilName_ = nullptr;
+    // Division, multiplication, addition, subtraction, fractions, decimals.
+    std::array<Label*, 6> words_{};
+    VerdictBox* overall_ = nullptr;
+    Label* credit_ = nullptr;
+    Button* print_ = nullptr;
+};
+
+}  // namespace quillo

@@ -1,0 +1,106 @@
+#pragma once
+
+#include "core/kit/colours.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+
+#include <functional>
+#include <optional>
+
+namespace quillo {
+
+// A caption on the paper; transparent unless given a background. Labels can
+// be clicked, which some screens use as click targets laid over shapes.
+class Label : public QLabel {
+    Q_OBJECT
+
+public:
+    explicit Label(QWidget* parent = nullptr);
+    void setTextColour(Colour colour);
+    Colour textColour() const { return textColour_; }
+    void setBackground(Colour colour);
+    void setTransparent();
+
+Q_SIGNALS:
+    void clicked();
+
+protected:
+    void mousePressEvent(QMouseEvent* event) override;
+
+private:
+    Colour textColour_ = colour::Black;
+};
+
+// A command button with its own background colour. A caption wider than the
+// button is drawn smaller rather than cut off, as on the square "Menu fraz".
+class Button : public QPushButton {
+    Q_OBJECT
+
+public:
+    explicit Button(QWidget* parent = nullptr);
+    void setBackground(Colour colour);
+    Colour background() const { return background_; }
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    Colour background_ = 0xF0F0F0;
+};
+
+// A text box whose keys go through the screen's handler before anything
+// reaches the text. A key press is a key that produces a character, with
+// that character's code (Backspace 8, Enter 13, Escape 27, Ctrl+letter 1 to
+// 26). Only a key the handler lets through is typed, by the box itself: no
+// paste, drop, middle click, input method or context menu can go around it,
+// unless the box is told to accept pasting (and even then it keeps its
+// maximum length).
+class TextBox : public QLineEdit {
+    Q_OBJECT
+
+public:
+    explicit TextBox(QWidget* parent = nullptr);
+
+    // Returns true to swallow the key.
+    std::function<bool(int code)> onKeyPress;
+    std::function<void(int code)> onKeyRelease;
+
+    void setColours(Colour background, Colour text);
+    // While its background is this colour, the box lets the paper under it
+    // show through, ruling and all: for cells that rest on paper of their
+    // own colour. Any other background is painted as usual.
+    void setSeeThrough(Colour paper);
+    Colour background() const { return background_; }
+    Colour textColour() const { return textColour_; }
+    void setAcceptsPaste(bool accepts);
+
+    // The character code a key event carries, or -1 for a key that produces
+    // no character.
+    static int characterCode(const QKeyEvent& event);
+
+Q_SIGNALS:
+    void clicked();
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
+    void keyReleaseEvent(QKeyEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void contextMenuEvent(QContextMenuEvent* event) override;
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
+    void inputMethodEvent(QInputMethodEvent* event) override;
+    bool event(QEvent* event) override;
+
+private:
+    void typeCharacter(int code);
+
+    Colour background_ = colour::White;
+    Colour textColour_ = colour::Black;
+    bool acceptsPaste_ = false;
+    std::optional<Colour> seeThrough_;
+};
+
+}  // namespace quillo

@@ -1,0 +1,281 @@
+#include "ui/toolkit/page.h"
+
+#include <QFontMetricsF>
+#include <QLineEdit>
+#include <QMouseEvent>
+#include <QPainter>
+
+#include <algorithm>
+#include <cmath>
+
+namespace quillo {
+
+namespace {
+// A page at its natural size shows 15 twips per pixel (96 dpi).
+constexpr double kNaturalPixelsPerTwip = 1.0 / 15.0;
+constexpr double kTwipsPerPoint = 20.0;
+constexpr double kTwipsPerPixelWidth = 15.0;
+const QColor kRuling(0xB8, 0xCC, 0xE4);
+double scaleForNewPages = kNaturalPixelsPerTwip;
+}  // namespace
+
+Page::Page(const QString& caption, int widthTwips, int heightTwips)
+    : caption_(caption), widthTwips_(widthTwips), heightTwips_(heightTwips)
+{
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    setAutoFillBackground(false);
+    resize(static_cast<int>(std::lround(widthTwips * scaleForNewPages)),
+           static_cast<int>(std::lround(heightTwips * scaleForNewPages)));
+}
+
+void Page::setScaleForNewPages(double pixelsPerTwip)
+{
+    if (pixelsPerTwip > 0)
+        scaleForNewPages = pixelsPerTwip;
+}
+
+Page::~Page()
+{
+    // Children go first, while the placements they drop out of still exist.
+    const auto children = findChildren<QWidget*>(Qt::FindDirectChildrenOnly);
+    for (QWidget* child : children)
+        delete child;
+}
+
+double Page::pixelsPerTwip() const
+{
+    return width() > 0 ? static_cast<double>(width()) / widthTwips_ : kNaturalPixelsPerTwip;
+}
+
+QWidget* Page::initialFocus() const
+{
+    const auto takesFocus = [](const QWidget* widget) {
+        return (widget->focusPolicy() & Qt::TabFocus) && widget->isEnabled() && !widget->isHidden();
+    };
+    if (initialFocus_ && placements_.contains(initialFocus_) && takesFocus(initialFocus_))
+        return initialFocus_;
+    // Without a chosen control, only a box the pupil can type in takes the
+    // keyboard: a focused "exit" would end the run at a stray Space.
+    const auto children = findChildren<QLineEdit*>(Qt::FindDirectChildrenOnly);
+    for (QLineEdit* child : children) {
+        if (takesFocus(child) && !child->isReadOnly())
+            return child;
+    }
+    return nullptr;
+}
+
+void Page::place(QWidget* widget, TwipRect rect, FontSpec font)
+{
+    const Placement placement{rect, font};
+    placements_.insert(widget, placement);
+    QObject::connect(widget, &QObject::destroyed, this,
+                     [this, widget] { placements_.remove(widget); });
+    layOut(widget, placement);
+}
+
+void Page::moveTo(QWidget* widget, TwipRect rect)
+{
+    auto it = placements_.find(widget);
+    if (it == placements_.end())
+        return;
+    it->rect = rect;
+    layOut(widget, *it);
+}
+
+void Page::setFontOf(QWidget* widget, FontSpec font)
+{
+    auto it = placements_.find(widget);
+    if (it == placements_.end())
+        return;
+    it->font = font;
+    layOut(widget, *it);
+}
+
+TwipRect Page::placement(const QWidget* widget) const
+{
+    return placements_.value(widget).rect;
+}
+
+FontSpec Page::fontOf(const QWidget* widget) const
+{
+    return placements_.value(widget).font;
+}
+
+QFont Page::scaledFont(FontSpec wanted) const
+{
+    QFont font;
+    font.setFamilies(fontFamilies(wanted.face));
+    font.setBold(wanted.bold);
+    font.setPixelSize(std::max(1, static_cast<int>(std::lround(twipsToPixels(wanted.points * kTwipsPerPoint)))));
+    return font;
+}
+
+void Page::layOut(QWidget* widget, const Placement& placement) const
+{
+    const auto& r = placement.rect;
+    const int left = static_cast<int>(std::lround(twipsToPixels(r.x)));
+    const int top = static_cast<int>(std::lround(twipsToPixels(r.y)));
+    const int right = static_cast<int>(std::lround(twipsToPixels(r.x + r.width)));
+    const int bottom = static_cast<int>(std::lround(twipsToPixels(r.y + r.height)));
+    widget->setGeometry(left, top, std::max(1, right - left), std::max(1, bottom - top));
+    widget->setFont(scaledFont(placement.font));
+}
+
+void Page::resizeEvent(QResizeEvent* event)
+{
+    QWidget::resizeEvent(event);
+    for (auto it = placements_.cbegin(); it != placements_.cend(); ++it)
+        layOut(const_cast<QWidget*>(it.key()), it.value());
+}
+
+std::vector<const LineShape*> Page::lines() const
+{
+    std::vector<const LineShape*> all;
+    for (const auto& line : lines_)
+        all.push_back(line.get());
+    return all;
+}
+
+LineShape* Page::addLine(TwipPoint from, TwipPoint to, int width, Colour colour)
+{
+    lines_.push_back(std::make_unique<LineShape>([this] { update(); }));
+    auto* line = lines_.back().get();
+    line->setEnds(from, to);
+    line->setWidth(width);
+    line->setColour(colour);
+    return line;
+}
+
+RectShape* Page::addRect(TwipRect rect, Colour fill, int borderWidth)
+{
+    rects_.push_back(std::make_unique<RectShape>([this] { update(); }));
+    auto* shape = rects_.back().get();
+    shape->setRect(rect);
+    shape->setFill(fill);
+    shape->setBorderWidth(borderWidth);
+    return shape;
+}
+
+void Page::printLine(const QString& text)
+{
+    printed_.push_back(text);
+    update();
+}
+
+void Page::clearPrinted()
+{
+    printed_.clear();
+    update();
+}
+
+void Page::setPaperColour(Colour colour)
+{
+    paper_ = colour;
+    update();
+}
+
+void Page::addStroke(TwipPoint from, TwipPoint to, Colour colour, int width)
+{
+    strokes_.push_back({from, to, colour, width});
+    update();
+}
+
+TwipPoint Page::toTwips(QPointF pixels) const
+{
+    const double scale = pixelsPerTwip();
+    return {static_cast<int>(std::lround(pixels.x() / scale)), static_cast<int>(std::lround(pixels.y() / scale))};
+}
+
+QPointF Page::toPixels(TwipPoint twips) const
+{
+    return {twipsToPixels(twips.x), twipsToPixels(twips.y)};
+}
+
+void Page::paintEvent(QPaintEvent*)
+{
+    QPainter painter(this);
+    paintPaper(painter);
+    painter.setRenderHint(QPainter::Antialiasing);
+    paintShapes(painter);
+    paintPrinted(painter);
+}
+
+void Page::paintPaper(QPainter& painter) const
+{
+    painter.fillRect(rect(), toQColor(paper_));
+    painter.setPen(QPen(kRuling, 1));
+    const double top = twipsToPixels(kPaperTop);
+    const double bottom = twipsToPixels(kPaperBottom);
+    const double left = twipsToPixels(kPaperLeft);
+    const double right = twipsToPixels(kPaperRight);
+    for (int x = kPaperLeft; x <= kPaperRight; x += kSquare)
+        painter.drawLine(QPointF(twipsToPixels(x), top), QPointF(twipsToPixels(x), bottom));
+    for (int y = kPaperTop; y <= kPaperBottom; y += kSquare)
+        painter.drawLine(QPointF(left, twipsToPixels(y)), QPointF(right, twipsToPixels(y)));
+}
+
+void Page::paintShapes(QPainter& painter) const
+{
+    const auto penFor = [this](Colour colour, int width) {
+        QPen pen(toQColor(colour), std::max(1.0, twipsToPixels(width * kTwipsPerPixelWidth)));
+        pen.setCapStyle(Qt::RoundCap);
+        return pen;
+    };
+    for (const auto& shape : rects_) {
+        if (!shape->isVisible())
+            continue;
+        const auto r = shape->rect();
+        const QRectF area(toPixels({r.x, r.y}), toPixels({r.x + r.width, r.y + r.height}));
+        painter.setBrush(shape->isFilled() ? QBrush(toQColor(shape->fill())) : QBrush(Qt::NoBrush));
+        if (shape->borderWidth() > 0)
+            painter.setPen(penFor(shape->borderColour(), shape->borderWidth()));
+        else
+            painter.setPen(Qt::NoPen);
+        painter.drawRect(area);
+    }
+    for (const auto& line : lines_) {
+        if (!line->isVisible())
+            continue;
+        painter.setPen(penFor(line->colour(), line->width()));
+        painter.drawLine(toPixels(line->from()), toPixels(line->to()));
+    }
+    for (const auto& stroke : strokes_) {
+        painter.setPen(penFor(stroke.colour, stroke.width));
+        painter.drawLine(toPixels(stroke.from), toPixels(stroke.to));
+    }
+}
+
+void Page::paintPrinted(QPainter& painter) const
+{
+    if (printed_.empty())
+        return;
+    const QFont font = scaledFont(printFont_);
+    painter.setFont(font);
+    painter.setPen(Qt::black);
+    const QFontMetricsF metrics(font);
+    double baseline = metrics.ascent();
+    for (const auto& line : printed_) {
+        painter.drawText(QPointF(0, baseline), line);
+        baseline += metrics.lineSpacing();
+    }
+}
+
+void Page::mousePressEvent(QMouseEvent* event)
+{
+    if (onMousePress)
+        onMousePress(event->button(), toTwips(event->position()));
+}
+
+void Page::mouseMoveEvent(QMouseEvent* event)
+{
+    if (onMouseMove)
+        onMouseMove(event->buttons(), toTwips(event->position()));
+}
+
+void Page::mouseReleaseEvent(QMouseEvent* event)
+{
+    if (onMouseRelease)
+        onMouseRelease(event->button(), toTwips(event->position()));
+}
+
+}  // namespace quillo

@@ -1,0 +1,123 @@
+#pragma once
+
+#include "ui/toolkit/look.h"
+#include "ui/toolkit/shapes.h"
+#include "ui/toolkit/twips.h"
+
+#include <QHash>
+#include <QString>
+#include <QWidget>
+
+#include <functional>
+#include <memory>
+#include <vector>
+
+namespace quillo {
+
+// One screen's page of squared paper. Everything on it lives in twips: the
+// page turns them into pixels with one factor, so a resized window scales the
+// paper, the controls, their fonts and the line widths together.
+class Page : public QWidget {
+    Q_OBJECT
+
+public:
+    explicit Page(const QString& caption, int widthTwips = kPageWidth, int heightTwips = kPageHeight);
+    ~Page() override;
+
+    // The scale the window will show the next page at. A page built at that
+    // size lays out and loads its fonts once, not once for a default size
+    // and again when the window fits it.
+    static void setScaleForNewPages(double pixelsPerTwip);
+
+    const QString& caption() const { return caption_; }
+    int widthTwips() const { return widthTwips_; }
+    int heightTwips() const { return heightTwips_; }
+    double pixelsPerTwip() const;
+
+    // Children placed in twips, with a font in points that scales too.
+    template <typename W>
+    W* add(const QString& name, TwipRect rect, FontSpec font = {})
+    {
+        auto* widget = new W(this);
+        widget->setObjectName(name);
+        place(widget, rect, font);
+        return widget;
+    }
+    void place(QWidget* widget, TwipRect rect, FontSpec font = {});
+    void moveTo(QWidget* widget, TwipRect rect);
+    void setFontOf(QWidget* widget, FontSpec font);
+    TwipRect placement(const QWidget* widget) const;
+    FontSpec fontOf(const QWidget* widget) const;
+
+    LineShape* addLine(TwipPoint from, TwipPoint to, int width = 1, Colour colour = colour::Black);
+    RectShape* addRect(TwipRect rect, Colour fill, int borderWidth = 1);
+    // The lines drawn on the page, in the order they were added.
+    std::vector<const LineShape*> lines() const;
+
+    // Text lines written at the print position, each below the last.
+    void printLine(const QString& text);
+    void clearPrinted();
+    const std::vector<QString>& printedLines() const { return printed_; }
+    FontSpec printFont() const { return printFont_; }
+
+    // The paper under the ruling: white, unless a screen has its own.
+    void setPaperColour(Colour colour);
+    Colour paperColour() const { return paper_; }
+
+    // Freehand strokes left on the paper by a pen.
+    void addStroke(TwipPoint from, TwipPoint to, Colour colour, int width);
+    int strokeCount() const { return static_cast<int>(strokes_.size()); }
+
+    // Mouse events on the paper itself (not on a control), in twips.
+    std::function<void(Qt::MouseButton, TwipPoint)> onMousePress;
+    std::function<void(Qt::MouseButtons, TwipPoint)> onMouseMove;
+    std::function<void(Qt::MouseButton, TwipPoint)> onMouseRelease;
+
+    // The control that takes the keyboard when the page is shown; without
+    // one, the first enabled box that can be typed in, if any.
+    void setInitialFocus(QWidget* widget) { initialFocus_ = widget; }
+    QWidget* initialFocus() const;
+
+    TwipPoint toTwips(QPointF pixels) const;
+    QPointF toPixels(TwipPoint twips) const;
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+
+private:
+    struct Placement {
+        TwipRect rect;
+        FontSpec font;
+    };
+    struct Stroke {
+        TwipPoint from;
+        TwipPoint to;
+        Colour colour;
+        int width;
+    };
+
+    void layOut(QWidget* widget, const Placement& placement) const;
+    QFont scaledFont(FontSpec font) const;
+    double twipsToPixels(double twips) const { return twips * pixelsPerTwip(); }
+    void paintPaper(QPainter& painter) const;
+    void paintShapes(QPainter& painter) const;
+    void paintPrinted(QPainter& painter) const;
+
+    QWidget* initialFocus_ = nullptr;
+    Colour paper_ = colour::White;
+    QString caption_;
+    int widthTwips_;
+    int heightTwips_;
+    QHash<const QWidget*, Placement> placements_;
+    std::vector<std::unique_ptr<RectShape>> rects_;
+    std::vector<std::unique_ptr<LineShape>> lines_;
+    std::vector<Stroke> strokes_;
+    std::vector<QString> printed_;
+    FontSpec printFont_{Face::Arial, 8, false};
+};
+
+}  // namespace quillo

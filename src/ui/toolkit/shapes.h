@@ -1,0 +1,82 @@
+#pragma once
+
+#include "core/kit/colours.h"
+#include "ui/toolkit/twips.h"
+
+#include <functional>
+
+namespace quillo {
+
+// Shapes the page paints itself, in twips. Each setter asks the page to
+// repaint, the way a drawn control of a classic form redraws when moved.
+class Shape {
+public:
+    explicit Shape(std::function<void()> changed) : changed_(std::move(changed)) {}
+    virtual ~Shape() = default;
+    Shape(const Shape&) = delete;
+    Shape& operator=(const Shape&) = delete;
+
+    bool isVisible() const { return visible_; }
+    void setVisible(bool visible) { assign(visible_, visible); }
+
+protected:
+    template <typename T>
+    void assign(T& field, const T& value)
+    {
+        if (field == value)
+            return;
+        field = value;
+        changed_();
+    }
+
+private:
+    std::function<void()> changed_;
+    bool visible_ = true;
+};
+
+// A straight line; its width is in pixels of a page at its natural size and
+// scales with the page.
+class LineShape final : public Shape {
+public:
+    using Shape::Shape;
+    TwipPoint from() const { return from_; }
+    TwipPoint to() const { return to_; }
+    int width() const { return width_; }
+    Colour colour() const { return colour_; }
+    void setEnds(TwipPoint from, TwipPoint to) { assign(from_, from), assign(to_, to); }
+    void setFrom(TwipPoint from) { assign(from_, from); }
+    void setTo(TwipPoint to) { assign(to_, to); }
+    void setWidth(int width) { assign(width_, width); }
+    void setColour(Colour colour) { assign(colour_, colour); }
+
+private:
+    TwipPoint from_;
+    TwipPoint to_;
+    int width_ = 1;
+    Colour colour_ = colour::Black;
+};
+
+// A filled rectangle with a border.
+class RectShape final : public Shape {
+public:
+    using Shape::Shape;
+    TwipRect rect() const { return rect_; }
+    Colour fill() const { return fill_; }
+    bool isFilled() const { return filled_; }
+    int borderWidth() const { return borderWidth_; }
+    Colour borderColour() const { return borderColour_; }
+    void setRect(TwipRect rect) { assign(rect_, rect); }
+    void setFill(Colour fill) { assign(fill_, fill); }
+    void setFilled(bool filled) { assign(filled_, filled); }
+    void setBorderWidth(int width) { assign(borderWidth_, width); }
+    void setBorderColour(Colour colour) { assign(borderColour_, colour); }
+
+private:
+    TwipRect rect_;
+    Colour fill_ = colour::White;
+    bool filled_ = true;
+    int borderWidth_ = 1;
+    Colour borderColour_ = colour::Black;
+};
+
+}  // namespace quillo
