@@ -1,16 +1,6 @@
 #pragma once
 
-#include "core/kit/verdict_word.h"
-
 namespace quillo {
-
-// What "Valutazione" shows, and what it hands to the tally.
-struct Evaluation {
-    VerdictWord verdict;
-    bool negative;  // shown in red
-    bool counts;    // the tally takes this exercise with its grade
-    int grade;
-};
 
 // How the checks of one exercise went. Only the first check counts the
 // errors, so correcting after a check cannot raise the grade; the ones after
@@ -26,6 +16,8 @@ public:
     int checksDone() const { return checksDone_; }
     int errorCount() const { return errorCount_; }
     bool isChecked() const { return checksDone_ > 0; }
+    // Some families grade an exercise only when it was checked exactly once.
+    bool checkedOnce() const { return checksDone_ == 1; }
 
     void noteEvaluated() { evaluated_ = true; }
     bool isEvaluated() const { return evaluated_; }

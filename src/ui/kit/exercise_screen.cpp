@@ -33,7 +33,11 @@ Page* ExerciseScreen::open()
         ->setAlignment(Qt::AlignCenter);
     buildStandardControls(look);
     build(*page_);
+    if (ExerciseProtocol* exercise = protocol())
+        exercise->withdraw();
     load();
+    if (ExerciseProtocol* exercise = protocol())
+        apply(exercise->cycle().opened);
     return page_;
 }
 
@@ -57,9 +61,9 @@ void ExerciseScreen::buildStandardControls(const ExerciseLayout& look)
                        checkTooltip(family_), look.checkColour);
     evaluate_ = addButton(look.names.evaluate, StandardNames{}.evaluate, look.evaluate, "Valutazione",
                           evaluateTooltip(family_), look.evaluateColour);
-    QObject::connect(newExercise_, &QPushButton::clicked, page_, [this] { newExercise(); });
-    QObject::connect(check_, &QPushButton::clicked, page_, [this] { check(); });
-    QObject::connect(evaluate_, &QPushButton::clicked, page_, [this] { evaluate(); });
+    QObject::connect(newExercise_, &QPushButton::clicked, page_, [this] { present(); });
+    QObject::connect(check_, &QPushButton::clicked, page_, [this] { runCheck(); });
+    QObject::connect(evaluate_, &QPushButton::clicked, page_, [this] { runEvaluate(); });
 
     auto* exit = addButton(look.names.exit, StandardNames{}.exit, kExitPlace, "exit", "", exitColour(family_));
     QObject::connect(exit, &QPushButton::clicked, page_, [this] { navigator().endProgram(); });
@@ -131,19 +135,72 @@ void ExerciseScreen::showVerdict(VerdictWord word, bool negative)
     verdict_->showVerdict(word, negative);
 }
 
-void ExerciseScreen::settleCheckButtons(const CheckRecord& checks) const
+void ExerciseScreen::apply(const ButtonChange& change)
 {
-    if (checks.checksDone() == 1)
-        check_->setEnabled(false);
-    if (awaitingEvaluation() && checks.canEvaluate())
-        evaluate_->setEnabled(true);
+    if (change.newExercise)
+        newExercise_->setEnabled(*change.newExercise);
+    if (change.check)
+        check_->setEnabled(*change.check);
+    if (change.evaluate)
+        evaluate_->setEnabled(*change.evaluate);
+    if (change.answers)
+        setAnswersEnabled(*change.answers);
+}
+
+void ExerciseScreen::kindChosen()
+{
+    ExerciseProtocol& exercise = *protocol();
+    exercise.withdraw();
+    apply(exercise.cycle().kindChosen);
+}
+
+void ExerciseScreen::present()
+{
+    ExerciseProtocol* exercise = protocol();
+    if (!exercise) {
+        newExercise();
+        return;
+    }
+    if (!exercise->canPresent())
+        return;
+    apply(exercise->cycle().presented);
+    notePresented();
+    newExercise();
+}
+
+void ExerciseScreen::runCheck()
+{
+    ExerciseProtocol* exercise = protocol();
+    if (!exercise) {
+        check();
+        return;
+    }
+    if (!exercise->canCheck())
+        return;
+    check();
+    apply(exercise->cycle().afterCheck(exercise->checks(), awaitingEvaluation()));
+}
+
+void ExerciseScreen::runEvaluate()
+{
+    ExerciseProtocol* exercise = protocol();
+    if (!exercise) {
+        evaluate();
+        return;
+    }
+    const std::optional<Evaluation> evaluation = exercise->evaluate();
+    if (!evaluation)
+        return;
+    apply(exercise->cycle().evaluated);
+    showEvaluation(*evaluation);
+    evaluated(*evaluation);
 }
 
 void ExerciseScreen::showEvaluation(const Evaluation& evaluation)
 {
-    showVerdict(evaluation.verdict, evaluation.negative);
-    if (evaluation.counts)
-        recordEvaluation(evaluation.grade);
+    const bool counted = evaluation.counts && recordEvaluation(evaluation.grade, evaluation.divisor);
+    if (evaluation.verdict && (counted || !evaluation.shownOnlyWhenCounted))
+        showVerdict(*evaluation.verdict, evaluation.negative);
 }
 
 }  // namespace quillo

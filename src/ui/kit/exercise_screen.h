@@ -3,7 +3,7 @@
 #include "core/scoring/evaluation_tally.h"
 #include "core/scoring/exercise_family.h"
 #include "ui/kit/services.h"
-#include "core/kit/check_record.h"
+#include "core/kit/exercise_protocol.h"
 #include "core/kit/key_filter.h"
 #include "core/kit/verdict_word.h"
 #include "ui/toolkit/controls.h"
@@ -37,23 +37,6 @@ struct StandardNames {
     QString exit = QStringLiteral("ExitButton");
     QString verdict = QStringLiteral("VerdictBox");
 
-    // A screen whose buttons are numbered CommandN and whose verdict box is
-    // TextN; a section menu of 0 means the screen has none.
-    static StandardNames numbered(int newExercise, int check, int evaluate, int mainMenu, int exit,
-                                  int sectionMenu, int verdictBox)
-    {
-        const auto command = [](int n) { return QStringLiteral("Command%1").arg(n); };
-        StandardNames names;
-        names.newExercise = command(newExercise);
-        names.check = command(check);
-        names.evaluate = command(evaluate);
-        names.mainMenu = command(mainMenu);
-        names.exit = command(exit);
-        if (sectionMenu > 0)
-            names.sectionMenu = command(sectionMenu);
-        names.verdict = QStringLiteral("Text%1").arg(verdictBox);
-        return names;
-    }
 };
 
 struct ExerciseLayout {
@@ -84,13 +67,26 @@ public:
 
 protected:
     virtual ExerciseLayout layout() const = 0;
+    // The family's exercise, whose protocol drives the enable cycle. Null
+    // while a family still runs its own cycle.
+    virtual ExerciseProtocol* protocol() { return nullptr; }
     // The family's own controls, in their design state.
     virtual void build(Page& page) = 0;
     // The load handler, run at every opening once everything is built.
     virtual void load() {}
+    // "OK", once the exercise may draw: draw and paint the new exercise.
     virtual void newExercise() = 0;
+    // "Controllo", once the exercise may check: read the cells, check, mark.
     virtual void check() = 0;
-    virtual void evaluate() = 0;
+    // "Valutazione" for a family that still runs its own cycle.
+    virtual void evaluate() {}
+    // After "Valutazione" has shown and graded: what a family paints besides.
+    virtual void evaluated(const Evaluation&) {}
+    // The answer cells, enabled or not as the cycle says.
+    virtual void setAnswersEnabled(bool) {}
+    // A length or kind selector was pressed: the exercise on the page is
+    // withdrawn and the buttons take the cycle's state for a new choice.
+    void kindChosen();
 
     // A one-character cell on the family's colours, placed on a square.
     DigitCell* addCell(const QString& name, TwipPoint at, KeyFilter filter = KeyFilter::Digit);
@@ -107,12 +103,6 @@ protected:
     bool recordEvaluation(int grade, GradeDivisor divisor = GradeDivisor::Evaluations);
     bool awaitingEvaluation() const { return tally_.awaitingEvaluation(); }
     void showVerdict(VerdictWord word, bool negative);
-    // The column operations after a check: the first one takes "Controllo"
-    // away until the pupil types again, and "Valutazione" is offered while
-    // the exercise on screen still waits for its grade.
-    void settleCheckButtons(const CheckRecord& checks) const;
-    // Shows an evaluation's verdict and, when it counts, writes its grade.
-    void showEvaluation(const Evaluation& evaluation);
     // The enable cycle's one step: which of "OK", "Controllo", "Valutazione".
     void enableButtons(bool newExercise, bool check, bool evaluate) const;
 
@@ -129,6 +119,12 @@ protected:
     Navigator& navigator() const { return services_.navigator; }
 
 private:
+    void present();
+    void runCheck();
+    void runEvaluate();
+    void apply(const ButtonChange& change);
+    // Shows an evaluation's verdict and, when it counts, writes its grade.
+    void showEvaluation(const Evaluation& evaluation);
     void buildStandardControls(const ExerciseLayout& layout);
     Button* addButton(const QString& name, const QString& role, TwipRect rect, std::string_view caption,
                       std::string_view tooltip, Colour colour);

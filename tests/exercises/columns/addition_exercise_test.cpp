@@ -49,7 +49,7 @@ TEST(AdditionExercise, VerdictAndGradeByErrorsAndAddends)
 TEST(AdditionExercise, OnlyTheFirstCheckCountsAndOnlyOneEvaluation)
 {
     AdditionExercise addition = forced(2, {1'234, 4'321, 1});  // 5,555
-    EXPECT_FALSE(addition.canEvaluate()) << "nothing to evaluate before a check";
+    EXPECT_FALSE(addition.checks().canEvaluate()) << "nothing to evaluate before a check";
     ColumnTexts answer = written("5/:5");  // "/" and ":" pass the filter but are wrong
     answer[4] = "7";                      // beyond the sum: never checked
     ColumnMarks wrong{};
@@ -60,10 +60,10 @@ TEST(AdditionExercise, OnlyTheFirstCheckCountsAndOnlyOneEvaluation)
     EXPECT_EQ(addition.check(written("555")), wrong) << "an empty cell is wrong";
     EXPECT_EQ(addition.checks().errorCount(), 2) << "corrections after the first check do not count";
 
-    const Evaluation evaluation = addition.evaluate();
+    const Evaluation evaluation = addition.evaluate().value();
     EXPECT_EQ(evaluation.verdict, V::NotGood);
     EXPECT_TRUE(evaluation.counts) << "an addition checked twice still counts";
-    EXPECT_FALSE(addition.evaluate().counts) << "an addition is graded once";
+    EXPECT_FALSE(addition.evaluate()) << "an addition is graded once";
 }
 
 TEST(AdditionExercise, ManyDrawsStayInRangeAndTheirDigitsRebuildTheNumbers)

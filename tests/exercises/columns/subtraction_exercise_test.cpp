@@ -38,7 +38,7 @@ TEST(SubtractionExercise, WorkedExamples)
         EXPECT_EQ(shown(subtraction.differenceDigits()), row.difference);
         EXPECT_EQ(subtraction.borrowCount(), row.borrows);
         EXPECT_EQ(subtraction.check(written(row.difference)), ColumnMarks{});
-        const Evaluation evaluation = subtraction.evaluate();
+        const Evaluation evaluation = subtraction.evaluate().value();
         EXPECT_EQ(evaluation.verdict, row.verdict);
         EXPECT_EQ(evaluation.grade, row.grade);
         EXPECT_FALSE(evaluation.negative);
@@ -48,7 +48,7 @@ TEST(SubtractionExercise, WorkedExamples)
     // Only the units of 5,000 − 4,999 written: three empty cells, three errors.
     SubtractionExercise subtraction = forced({5'000, 4'999});
     EXPECT_EQ(countMarked(subtraction.check(written("1"))), 3);
-    EXPECT_EQ(subtraction.evaluate().grade, 5);
+    EXPECT_EQ(subtraction.evaluate()->grade, 5);
     EXPECT_EQ(SubtractionExercise::gradeFor(V::BeCareful), 6);
     EXPECT_TRUE(SubtractionExercise::isNegative(V::BeCareful)) << "one error is shown in red here";
     // A subtrahend above the minuend is drawn again, the minuend kept.
@@ -60,12 +60,12 @@ TEST(SubtractionExercise, TheFirstCheckDecidesAndASecondLeavesItUncounted)
     SubtractionExercise subtraction = forced({734, 512});
     subtraction.check(written("223"));
     subtraction.check(written("222"));
-    const Evaluation evaluation = subtraction.evaluate();
+    const Evaluation evaluation = subtraction.evaluate().value();
     EXPECT_EQ(evaluation.verdict, V::BeCareful);
     EXPECT_FALSE(evaluation.counts);
     subtraction = forced({734, 512});
     subtraction.check(written("223"));
-    EXPECT_TRUE(subtraction.evaluate().counts);
+    EXPECT_TRUE(subtraction.evaluate()->counts);
 }
 
 TEST(SubtractionExercise, ManyDrawsKeepTheSubtrahendWithinTheMinuend)

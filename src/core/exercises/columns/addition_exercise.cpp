@@ -28,6 +28,7 @@ void AdditionExercise::present(RandomSource& random, int addendCount)
     sumDigits_ = columnDigits(sum_);
     checks_.reset();
     presented_ = true;
+    onPage_ = true;
 }
 
 ColumnMarks AdditionExercise::check(const ColumnTexts& answer)
@@ -37,12 +38,25 @@ ColumnMarks AdditionExercise::check(const ColumnTexts& answer)
     return marks;
 }
 
-Evaluation AdditionExercise::evaluate()
+const ButtonCycle& AdditionExercise::cycle() const
 {
+    static const ButtonCycle cycle{
+        .opened = {.newExercise = false, .check = false, .evaluate = false},
+        .kindChosen = {.newExercise = true, .check = false, .evaluate = false},
+        .presented = {.newExercise = false, .check = false, .evaluate = false},
+        .evaluateOpens = EvaluateOpens::WhileAwaitingUnshown,
+        .evaluated = {.check = true, .evaluate = false},
+    };
+    return cycle;
+}
+
+std::optional<Evaluation> AdditionExercise::evaluate()
+{
+    if (!onPage_ || !checks_.canEvaluate())
+        return std::nullopt;
     const VerdictWord word = verdict();
-    const bool counts = canEvaluate();
     checks_.noteEvaluated();
-    return {word, isNegative(word), counts, gradeFor(word)};
+    return Evaluation{.verdict = word, .negative = isNegative(word), .counts = true, .grade = gradeFor(word)};
 }
 
 VerdictWord AdditionExercise::verdictFor(int addendCount, int errors)

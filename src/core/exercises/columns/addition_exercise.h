@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/kit/check_record.h"
+#include "core/kit/exercise_protocol.h"
 #include "core/kit/place_value.h"
 #include "core/kit/verdict_word.h"
 
@@ -13,7 +13,7 @@ class RandomSource;
 // A column addition of two or three whole numbers whose sum stays within
 // 999,999. The pupil writes the sum one digit per cell, without carries;
 // the grade follows the errors of the first check.
-class AdditionExercise {
+class AdditionExercise final : public ExerciseProtocol {
 public:
     static constexpr int kLargest = 999'999;
     static constexpr int kMostAddends = 3;
@@ -36,11 +36,19 @@ public:
     // "Controllo": the sum cells (units first) that differ from the sum's
     // digits. The first check settles the error count and the verdict.
     ColumnMarks check(const ColumnTexts& answer);
-    const CheckRecord& checks() const { return checks_; }
     VerdictWord verdict() const { return verdictFor(addendCount_, checks_.errorCount()); }
-    bool canEvaluate() const { return checks_.canEvaluate(); }
     // "Valutazione": the verdict to show and the grade it is worth.
-    Evaluation evaluate();
+    std::optional<Evaluation> evaluate() override;
+
+    // A key in the sum's leading cell, of the layout on the page, opens "Controllo".
+    bool opensCheck(int addendCount, int column) const
+    {
+        return onPage_ && addendCount == addendCount_ && column == sumLength();
+    }
+
+    const ButtonCycle& cycle() const override;
+    bool canCheck() const override { return onPage_; }
+    void withdraw() override { onPage_ = false; }
 
     static VerdictWord verdictFor(int addendCount, int errors);
     static int gradeFor(VerdictWord verdict);
@@ -53,7 +61,8 @@ private:
     std::array<ColumnTexts, kMostAddends> addendDigits_{};
     int sum_ = 0;
     ColumnTexts sumDigits_{};
-    CheckRecord checks_;
+    // The exercise is on the page (not just in the fields) and can be checked.
+    bool onPage_ = false;
 };
 
 }  // namespace quillo

@@ -26,6 +26,7 @@ void SubtractionExercise::present(RandomSource& random)
 
     checks_.reset();
     presented_ = true;
+    onPage_ = true;
 }
 
 ColumnMarks SubtractionExercise::check(const ColumnTexts& answer)
@@ -37,12 +38,25 @@ ColumnMarks SubtractionExercise::check(const ColumnTexts& answer)
     return marks;
 }
 
-Evaluation SubtractionExercise::evaluate()
+const ButtonCycle& SubtractionExercise::cycle() const
 {
+    static const ButtonCycle cycle{
+        .opened = {.newExercise = true, .check = false, .evaluate = false},
+        .presented = {.newExercise = false, .check = false, .evaluate = false},
+        .evaluateOpens = EvaluateOpens::WhileAwaitingUnshown,
+        .evaluated = {.newExercise = true, .check = true, .evaluate = false},
+    };
+    return cycle;
+}
+
+std::optional<Evaluation> SubtractionExercise::evaluate()
+{
+    if (!onPage_ || !checks_.canEvaluate())
+        return std::nullopt;
     const VerdictWord word = verdict();
-    const bool counts = canEvaluate() && checks_.checksDone() == 1;
+    const bool counts = checks_.checkedOnce();
     checks_.noteEvaluated();
-    return {word, isNegative(word), counts, gradeFor(word)};
+    return Evaluation{.verdict = word, .negative = isNegative(word), .counts = counts, .grade = gradeFor(word)};
 }
 
 VerdictWord SubtractionExercise::verdictFor(int borrowCount, int errors)

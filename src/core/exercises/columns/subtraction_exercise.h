@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/kit/check_record.h"
+#include "core/kit/exercise_protocol.h"
 #include "core/kit/place_value.h"
 #include "core/kit/verdict_word.h"
 
@@ -12,7 +12,7 @@ class RandomSource;
 // larger than it. The pupil fills every column of the minuend, leading
 // zeros included; the more columns need a borrow, the higher the grade of a
 // subtraction done without errors.
-class SubtractionExercise {
+class SubtractionExercise final : public ExerciseProtocol {
 public:
     static constexpr int kLargest = 999'999;
 
@@ -37,13 +37,18 @@ public:
     // "Controllo": the difference cells (units first) that differ from the
     // expected digits. The first check settles the error count and verdict.
     ColumnMarks check(const ColumnTexts& answer);
-    const CheckRecord& checks() const { return checks_; }
     VerdictWord verdict() const { return verdictFor(borrowCount_, checks_.errorCount()); }
-    bool canEvaluate() const { return checks_.canEvaluate(); }
     // "Valutazione": the verdict to show, its grade, and whether the tally
     // takes it. A subtraction checked more than once before its evaluation
     // is shown but not counted: the pupil has had a second look.
-    Evaluation evaluate();
+    std::optional<Evaluation> evaluate() override;
+
+    // A key in the difference's leading cell opens "Controllo".
+    bool opensCheck(int column) const { return onPage_ && column == minuendLength(); }
+
+    const ButtonCycle& cycle() const override;
+    bool canCheck() const override { return onPage_; }
+    void withdraw() override { onPage_ = false; }
 
     static VerdictWord verdictFor(int borrowCount, int errors);
     static int gradeFor(VerdictWord verdict) { return usualGrade(verdict); }
@@ -60,7 +65,8 @@ private:
     ColumnTexts subtrahendDigits_{};
     ColumnTexts differenceDigits_{};
     int borrowCount_ = 0;
-    CheckRecord checks_;
+    // The exercise is on the page (not just in the fields) and can be checked.
+    bool onPage_ = false;
 };
 
 }  // namespace quillo

@@ -33,7 +33,14 @@ void AdditionScreen::Rules::setVisible(bool visible) const
 ExerciseLayout AdditionScreen::layout() const
 {
     ExerciseLayout look;
-    look.names = StandardNames::numbered(3, 4, 5, 2, 1, 0, 33);
+    look.names = {
+        .newExercise = QStringLiteral("Command3"),
+        .check = QStringLiteral("Command4"),
+        .evaluate = QStringLiteral("Command5"),
+        .mainMenu = QStringLiteral("Command2"),
+        .exit = QStringLiteral("Command1"),
+        .verdict = QStringLiteral("Text33"),
+    };
     look.caption = toQString(kCaptionPrefix) + QStringLiteral("Addizioni con due o più addendi");
     look.instruction = QStringLiteral("Esegui la seguente addizione in colonna");
     look.newExercise = {7440, 3480, kCellSize, kCellSize};
@@ -104,10 +111,7 @@ void AdditionScreen::build(Page& page)
 void AdditionScreen::load()
 {
     // The fields keep the last addition, but the page starts bare: the pupil
-    // picks the number of addends again, and an addition left on the page
-    // before leaving can no longer be checked or graded.
-    onPage_ = false;
-    enableButtons(false, false, false);
+    // picks the number of addends again.
     for (const ColumnRow& each : rows_)
         each.setVisible(false);
     for (Label* sign : signs_)
@@ -127,10 +131,8 @@ void AdditionScreen::setChoiceEnabled(bool enabled) const
 void AdditionScreen::choose(int addendCount)
 {
     chosen_ = addendCount;
-    // An empty grid has nothing to check until "OK" fills it.
-    onPage_ = false;
     sumRow(addendCount).resetColours();
-    enableButtons(true, false, false);
+    kindChosen();
 
     const bool three = addendCount == 3;
     for (int number = 1; number <= kRows; ++number) {
@@ -154,9 +156,7 @@ void AdditionScreen::newExercise()
 {
     sumRow(2).resetColours();
     sumRow(3).resetColours();
-    enableButtons(false, false, false);
     setChoiceEnabled(false);
-    notePresented();
     for (const ColumnRow& each : rows_)
         each.clear();
     verdictBox().clear();
@@ -166,35 +166,25 @@ void AdditionScreen::newExercise()
         row(i + 1).showDigits(exercise_.addendDigits(i));
     const ColumnRow& sum = sumRow(exercise_.addendCount());
     sum.showAnswerCells(exercise_.sumDigits());
-    onPage_ = true;
     // The pupil starts from the units.
     sum.cell(1).setFocus();
 }
 
 void AdditionScreen::sumKeyPressed(int addendCount, int column)
 {
-    if (onPage_ && addendCount == exercise_.addendCount() && column == exercise_.sumLength())
+    if (exercise_.opensCheck(addendCount, column))
         checkButton().setEnabled(true);
 }
 
 void AdditionScreen::check()
 {
-    if (!onPage_)
-        return;
     const ColumnRow& sum = sumRow(exercise_.addendCount());
     sum.mark(exercise_.check(sum.texts()));
-    settleCheckButtons(exercise_.checks());
 }
 
-void AdditionScreen::evaluate()
+void AdditionScreen::evaluated(const Evaluation&)
 {
-    if (!onPage_ || !exercise_.canEvaluate())
-        return;
-    const Evaluation evaluation = exercise_.evaluate();
-    checkButton().setEnabled(true);
-    evaluateButton().setEnabled(false);
     setChoiceEnabled(true);
-    showEvaluation(evaluation);
 }
 
 }  // namespace quillo

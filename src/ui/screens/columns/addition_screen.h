@@ -22,7 +22,8 @@ protected:
     void load() override;
     void newExercise() override;
     void check() override;
-    void evaluate() override;
+    void evaluated(const Evaluation& evaluation) override;
+    ExerciseProtocol* protocol() override { return &exercise_; }
 
 private:
     static constexpr int kRows = 5;
@@ -43,8 +44,6 @@ private:
     AdditionExercise exercise_;
     // The number of addends picked by the latest click on a choice box.
     int chosen_ = 2;
-    // The exercise is on the page (not just in the fields) and can be checked.
-    bool onPage_ = false;
 
     std::array<ColumnRow, kRows> rows_;
     std::array<Label*, 3> signs_{};

@@ -23,7 +23,14 @@ SubtractionScreen::SubtractionScreen(Services& services) : ExerciseScreen(servic
 ExerciseLayout SubtractionScreen::layout() const
 {
     ExerciseLayout look;
-    look.names = StandardNames::numbered(1, 2, 3, 4, 5, 0, 19);
+    look.names = {
+        .newExercise = QStringLiteral("Command1"),
+        .check = QStringLiteral("Command2"),
+        .evaluate = QStringLiteral("Command3"),
+        .mainMenu = QStringLiteral("Command4"),
+        .exit = QStringLiteral("Command5"),
+        .verdict = QStringLiteral("Text19"),
+    };
     look.caption = toQString(kCaptionPrefix) + QStringLiteral("Sottrazioni con minuendo entro 999.999");
     look.instruction = QStringLiteral("Esegui la seguente sottrazione in colonna");
     look.newExercise = {7440, 4680, kCellSize, kCellSize};
@@ -61,10 +68,7 @@ void SubtractionScreen::build(Page& page)
 
 void SubtractionScreen::load()
 {
-    // The fields keep the last subtraction, but the page starts empty, and a
-    // subtraction left on it before leaving can no longer be checked or graded.
-    onPage_ = false;
-    enableButtons(true, false, false);
+    // The fields keep the last subtraction, but the page starts empty.
     for (const ColumnRow* row : {&minuendRow_, &subtrahendRow_, &differenceRow_}) {
         row->setVisible(true);
         row->clear();
@@ -82,8 +86,6 @@ void SubtractionScreen::setRulesLeft(int left) const
 
 void SubtractionScreen::newExercise()
 {
-    enableButtons(false, false, false);
-    notePresented();
     for (const ColumnRow* row : {&minuendRow_, &subtrahendRow_, &differenceRow_})
         row->clear();
     differenceRow_.resetColours();
@@ -94,33 +96,19 @@ void SubtractionScreen::newExercise()
     minuendRow_.showDigits(exercise_.minuendDigits());
     subtrahendRow_.showDigits(exercise_.subtrahendDigits());
     differenceRow_.showAnswerCells(exercise_.differenceDigits());
-    onPage_ = true;
     // The pupil starts from the units.
     differenceRow_.cell(1).setFocus();
 }
 
 void SubtractionScreen::differenceKeyPressed(int column)
 {
-    if (onPage_ && column == exercise_.minuendLength())
+    if (exercise_.opensCheck(column))
         checkButton().setEnabled(true);
 }
 
 void SubtractionScreen::check()
 {
-    if (!onPage_)
-        return;
     differenceRow_.mark(exercise_.check(differenceRow_.texts()));
-    // Once the verdict has been shown, checks only mark the cells again.
-    settleCheckButtons(exercise_.checks());
-}
-
-void SubtractionScreen::evaluate()
-{
-    if (!onPage_ || !exercise_.canEvaluate())
-        return;
-    const Evaluation evaluation = exercise_.evaluate();
-    enableButtons(true, true, false);
-    showEvaluation(evaluation);
 }
 
 }  // namespace quillo

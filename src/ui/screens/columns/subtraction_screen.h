@@ -22,7 +22,7 @@ protected:
     void load() override;
     void newExercise() override;
     void check() override;
-    void evaluate() override;
+    ExerciseProtocol* protocol() override { return &exercise_; }
 
 private:
     void differenceKeyPressed(int column);
@@ -30,8 +30,6 @@ private:
     void setRulesLeft(int left) const;
 
     SubtractionExercise exercise_;
-    // The exercise is on the page (not just in the fields) and can be checked.
-    bool onPage_ = false;
 
     ColumnRow minuendRow_;
     ColumnRow subtrahendRow_;

@@ -32,7 +32,15 @@ FractionComparisonScreen::FractionComparisonScreen(Services& services)
 ExerciseLayout FractionComparisonScreen::layout() const
 {
     ExerciseLayout look;
-    look.names = StandardNames::numbered(1, 2, 3, 4, 6, 5, 5);
+    look.names = {
+        .newExercise = QStringLiteral("Command1"),
+        .check = QStringLiteral("Command2"),
+        .evaluate = QStringLiteral("Command3"),
+        .mainMenu = QStringLiteral("Command4"),
+        .sectionMenu = QStringLiteral("Command5"),
+        .exit = QStringLiteral("Command6"),
+        .verdict = QStringLiteral("Text5"),
+    };
     look.caption = toQString(kCaptionPrefix) + QStringLiteral("Confronto tra frazioni");
     look.instruction = QStringLiteral("Confronta le seguenti coppie di frazioni, usando il segno  < , = , >");
     look.newExercise = {8040, 4680, 612, 612};

@@ -39,7 +39,15 @@ FractionConceptScreen::FractionConceptScreen(Services& services)
 ExerciseLayout FractionConceptScreen::layout() const
 {
     ExerciseLayout look;
-    look.names = StandardNames::numbered(3, 4, 5, 2, 1, 6, 8);
+    look.names = {
+        .newExercise = QStringLiteral("Command3"),
+        .check = QStringLiteral("Command4"),
+        .evaluate = QStringLiteral("Command5"),
+        .mainMenu = QStringLiteral("Command2"),
+        .sectionMenu = QStringLiteral("Command6"),
+        .exit = QStringLiteral("Command1"),
+        .verdict = QStringLiteral("Text8"),
+    };
     look.caption = QStringLiteral("vt-pb - Esercitazione di Aritmetica cl. V - Concetto di frazione e frazione "
                                   "complementare");
     look.instruction = QStringLiteral("Del seguente intero colora in rosso la parte indicata dalla frazione "

@@ -25,7 +25,15 @@ FractionKindsScreen::FractionKindsScreen(Services& services) : ExerciseScreen(se
 ExerciseLayout FractionKindsScreen::layout() const
 {
     ExerciseLayout look;
-    look.names = StandardNames::numbered(1, 2, 3, 4, 6, 5, 11);
+    look.names = {
+        .newExercise = QStringLiteral("Command1"),
+        .check = QStringLiteral("Command2"),
+        .evaluate = QStringLiteral("Command3"),
+        .mainMenu = QStringLiteral("Command4"),
+        .sectionMenu = QStringLiteral("Command5"),
+        .exit = QStringLiteral("Command6"),
+        .verdict = QStringLiteral("Text11"),
+    };
     look.caption = QStringLiteral("vt-pb  Esercitazione di Aritmetica cl.V - Frazioni proprie,improprie,apparenti");
     look.instruction = QStringLiteral("Distingui le seguenti frazioni ");
     look.newExercise = {8640, 3480, 612, 612};
