@@ -4,32 +4,6 @@
 
 namespace quillo {
 
-int digitCount(long long value)
-{
-    int count = 1;
-    while (value >= 10) {
-        value /= 10;
-        ++count;
-    }
-    return count;
-}
-
-ColumnTexts columnDigits(long long value)
-{
-    ColumnTexts digits;
-    const int length = std::min(digitCount(value), kPlaceColumns);
-    for (int i = 0; i < length; ++i) {
-        digits[i] = std::string(1, static_cast<char>('0' + value % 10));
-        value /= 10;
-    }
-    return digits;
-}
-
-int digitValue(const std::string& text)
-{
-    return text.size() == 1 && text[0] >= '0' && text[0] <= '9' ? text[0] - '0' : 0;
-}
-
 ColumnMarks differences(const ColumnTexts& expected, const ColumnTexts& answer, int columns)
 {
     ColumnMarks marks{};

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/kit/colours.h"
+#include "core/kit/digits.h"
 
 #include <array>
 #include <string>
@@ -18,14 +19,8 @@ using ColumnTexts = std::array<std::string, kPlaceColumns>;
 // Which columns a check found wrong, index 0 for the units.
 using ColumnMarks = std::array<bool, kPlaceColumns>;
 
-// The number of digits of a non-negative number; 0 has one.
-int digitCount(long long value);
-
 // The digits of a non-negative number of up to six digits, from the right.
-ColumnTexts columnDigits(long long value);
-
-// The numeric value of a column's digit, 0 when the column is empty.
-int digitValue(const std::string& text);
+inline ColumnTexts columnDigits(long long value) { return unitsFirst<kPlaceColumns>(value); }
 
 // Compares the columns 1 to `columns` of an answer with the expected texts;
 // an empty cell differs from any digit.

@@ -1,6 +1,6 @@
 #include "core/exercises/fractions/fraction_comparison_exercise.h"
 
-#include "core/kit/digit_columns.h"
+#include "core/kit/digits.h"
 #include "core/kit/random_source.h"
 
 #include <algorithm>

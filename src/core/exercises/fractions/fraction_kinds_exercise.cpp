@@ -1,6 +1,6 @@
 #include "core/exercises/fractions/fraction_kinds_exercise.h"
 
-#include "core/kit/number_digits.h"
+#include "core/kit/digits.h"
 #include "core/kit/random_source.h"
 
 namespace quillo {

@@ -2,6 +2,7 @@
 
 #include "core/kit/standard_texts.h"
 #include "ui/kit/digit_cell.h"
+#include "ui/kit/selector.h"
 #include "ui/kit/verdict_box.h"
 #include "ui/toolkit/page.h"
 
@@ -63,7 +64,7 @@ void AdditionScreen::build(Page& page)
         this->row(row).makeGiven();
     for (int addends : {2, 3}) {
         for (int column = 1; column <= kPlaceColumns; ++column)
-            sumRow(addends).cell(column).familyStep = [this, addends, column](int) { sumKeyPressed(addends, column); };
+            sumRow(addends)[column - 1].familyStep = [this, addends, column](int) { sumKeyPressed(addends, column); };
     }
 
     for (int i = 0; i < 3; ++i) {
@@ -80,27 +81,15 @@ void AdditionScreen::build(Page& page)
     addLabel(QStringLiteral("Label1"), {7440, 4800, 1800, 480}, QStringLiteral("Numero addendi"), kChoiceLabelFont);
     auto choice = [this, &page](const QString& name, int x, const QString& text, const QString& tooltip,
                                 Colour background, int addends) {
-        auto* box = page.add<TextBox>(name, {x, 5280, kCellSize, kCellSize}, kChoiceFont);
-        box->setText(text);
-        box->setReadOnly(true);
-        box->setFrame(false);
-        box->setAlignment(Qt::AlignCenter);
-        box->setColours(background, colour::Blue);
-        // Disabled while an addition is under way; it must look it.
-        QPalette palette = box->palette();
-        palette.setColor(QPalette::Disabled, QPalette::Text, QColor(0x9A, 0x9A, 0x9A));
-        box->setPalette(palette);
-        box->setToolTip(tooltip);
-        box->setAccessibleName(tooltip);
-        box->setCursor(Qt::PointingHandCursor);
-        QObject::connect(box, &TextBox::clicked, &page, [this, addends] { choose(addends); });
-        // Clicked like a button, so the keyboard can press it like one too.
-        box->onKeyPress = [this, addends](int code) {
-            if (code == keycode::Enter || code == ' ')
-                choose(addends);
-            return true;
-        };
-        return box;
+        return addSelector(page,
+                           {.name = name,
+                            .place = {x, 5280, kCellSize, kCellSize},
+                            .text = text,
+                            .tooltip = tooltip,
+                            .background = background,
+                            .font = kChoiceFont,
+                            .framed = false},
+                           [this, addends] { choose(addends); });
     };
     chooseTwo_ = choice(QStringLiteral("Text31"), 7440, QStringLiteral("2"), QStringLiteral("Addizione con due addendi"),
                         0xE6FDFB, 2);
@@ -167,7 +156,7 @@ void AdditionScreen::newExercise()
     const ColumnRow& sum = sumRow(exercise_.addendCount());
     sum.showAnswerCells(exercise_.sumDigits());
     // The pupil starts from the units.
-    sum.cell(1).setFocus();
+    sum[0].setFocus();
 }
 
 void AdditionScreen::sumKeyPressed(int addendCount, int column)

@@ -53,7 +53,7 @@ void SubtractionScreen::build(Page& page)
     minuendRow_.makeGiven();
     subtrahendRow_.makeGiven();
     for (int column = 1; column <= kPlaceColumns; ++column)
-        differenceRow_.cell(column).familyStep = [this, column](int) { differenceKeyPressed(column); };
+        differenceRow_[column - 1].familyStep = [this, column](int) { differenceKeyPressed(column); };
 
     int signNumber = 1;
     for (auto [top, sign] : {std::pair{kMinuendTop, "-"}, std::pair{kSubtrahendTop, "="}}) {
@@ -97,7 +97,7 @@ void SubtractionScreen::newExercise()
     subtrahendRow_.showDigits(exercise_.subtrahendDigits());
     differenceRow_.showAnswerCells(exercise_.differenceDigits());
     // The pupil starts from the units.
-    differenceRow_.cell(1).setFocus();
+    differenceRow_[0].setFocus();
 }
 
 void SubtractionScreen::differenceKeyPressed(int column)
