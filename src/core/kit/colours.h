@@ -19,9 +19,14 @@ inline constexpr Colour Green = 0x00FF00;
 inline constexpr Colour LightGreen = 0x80FF80;
 inline constexpr Colour LightCyan = 0xFFFFC0;
 inline constexpr Colour LightYellow = 0x80FFFF;
-inline constexpr Colour MenuButton = 0xFCF9DE;
-inline constexpr Colour FractionsMenuButton = 0xE6FDFB;
-inline constexpr Colour DecimalsMenuButton = 0xFBEEDF;
+inline constexpr Colour PaleAzure = 0xFCF9DE;
+inline constexpr Colour PaleIvory = 0xE6FDFB;
+inline constexpr Colour PaleSky = 0xFBEEDF;
+
+// Colours by the control they paint on every screen.
+inline constexpr Colour MenuButton = PaleAzure;           // "Menu"
+inline constexpr Colour FractionsMenuButton = PaleIvory;  // "Menu fraz"
+inline constexpr Colour DecimalsMenuButton = PaleSky;     // "Menu dec"
 }  // namespace colour
 
 // The background of a family's cells while the pupil types.
@@ -29,9 +34,9 @@ constexpr Colour familyColour(ExerciseFamily family)
 {
     switch (family) {
     case ExerciseFamily::Multiplication: return 0xCCECEE;
-    case ExerciseFamily::Addition: return 0xFBEEDF;
+    case ExerciseFamily::Addition: return colour::PaleSky;
     case ExerciseFamily::Subtraction: return 0xE2F7DB;
-    case ExerciseFamily::FractionConcept: return 0xFCF9DE;
+    case ExerciseFamily::FractionConcept: return colour::PaleAzure;
     default: return colour::LightCyan;
     }
 }

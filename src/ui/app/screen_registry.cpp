@@ -40,8 +40,9 @@ std::unique_ptr<Screen> createScreen(ScreenId id, Services& services)
     case ScreenId::Division: return std::make_unique<DivisionScreen>(services);
     case ScreenId::DecimalFractions: return std::make_unique<DecimalFractionsScreen>(services);
     case ScreenId::FractionComparison: return std::make_unique<FractionComparisonScreen>(services);
-    default: return nullptr;
     }
+    // Only a number cast into the enumeration lands here.
+    return nullptr;
 }
 }  // namespace
 

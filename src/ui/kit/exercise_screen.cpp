@@ -4,6 +4,7 @@
 #include "core/kit/colours.h"
 #include "core/kit/standard_texts.h"
 #include "ui/kit/digit_cell.h"
+#include "ui/kit/standard_button.h"
 #include "ui/kit/verdict_box.h"
 #include "ui/toolkit/page.h"
 
@@ -41,47 +42,55 @@ Page* ExerciseScreen::open()
     return page_;
 }
 
-Button* ExerciseScreen::addButton(const QString& name, const QString& role, TwipRect rect,
-                                  std::string_view caption, std::string_view tooltip, Colour colour)
+Button* ExerciseScreen::addStandardButton(const QString& name, const QString& role, TwipRect place,
+                                          std::string_view caption, std::string_view tooltip, Colour background,
+                                          const QString& accessibleName)
 {
-    auto* button = page_->add<Button>(name, rect, kButtonFont);
-    button->setProperty("role", role);
-    button->setText(toQString(caption));
-    button->setAccessibleName(button->text());
-    button->setToolTip(toQString(tooltip));
-    button->setBackground(colour);
-    return button;
+    return addButton(*page_, {.name = name,
+                              .place = place,
+                              .caption = toQString(caption),
+                              .tooltip = toQString(tooltip),
+                              .background = background,
+                              .font = kButtonFont,
+                              .accessibleName = accessibleName,
+                              .role = role});
 }
 
 void ExerciseScreen::buildStandardControls(const ExerciseLayout& look)
 {
-    newExercise_ = addButton(look.names.newExercise, StandardNames{}.newExercise, look.newExercise, "OK",
-                             newExerciseTooltip(family_), look.newExerciseColour);
-    check_ = addButton(look.names.check, StandardNames{}.check, look.check, checkCaption(family_),
-                       checkTooltip(family_), look.checkColour);
-    evaluate_ = addButton(look.names.evaluate, StandardNames{}.evaluate, look.evaluate, "Valutazione",
-                          evaluateTooltip(family_), look.evaluateColour);
+    const StandardNames roles;
+    newExercise_ = addStandardButton(look.names.newExercise, roles.newExercise, look.newExercise, "OK",
+                                     newExerciseTooltip(family_), look.newExerciseColour,
+                                     QStringLiteral("Nuovo esercizio"));
+    check_ = addStandardButton(look.names.check, roles.check, look.check, checkCaption(family_), checkTooltip(family_),
+                               look.checkColour, QStringLiteral("Controllo"));
+    evaluate_ = addStandardButton(look.names.evaluate, roles.evaluate, look.evaluate, "Valutazione",
+                                  evaluateTooltip(family_), look.evaluateColour);
     QObject::connect(newExercise_, &QPushButton::clicked, page_, [this] { present(); });
     QObject::connect(check_, &QPushButton::clicked, page_, [this] { runCheck(); });
     QObject::connect(evaluate_, &QPushButton::clicked, page_, [this] { runEvaluate(); });
 
-    auto* exit = addButton(look.names.exit, StandardNames{}.exit, kExitPlace, "exit", "", exitColour(family_));
+    auto* exit = addStandardButton(look.names.exit, roles.exit, kExitPlace, "exit", "", exitColour(family_),
+                                   QStringLiteral("Esci dal programma"));
     QObject::connect(exit, &QPushButton::clicked, page_, [this] { navigator().endProgram(); });
-    auto* menu = addButton(look.names.mainMenu, StandardNames{}.mainMenu, kMenuPlace, "Menu", mainMenuTooltip(family_),
-                           colour::MenuButton);
+    auto* menu = addStandardButton(look.names.mainMenu, roles.mainMenu, kMenuPlace, "Menu", mainMenuTooltip(family_),
+                                   colour::MenuButton, QStringLiteral("Menu principale"));
     QObject::connect(menu, &QPushButton::clicked, page_,
                      [this] { navigator().showScreen(ScreenId::MainMenu); });
     if (const Section section = sectionOf(family_); section != Section::None) {
-        auto* sectionMenu = addButton(look.names.sectionMenu, StandardNames{}.sectionMenu, kSectionMenuPlace,
-                                      sectionMenuCaption(section), sectionMenuTooltip(family_),
-                                      sectionMenuColour(section));
-        const ScreenId target = section == Section::Fractions ? ScreenId::FractionsMenu : ScreenId::DecimalsMenu;
+        const bool fractions = section == Section::Fractions;
+        auto* sectionMenu = addStandardButton(
+            look.names.sectionMenu, roles.sectionMenu, kSectionMenuPlace, sectionMenuCaption(section),
+            sectionMenuTooltip(family_), sectionMenuColour(section),
+            fractions ? QStringLiteral("Menu delle frazioni") : QStringLiteral("Menu dei numeri decimali"));
+        const ScreenId target = fractions ? ScreenId::FractionsMenu : ScreenId::DecimalsMenu;
         QObject::connect(sectionMenu, &QPushButton::clicked, page_,
                          [this, target] { navigator().showScreen(target); });
     }
 
     verdict_ = page_->add<VerdictBox>(look.names.verdict, look.verdict, kVerdictFont);
-    verdict_->setProperty("role", StandardNames{}.verdict);
+    verdict_->setProperty("role", roles.verdict);
+    verdict_->setAccessibleName(QStringLiteral("Giudizio"));
     verdict_->setBackgroundColour(look.verdictBackground);
 }
 
@@ -89,7 +98,6 @@ DigitCell* ExerciseScreen::addCell(const QString& name, TwipPoint at, KeyFilter 
 {
     auto* cell = page_->add<DigitCell>(name, cellAt(at.x, at.y), kCellFont);
     cell->configure(filter, familyColour(family_));
-    cell->setAccessibleName(name);
     return cell;
 }
 

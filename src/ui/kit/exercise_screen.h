@@ -126,8 +126,8 @@ private:
     // Shows an evaluation's verdict and, when it counts, writes its grade.
     void showEvaluation(const Evaluation& evaluation);
     void buildStandardControls(const ExerciseLayout& layout);
-    Button* addButton(const QString& name, const QString& role, TwipRect rect, std::string_view caption,
-                      std::string_view tooltip, Colour colour);
+    Button* addStandardButton(const QString& name, const QString& role, TwipRect place, std::string_view caption,
+                              std::string_view tooltip, Colour background, const QString& accessibleName = {});
 
     Services& services_;
     ExerciseFamily family_;

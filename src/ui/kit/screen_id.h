@@ -27,7 +27,7 @@ class Navigator {
 public:
     virtual ~Navigator() = default;
     // Opens the target (built fresh from its design state), then closes the
-    // current screen. A screen not built yet opens nothing.
+    // current screen.
     virtual void showScreen(ScreenId target) = 0;
     // Ends the program at once, without asking.
     virtual void endProgram() = 0;

@@ -56,8 +56,12 @@ void AdditionScreen::build(Page& page)
     addPlaceValueHeaders(page, kHeadersTop);
     for (int row = 1; row <= kRows; ++row) {
         ColumnRow::Cells cells{};
-        for (int column = 1; column <= kPlaceColumns; ++column)
-            cells[column - 1] = addCell(cellName(row, column), {columnLeft(column), kRowTops[row - 1]});
+        for (int column = 1; column <= kPlaceColumns; ++column) {
+            DigitCell* cell = addCell(cellName(row, column), {columnLeft(column), kRowTops[row - 1]});
+            const QString number = row <= 3 ? QStringLiteral("Addendo %1").arg(row) : QStringLiteral("Somma");
+            cell->setAccessibleName(QStringLiteral("%1, cifra %2").arg(number).arg(column));
+            cells[column - 1] = cell;
+        }
         rows_[row - 1] = ColumnRow(cells);
     }
     for (int row = 1; row <= 3; ++row)

@@ -41,15 +41,17 @@ ExerciseLayout SubtractionScreen::layout() const
 void SubtractionScreen::build(Page& page)
 {
     addPlaceValueHeaders(page, kHeadersTop);
-    auto row = [this](int firstNumber, int top) {
+    auto row = [this](int firstNumber, int top, const QString& number) {
         ColumnRow::Cells cells{};
-        for (int column = 1; column <= kPlaceColumns; ++column)
+        for (int column = 1; column <= kPlaceColumns; ++column) {
             cells[column - 1] = addCell(QStringLiteral("Text%1").arg(firstNumber + column - 1), {columnLeft(column), top});
+            cells[column - 1]->setAccessibleName(QStringLiteral("%1, cifra %2").arg(number).arg(column));
+        }
         return ColumnRow(cells);
     };
-    minuendRow_ = row(1, kMinuendTop);
-    subtrahendRow_ = row(7, kSubtrahendTop);
-    differenceRow_ = row(13, kDifferenceTop);
+    minuendRow_ = row(1, kMinuendTop, QStringLiteral("Minuendo"));
+    subtrahendRow_ = row(7, kSubtrahendTop, QStringLiteral("Sottraendo"));
+    differenceRow_ = row(13, kDifferenceTop, QStringLiteral("Differenza"));
     minuendRow_.makeGiven();
     subtrahendRow_.makeGiven();
     for (int column = 1; column <= kPlaceColumns; ++column)

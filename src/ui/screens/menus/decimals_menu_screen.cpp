@@ -17,7 +17,7 @@ std::vector<MenuEntry> DecimalsMenuScreen::entries() const
     return {
         {"Command1", "Val pos", "Valore di posizione delle cifre", ScreenId::PlaceValue, colour::LightCyan},
         {"Command2", "Confr dec", "Confronto di numeri decimali", ScreenId::DecimalComparison,
-         colour::FractionsMenuButton},
+         colour::PaleIvory},
     };
 }
 

@@ -20,9 +20,9 @@ std::vector<MenuEntry> FractionsMenuScreen::entries() const
          familyColour(F::FractionConcept)},
         {"Command2", "pia", "Frazioni proprie, improprie, apparenti", ScreenId::FractionKinds,
          familyColour(F::FractionKinds)},
-        {"Command3", "fraz dec", "Frazioni decimali", ScreenId::DecimalFractions, colour::FractionsMenuButton},
+        {"Command3", "fraz dec", "Frazioni decimali", ScreenId::DecimalFractions, colour::PaleIvory},
         {"Command4", "con fraz", "Confronto tra frazioni", ScreenId::FractionComparison,
-         colour::DecimalsMenuButton},
+         colour::PaleSky},
     };
 }
 

@@ -1,6 +1,7 @@
 #include "ui/screens/menus/menu_screen.h"
 
 #include "core/kit/standard_texts.h"
+#include "ui/kit/standard_button.h"
 #include "ui/toolkit/look.h"
 #include "ui/toolkit/page.h"
 
@@ -28,11 +29,12 @@ Page* MenuScreen::open()
 
     int top = kFirstEntryTop;
     for (const MenuEntry& entry : entries()) {
-        auto* button = page_->add<Button>(QString::fromLatin1(entry.control),
-                                          {kButtonLeft, top, kButtonWidth, kCellSize}, kButtonFont);
-        button->setText(toQString(entry.caption));
-        button->setAccessibleName(toQString(entry.description));
-        button->setBackground(entry.colour);
+        auto* button = addButton(*page_, {.name = QString::fromLatin1(entry.control),
+                                          .place = {kButtonLeft, top, kButtonWidth, kCellSize},
+                                          .caption = toQString(entry.caption),
+                                          .background = entry.colour,
+                                          .font = kButtonFont,
+                                          .accessibleName = toQString(entry.description)});
         const ScreenId target = entry.target;
         QObject::connect(button, &QPushButton::clicked, page_,
                          [this, target] { services_.navigator.showScreen(target); });
@@ -45,10 +47,10 @@ Page* MenuScreen::open()
         top += kSquare;
     }
 
-    auto* exit = addCorner(exitCorner(), QStringLiteral("exit"));
+    auto* exit = addCorner(exitCorner(), QStringLiteral("exit"), QStringLiteral("Esci dal programma"));
     QObject::connect(exit, &QPushButton::clicked, page_, [this] { services_.navigator.endProgram(); });
     if (hasMainMenuCorner()) {
-        auto* menu = addCorner(mainMenuCorner(), QStringLiteral("Menu"));
+        auto* menu = addCorner(mainMenuCorner(), QStringLiteral("Menu"), QStringLiteral("Menu principale"));
         QObject::connect(menu, &QPushButton::clicked, page_,
                          [this] { services_.navigator.showScreen(ScreenId::MainMenu); });
     }
@@ -67,14 +69,15 @@ QString MenuScreen::footer() const
     return toQString(kFooter);
 }
 
-Button* MenuScreen::addCorner(const MenuCorner& corner, const QString& caption)
+Button* MenuScreen::addCorner(const MenuCorner& corner, const QString& caption, const QString& spokenName)
 {
-    auto* button = page_->add<Button>(QString::fromLatin1(corner.control), corner.place, kButtonFont);
-    button->setText(caption);
-    button->setAccessibleName(caption);
-    button->setToolTip(toQString(corner.tooltip));
-    button->setBackground(corner.colour);
-    return button;
+    return addButton(*page_, {.name = QString::fromLatin1(corner.control),
+                              .place = corner.place,
+                              .caption = caption,
+                              .tooltip = toQString(corner.tooltip),
+                              .background = corner.colour,
+                              .font = kButtonFont,
+                              .accessibleName = spokenName});
 }
 
 }  // namespace quillo

@@ -65,7 +65,7 @@ protected:
     static constexpr int kFirstEntryTop = 1680;
 
 private:
-    Button* addCorner(const MenuCorner& corner, const QString& caption);
+    Button* addCorner(const MenuCorner& corner, const QString& caption, const QString& spokenName);
 
     Services& services_;
     QPointer<Page> page_;

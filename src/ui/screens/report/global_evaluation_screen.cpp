@@ -4,6 +4,7 @@
 #include "ui/kit/screen_id.h"
 #include "core/kit/colours.h"
 #include "core/kit/standard_texts.h"
+#include "ui/kit/standard_button.h"
 #include "ui/kit/verdict_box.h"
 #include "ui/toolkit/controls.h"
 #include "ui/toolkit/look.h"
@@ -49,8 +50,8 @@ GlobalEvaluationScreen::GlobalEvaluationScreen(Services& services) : services_(s
 
 Page* GlobalEvaluationScreen::open()
 {
-    page_ = new Page(QStringLiteral("tv-pb - Esercitazione di Aritmetica cl. V - Valutazione globale"), kPageWidth,
-                     kPageHeight);
+    page_ = new Page(QStringLiteral("tv-pb - Esercitazione di Aritmetica cl. V - Valutazione globale"), kReportWidth,
+                     kReportHeight);
     build();
     load();
     return page_;
@@ -96,26 +97,28 @@ void GlobalEvaluationScreen::build()
     credit_ = label("Credit", {240, 6480, 9000, 420}, {}, kCreditFont);
     credit_->setAlignment(Qt::AlignCenter);
 
-    const auto button = [&page](const char* name, TwipRect rect, const QString& text, const QString& tooltip,
-                                Colour background) {
-        auto* added = page.add<Button>(QString::fromLatin1(name), rect, kButtonFont);
-        added->setText(text);
-        added->setAccessibleName(text);
-        added->setToolTip(tooltip);
-        added->setBackground(background);
-        return added;
+    const auto button = [&page](const char* name, TwipRect place, const QString& caption, const QString& tooltip,
+                                Colour background, const QString& spokenName) {
+        return addButton(page, {.name = QString::fromLatin1(name),
+                                .place = place,
+                                .caption = caption,
+                                .tooltip = tooltip,
+                                .background = background,
+                                .font = kButtonFont,
+                                .accessibleName = spokenName});
     };
-    auto* exit = button("ExitButton", cellAt(240, 5280), QStringLiteral("exit"), {}, colour::Green);
+    auto* exit = button("ExitButton", cellAt(240, 5280), QStringLiteral("exit"), {}, colour::Green,
+                        QStringLiteral("Esci dal programma"));
     QObject::connect(exit, &QPushButton::clicked, page_, [this] { services_.navigator.endProgram(); });
     auto* menu = button("MainMenuButton", cellAt(8640, 5280), QStringLiteral("Menu"),
-                        QStringLiteral("Apre il menu principale"), colour::MenuButton);
+                        QStringLiteral("Apre il menu principale"), colour::MenuButton, QStringLiteral("Menu principale"));
     QObject::connect(menu, &QPushButton::clicked, page_,
                      [this] { services_.navigator.showScreen(ScreenId::MainMenu); });
     // Not "exit": a stray Space on the report must not end the run.
     page.setInitialFocus(menu);
     print_ = button("PrintButton", {7080, 5520, 1212, 372}, QStringLiteral("Stampa"),
                     QStringLiteral("Stampa la schermata. L'operazione potrebbe richiedere qualche minuto"),
-                    colour::Green);
+                    colour::Green, QStringLiteral("Stampa la scheda"));
     QObject::connect(print_, &QPushButton::clicked, page_, [this] { print(); });
     // A page still on its way when the report was left and reopened.
     print_->setEnabled(!printer_.isBusy());

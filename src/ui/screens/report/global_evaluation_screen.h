@@ -29,8 +29,8 @@ public:
     const ReportCard& reportCard() const { return card_; }
     PagePrinter& printer() { return printer_; }
 
-    static constexpr int kPageWidth = 9525;
-    static constexpr int kPageHeight = 6900;
+    static constexpr int kReportWidth = 9525;
+    static constexpr int kReportHeight = 6900;
 
     // The file name a saved report suggests, safe on any file system.
     static QString pdfName(const QString& pupilName);

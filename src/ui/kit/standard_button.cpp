@@ -1,0 +1,19 @@
+#include "ui/kit/standard_button.h"
+
+#include "ui/toolkit/page.h"
+
+namespace quillo {
+
+Button* addButton(Page& page, const ButtonDesign& design)
+{
+    auto* button = page.add<Button>(design.name, design.place, design.font);
+    if (!design.role.isEmpty())
+        button->setProperty("role", design.role);
+    button->setText(design.caption);
+    button->setAccessibleName(design.accessibleName.isEmpty() ? design.caption : design.accessibleName);
+    button->setToolTip(design.tooltip);
+    button->setBackground(design.background);
+    return button;
+}
+
+}  // namespace quillo

@@ -1,0 +1,31 @@
+#pragma once
+
+#include "core/kit/colours.h"
+#include "ui/toolkit/controls.h"
+#include "ui/toolkit/look.h"
+#include "ui/toolkit/twips.h"
+
+#include <QString>
+
+namespace quillo {
+
+class Page;
+
+// One command button of any screen: exercise screens, menus and the report
+// card build theirs the same way.
+struct ButtonDesign {
+    QString name;     // the design name, kept as objectName
+    TwipRect place;
+    QString caption;
+    QString tooltip;
+    Colour background = colour::Green;
+    FontSpec font;
+    // What a screen reader says; the caption when empty.
+    QString accessibleName;
+    // How shared code and tests find a standard control on every screen.
+    QString role;
+};
+
+Button* addButton(Page& page, const ButtonDesign& design);
+
+}  // namespace quillo
