@@ -6,6 +6,7 @@
 #include "ui/kit/digit_cell.h"
 #include "ui/kit/standard_button.h"
 #include "ui/kit/verdict_box.h"
+#include "ui/toolkit/focus_guard.h"
 #include "ui/toolkit/page.h"
 
 namespace quillo {
@@ -75,6 +76,11 @@ void ExerciseScreen::buildStandardControls(const ExerciseLayout& look)
     QObject::connect(exit, &QPushButton::clicked, page_, [this] { navigator().endProgram(); });
     auto* menu = addStandardButton(look.names.mainMenu, roles.mainMenu, kMenuPlace, "Menu", mainMenuTooltip(family_),
                                    colour::MenuButton, QStringLiteral("Menu principale"));
+    new FocusGuard(page_, exit, [this, menu]() -> QWidget* {
+        if (QWidget* box = nextEmptyBox(*page_))
+            return box;
+        return newExercise_->isEnabled() ? static_cast<QWidget*>(newExercise_) : menu;
+    });
     QObject::connect(menu, &QPushButton::clicked, page_,
                      [this] { navigator().showScreen(ScreenId::MainMenu); });
     if (const Section section = sectionOf(family_); section != Section::None) {

@@ -3,6 +3,7 @@
 #include "core/kit/standard_texts.h"
 #include "ui/kit/standard_button.h"
 #include "ui/toolkit/look.h"
+#include "ui/toolkit/focus_guard.h"
 #include "ui/toolkit/page.h"
 
 namespace quillo {
@@ -49,11 +50,20 @@ Page* MenuScreen::open()
 
     auto* exit = addCorner(exitCorner(), QStringLiteral("exit"), QStringLiteral("Esci dal programma"));
     QObject::connect(exit, &QPushButton::clicked, page_, [this] { services_.navigator.endProgram(); });
+    Button* menu = nullptr;
     if (hasMainMenuCorner()) {
-        auto* menu = addCorner(mainMenuCorner(), QStringLiteral("Menu"), QStringLiteral("Menu principale"));
+        menu = addCorner(mainMenuCorner(), QStringLiteral("Menu"), QStringLiteral("Menu principale"));
         QObject::connect(menu, &QPushButton::clicked, page_,
                          [this] { services_.navigator.showScreen(ScreenId::MainMenu); });
     }
+    new FocusGuard(page_, exit, [this, menu]() -> QWidget* {
+        if (QWidget* box = nextEmptyBox(*page_))
+            return box;
+        for (Button* entry : entryButtons_)
+            if (entry->isEnabled())
+                return entry;
+        return menu;
+    });
     if (const QString text = footer(); !text.isEmpty()) {
         auto* label = page_->add<Label>(QStringLiteral("Footer"), {3000, 6480, 3600, 390}, kFooterFont);
         label->setText(text);

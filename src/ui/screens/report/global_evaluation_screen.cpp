@@ -8,6 +8,7 @@
 #include "ui/kit/verdict_box.h"
 #include "ui/toolkit/controls.h"
 #include "ui/toolkit/look.h"
+#include "ui/toolkit/focus_guard.h"
 #include "ui/toolkit/page.h"
 #include "ui/toolkit/twips.h"
 
@@ -114,8 +115,10 @@ void GlobalEvaluationScreen::build()
                         QStringLiteral("Apre il menu principale"), colour::MenuButton, QStringLiteral("Menu principale"));
     QObject::connect(menu, &QPushButton::clicked, page_,
                      [this] { services_.navigator.showScreen(ScreenId::MainMenu); });
-    // Not "exit": a stray Space on the report must not end the run.
+    // Not "exit": a stray Space on the report must not end the run, neither
+    // at opening nor when a print dialog hands the keyboard back.
     page.setInitialFocus(menu);
+    new FocusGuard(page_, exit, [menu] { return menu; });
     print_ = button("PrintButton", {7080, 5520, 1212, 372}, QStringLiteral("Stampa"),
                     QStringLiteral("Stampa la schermata. L'operazione potrebbe richiedere qualche minuto"),
                     colour::Green, QStringLiteral("Stampa la scheda"));

@@ -1,0 +1,91 @@
+#include "support/harness.h"
+
+#include <gtest/gtest.h>
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QLineEdit>
+#include <QTest>
+
+namespace quillo::testing {
+namespace {
+
+QAbstractButton* exitOf(const Page& page)
+{
+    for (auto* button : page.findChildren<QAbstractButton*>())
+        if (button->text() == QStringLiteral("exit"))
+            return button;
+    return nullptr;
+}
+
+// The controls the keyboard can rest on, by design name.
+QStringList focusableControls(const Page& page, const QWidget* exit)
+{
+    QStringList names;
+    for (QWidget* widget : page.findChildren<QWidget*>()) {
+        const bool control = qobject_cast<QAbstractButton*>(widget) || qobject_cast<QLineEdit*>(widget);
+        if (control && widget != exit && widget->isVisible() && widget->isEnabled()
+            && (widget->focusPolicy() & Qt::TabFocus))
+            names << widget->objectName();
+    }
+    return names;
+}
+
+void pressSpaceAndEnter()
+{
+    for (Qt::Key key : {Qt::Key_Space, Qt::Key_Return}) {
+        if (QWidget* focus = QApplication::focusWidget())
+            QTest::keyClick(focus, key);
+        Harness::settle();
+    }
+}
+
+TEST(FocusGuard, AControlGoingGreyNeverHandsTheKeyboardToExitOnAnyScreen)
+{
+    for (int id = 0; id < kScreenCount; ++id) {
+        const auto screen = static_cast<ScreenId>(id);
+        Harness app;
+        app.enterName();
+        app.registry.showScreen(screen);
+        Harness::settle();
+        const QStringList names = focusableControls(app.page(), exitOf(app.page()));
+        for (const QString& name : names) {
+            SCOPED_TRACE(::testing::Message() << "screen " << id << ", " << name.toStdString());
+            app.registry.showScreen(screen);
+            Harness::settle();
+            QWidget* exit = exitOf(app.page());
+            ASSERT_NE(exit, nullptr);
+            QWidget* control = app.find(name);
+            control->setFocus(Qt::MouseFocusReason);
+            control->setEnabled(false);
+            EXPECT_NE(QApplication::focusWidget(), exit);
+            pressSpaceAndEnter();
+            ASSERT_FALSE(app.registry.hasEnded());
+        }
+    }
+}
+
+TEST(FocusGuard, AfterValutazioneByMouseTheKeysGoWhereThePupilNeedsThem)
+{
+    Harness app;
+    app.enterName();
+    app.registry.showScreen(ScreenId::Subtraction);
+    Harness::settle();
+    QTest::mouseClick(app.find(QStringLiteral("NewExerciseButton")), Qt::LeftButton);
+    auto* cell = app.find<QLineEdit>(QStringLiteral("Text13"));
+    EXPECT_EQ(QApplication::focusWidget(), cell) << "\"OK\" went grey: the units cell takes the keys";
+    app.find(QStringLiteral("CheckButton"))->setEnabled(true);
+    QTest::mouseClick(app.find(QStringLiteral("CheckButton")), Qt::LeftButton);
+    QTest::mouseClick(app.find(QStringLiteral("EvaluateButton")), Qt::LeftButton);
+    EXPECT_FALSE(app.find(QStringLiteral("EvaluateButton"))->isEnabled());
+    EXPECT_NE(QApplication::focusWidget(), exitOf(app.page()));
+    pressSpaceAndEnter();
+    EXPECT_FALSE(app.registry.hasEnded());
+
+    // The pupil can still leave on purpose.
+    QTest::mouseClick(exitOf(app.page()), Qt::LeftButton);
+    EXPECT_TRUE(app.registry.hasEnded());
+}
+
+}  // namespace
+}  // namespace quillo::testing
