@@ -18,13 +18,14 @@ QAbstractButton* exitOf(const Page& page)
     return nullptr;
 }
 
-// The controls the keyboard can rest on, by design name.
+// The controls the keyboard can rest on, by design name. "Stampa" is left
+// out: its dialogs would wait for a pupil who is not there.
 QStringList focusableControls(const Page& page, const QWidget* exit)
 {
     QStringList names;
     for (QWidget* widget : page.findChildren<QWidget*>()) {
         const bool control = qobject_cast<QAbstractButton*>(widget) || qobject_cast<QLineEdit*>(widget);
-        if (control && widget != exit && widget->isVisible() && widget->isEnabled()
+        if (control && widget != exit && widget->objectName() != QStringLiteral("PrintButton") && widget->isVisible() && widget->isEnabled()
             && (widget->focusPolicy() & Qt::TabFocus))
             names << widget->objectName();
     }
