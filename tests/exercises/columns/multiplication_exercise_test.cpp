@@ -84,7 +84,7 @@ TEST(MultiplicationExercise, VerdictsAndGradesByKindAndOnlyTheFirstCheckCounts)
         // A second check marks "/" and ":" wrong everywhere, yet counts nothing.
         EXPECT_EQ(exercise.check([](WorkCell cell) { return cell.row == WorkRow::Product ? "/" : ":"; }).size(),
                   cells.size());
-        EXPECT_EQ(exercise.errorCount(), c.wrongCells);
+        EXPECT_EQ(exercise.checks().errorCount(), c.wrongCells);
         EXPECT_EQ(exercise.grade(), c.grade);
     }
 }

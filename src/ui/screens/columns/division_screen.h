@@ -34,7 +34,8 @@ protected:
     void load() override;
     void newExercise() override;
     void check() override;
-    void evaluate() override;
+    void evaluated(const Evaluation& evaluation) override;
+    ExerciseProtocol* protocol() override { return &exercise_; }
 
 private:
     void buildCells();
