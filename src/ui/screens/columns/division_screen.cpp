@@ -129,7 +129,7 @@ void DivisionScreen::build(Page& page)
     buildCells();
     buildSelectors();
     new PenOnPage(page);
-    page.setInitialFocus(quotientCells_[0]);
+    page.setInitialFocus(&quotient_[0]);
 }
 
 void DivisionScreen::buildCells()
@@ -154,7 +154,7 @@ void DivisionScreen::buildCells()
         DigitCell* cell = addCell(cellName(0, i), square(10 + i, 1));
         cell->setAccessibleName(digitRole(QStringLiteral("Quoziente"), i));
         cell->setSeeThrough(colour::LightCyan);
-        quotientCells_[static_cast<std::size_t>(i - 1)] = cell;
+        quotient_.set(static_cast<std::size_t>(i - 1), cell);
     }
     for (int row = 1; row <= DivisionExercise::kStepRows; ++row) {
         const auto slot = static_cast<std::size_t>(row - 1);
@@ -222,7 +222,7 @@ void DivisionScreen::resetPage() const
         cell->setFocusPolicy(locked ? Qt::NoFocus : Qt::StrongFocus);
     };
     for (int i = 1; i <= DivisionExercise::kQuotientCells; ++i)
-        reset(quotientCells_[static_cast<std::size_t>(i - 1)], DivisionExercise::kQuotientRow, i);
+        reset(&quotient_[static_cast<std::size_t>(i - 1)], DivisionExercise::kQuotientRow, i);
     for (int row = 1; row <= DivisionExercise::kStepRows; ++row)
         for (int index = 1; index <= DivisionExercise::cellsInRow(row); ++index)
             reset(stepCells_[static_cast<std::size_t>(row - 1)][static_cast<std::size_t>(index - 1)], row, index);
@@ -240,7 +240,7 @@ void DivisionScreen::newExercise()
     enableSelectors(false);
     exercise_.newDivision(random());
     resetPage();
-    quotientCells_[0]->setFocus();
+    quotient_[0].setFocus();
 }
 
 void DivisionScreen::keyInStepCell(int row, int index) const
@@ -260,8 +260,7 @@ void DivisionScreen::keyReleasedInStepCell(int row, int index) const
 DivisionAnswer DivisionScreen::answer() const
 {
     DivisionAnswer typed;
-    for (std::size_t i = 0; i < quotientCells_.size(); ++i)
-        typed.quotient[i] = quotientCells_[i]->text().toStdString();
+    typed.quotient = quotient_.texts();
     for (std::size_t row = 0; row < stepCells_.size(); ++row)
         for (std::size_t index = 0; index < stepCells_[row].size(); ++index)
             if (const DigitCell* cell = stepCells_[row][index])
@@ -278,8 +277,8 @@ void DivisionScreen::check()
         else if (mark == CellMark::RedText)
             cell->setColours(cell->background(), colour::Red);
     };
-    for (std::size_t i = 0; i < quotientCells_.size(); ++i)
-        show(quotientCells_[i], marks.quotient[i]);
+    for (std::size_t i = 0; i < marks.quotient.size(); ++i)
+        show(&quotient_[i], marks.quotient[i]);
     for (std::size_t row = 0; row < stepCells_.size(); ++row)
         for (std::size_t index = 0; index < stepCells_[row].size(); ++index)
             if (DigitCell* cell = stepCells_[row][index])
