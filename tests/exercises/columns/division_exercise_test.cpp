@@ -106,7 +106,7 @@ TEST(DivisionExercise, MarkingComparesTextsAndCountingComparesValues)
         const DivisionMarks marks = d.check(answer);
         for (const auto& [row, index, written, mark] : c.cells)
             EXPECT_EQ(markOf(marks, row, index), mark) << row << ", " << index;
-        EXPECT_EQ(d.errorCount(), c.errors);
+        EXPECT_EQ(d.checks().errorCount(), c.errors);
         EXPECT_EQ(d.verdict(), c.errors == 0 ? V::VeryGood : c.errors == 1 ? V::BeCareful : V::NotGood);
     }
 
@@ -116,7 +116,7 @@ TEST(DivisionExercise, MarkingComparesTextsAndCountingComparesValues)
     d.check(answer);
     cellOf(answer, Q, 3) = "1";
     EXPECT_EQ(d.check(answer).quotient[2], Mark::RedText);
-    EXPECT_EQ(d.errorCount(), 0);
+    EXPECT_EQ(d.checks().errorCount(), 0);
     EXPECT_EQ(d.verdict(), V::VeryGood);
 }
 
@@ -200,7 +200,7 @@ TEST(DivisionExercise, EveryDrawRebuildsTheLongDivision)
             ASSERT_TRUE(d.isRemainderLead(L, static_cast<int>(std::to_string(dividend % divisor).size()))) << label;
             // The pupil's own writing, zeros and all, is a faultless division.
             d.check(answer);
-            ASSERT_EQ(d.errorCount(), 0) << label;
+            ASSERT_EQ(d.checks().errorCount(), 0) << label;
             ASSERT_EQ(d.verdict(), faultless[L - 1]) << label;
         }
     }

@@ -124,6 +124,18 @@ TEST(DivisionScreen, TheFinalRemainderShowsItsMarkAndAllowsTheCheck)
     }
 }
 
+TEST(DivisionScreen, ScreenReadersHearWhatEachControlIs)
+{
+    DivisionApp app;
+    const auto name = [&](const QString& control) { return app.find(control)->accessibleName(); };
+    EXPECT_EQ(name(text(10)), QStringLiteral("Quoziente, cifra 2"));
+    EXPECT_EQ(name(stepCell(2, 4)), QStringLiteral("Resto parziale 2, cifra 3")) << "digits count from the units";
+    EXPECT_EQ(name(stepCell(5, 6)), QStringLiteral("Resto parziale 5, cifra 1"));
+    EXPECT_EQ(name(text(4)), QStringLiteral("Dividendo, cifra 3"));
+    EXPECT_EQ(name(text(7)), QStringLiteral("Divisore, cifra 2"));
+    EXPECT_EQ(name(selector(4)), QStringLiteral("Dividendo compreso tra 1001 e 9999"));
+}
+
 TEST(DivisionScreen, ThePenDrawsInItsStripAndStopsOutsideIt)
 {
     DivisionApp app;

@@ -84,9 +84,32 @@ TEST(MultiplicationExercise, VerdictsAndGradesByKindAndOnlyTheFirstCheckCounts)
         // A second check marks "/" and ":" wrong everywhere, yet counts nothing.
         EXPECT_EQ(exercise.check([](WorkCell cell) { return cell.row == WorkRow::Product ? "/" : ":"; }).size(),
                   cells.size());
-        EXPECT_EQ(exercise.errorCount(), c.wrongCells);
+        EXPECT_EQ(exercise.checks().errorCount(), c.wrongCells);
         EXPECT_EQ(exercise.grade(), c.grade);
     }
+}
+
+// A kind change empties the two- or three-digit layout that the last "OK"
+// filled, unless the round multiplier was picked in between.
+TEST(MultiplicationExercise, AKindChangeEmptiesTheLayoutLastFilled)
+{
+    ClockRandom random;
+    MultiplicationExercise exercise;
+    EXPECT_FALSE(exercise.canPresent()) << "no kind picked yet";
+    EXPECT_EQ(exercise.selectKind(Kind::TwoDigit), std::nullopt);
+    exercise.present(random);
+    EXPECT_TRUE(exercise.canCheck());
+    EXPECT_EQ(exercise.selectKind(Kind::ThreeDigit), Kind::TwoDigit);
+    EXPECT_FALSE(exercise.canCheck()) << "the exercise on the page is over";
+    EXPECT_EQ(exercise.selectKind(Kind::TwoDigit), Kind::TwoDigit) << "nothing filled it since";
+    exercise.selectKind(Kind::ThreeDigit);
+    exercise.present(random);
+    EXPECT_EQ(exercise.selectKind(Kind::ZeroEnding), std::nullopt) << "the round multiplier empties its own";
+    EXPECT_EQ(exercise.selectKind(Kind::TwoDigit), std::nullopt);
+    exercise.present(random);
+    exercise.selectKind(Kind::ZeroEnding);
+    exercise.present(random);
+    EXPECT_EQ(exercise.selectKind(Kind::ThreeDigit), std::nullopt);
 }
 
 // Over many draws of every kind, the partial products read from their cells

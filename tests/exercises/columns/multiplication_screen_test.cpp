@@ -159,6 +159,18 @@ TEST(MultiplicationScreen, SlashAndBackspaceInACellAndOnlyAnEvaluationFreesTheSe
     EXPECT_EQ(app.selectorsEnabled(), 3);
 }
 
+TEST(MultiplicationScreen, ScreenReadersHearWhatEachControlIs)
+{
+    MultiplicationApp app;
+    const auto name = [&](const QString& control) { return app.find(control)->accessibleName(); };
+    EXPECT_EQ(name(QStringLiteral("Text2")), QStringLiteral("Moltiplicando, cifra 2"));
+    EXPECT_EQ(name(QStringLiteral("Text4")), QStringLiteral("Moltiplicatore, cifra 1"));
+    EXPECT_EQ(name(text(kPartial2 + 1)), QStringLiteral("Prodotto parziale 2, cifra 2"));
+    EXPECT_EQ(name(text(kProductOfThree + 3)), QStringLiteral("Prodotto, cifra 4"));
+    EXPECT_EQ(name(text(kProductOfZeroEnding)), QStringLiteral("Prodotto, cifra 1"));
+    EXPECT_EQ(name(selectorOf(Kind::ThreeDigit)), QStringLiteral("Moltiplicatore di tre cifre"));
+}
+
 // Over many draws of each kind, the cells on show are exactly the cells
 // that a check of the empty exercise finds wrong.
 TEST(MultiplicationScreen, EveryComparedCellIsAVisibleCell)
@@ -173,7 +185,7 @@ TEST(MultiplicationScreen, EveryComparedCellIsAVisibleCell)
             app.random.push(uniform(draws));
         app.click(kOk);
         const QSet<QString> visible = app.visible();
-        const auto& exercise = *app.screen().exercise();
+        const auto& exercise = app.screen().exercise();
         app.type(text(productRowOf(kind) + exercise.productLength() - 1), QStringLiteral("x"));
         app.click(kCheck);
         ASSERT_EQ(app.marked(), visible) << exercise.multiplicand() << " x " << exercise.multiplier();

@@ -1,8 +1,10 @@
 #include "core/exercises/columns/division_exercise.h"
 
+#include "core/kit/digits.h"
 #include "core/kit/random_source.h"
 
 #include <algorithm>
+#include <vector>
 
 namespace quillo {
 
@@ -23,16 +25,6 @@ constexpr std::array<Range, 5> kDividendRanges{{
 constexpr int kMinDivisor = 11;
 constexpr int kMaxDivisor = 99;
 
-int digitCount(int value)
-{
-    int count = 1;
-    while (value >= 10) {
-        value /= 10;
-        ++count;
-    }
-    return count;
-}
-
 int powerOfTen(int exponent)
 {
     int value = 1;
@@ -42,24 +34,11 @@ int powerOfTen(int exponent)
 }
 
 // The index-th digit from the right, or empty past the number's digits.
-std::string digitText(int value, int index)
+std::string digitAt(int value, int index)
 {
-    if (index < 1 || index > digitCount(value))
-        return {};
-    return std::string(1, static_cast<char>('0' + value / powerOfTen(index - 1) % 10));
-}
-
-// The value of a cell's leading decimal digits; "/", ":" and the empty cell
-// are worth 0.
-int numericValue(const std::string& text)
-{
-    int value = 0;
-    for (char c : text) {
-        if (c < '0' || c > '9')
-            break;
-        value = value * 10 + (c - '0');
-    }
-    return value;
+    const std::vector<std::string> digits = digitTexts(value);
+    return index >= 1 && index <= static_cast<int>(digits.size()) ? digits[static_cast<std::size_t>(index - 1)]
+                                                                     : std::string();
 }
 
 // The count looks at values, so a zero remainder may be written out or left
@@ -70,7 +49,7 @@ bool countsAsError(const std::string& typed, const std::string& expected)
         return true;
     if (expected == "0" && typed.empty())
         return true;
-    return numericValue(typed) != numericValue(expected);
+    return digitValue(typed) != digitValue(expected);
 }
 
 // Marking compares texts; in a step row a lone "0" where nothing is expected
@@ -123,8 +102,7 @@ void DivisionExercise::forgetDivision()
     runningRemainders_ = {};
     remainderWidths_ = {};
     expectedRows_ = {};
-    checksDone_ = errorCount_ = 0;
-    verdict_.reset();
+    checks_.reset();
 }
 
 void DivisionExercise::newDivision(RandomSource& random)
@@ -140,19 +118,19 @@ void DivisionExercise::newDivision(RandomSource& random)
     const int length = digitCount(quotient_);
     quotientLength_ = length;
     for (int i = 1; i <= length; ++i)
-        quotientDigits_[static_cast<std::size_t>(i - 1)] = digitText(quotient_, length - i + 1);
+        quotientDigits_[static_cast<std::size_t>(i - 1)] = digitAt(quotient_, length - i + 1);
 
     int current = dividend_;
     for (int k = 1; k <= length; ++k) {
         const auto slot = static_cast<std::size_t>(k - 1);
-        const int digit = quotientDigits_[slot][0] - '0';
+        const int digit = digitValue(quotientDigits_[slot]);
         current -= digit * divisor_ * powerOfTen(length - k);
         runningRemainders_[slot] = current;
         remainderWidths_[slot] = digitCount(current) - (length - k);
         // The last L - k - 1 digits are dividend digits not brought down yet:
         // their cells are locked, and the pupil writes nothing there.
         for (int j = std::max(1, length - k); j <= cellsInRow(k); ++j)
-            expectedRows_[slot][static_cast<std::size_t>(j - 1)] = digitText(current, j);
+            expectedRows_[slot][static_cast<std::size_t>(j - 1)] = digitAt(current, j);
     }
 }
 
@@ -168,12 +146,12 @@ int DivisionExercise::remainderWidth(int k) const
 
 std::string DivisionExercise::dividendText(int index) const
 {
-    return hasDivision() ? digitText(dividend_, index) : std::string();
+    return hasDivision() ? digitAt(dividend_, index) : std::string();
 }
 
 std::string DivisionExercise::divisorText(int index) const
 {
-    return hasDivision() ? digitText(divisor_, index) : std::string();
+    return hasDivision() ? digitAt(divisor_, index) : std::string();
 }
 
 std::string DivisionExercise::expectedText(int row, int index) const
@@ -208,8 +186,7 @@ DivisionMarks DivisionExercise::check(const DivisionAnswer& answer)
     DivisionMarks marks;
     if (!hasDivision())
         return marks;
-    ++checksDone_;
-    const bool counting = checksDone_ == 1;
+    const bool counting = !checks_.isChecked();
     int errors = 0;
 
     for (int i = 1; i <= kQuotientCells; ++i) {
@@ -243,11 +220,36 @@ DivisionMarks DivisionExercise::check(const DivisionAnswer& answer)
         }
     }
 
-    if (counting) {
-        errorCount_ = errors;
-        verdict_ = verdictFor(quotientLength_, errors);
-    }
+    checks_.noteCheck(errors);
     return marks;
+}
+
+std::optional<VerdictWord> DivisionExercise::verdict() const
+{
+    if (!checks_.isChecked())
+        return std::nullopt;
+    return verdictFor(quotientLength_, checks_.errorCount());
+}
+
+const ButtonCycle& DivisionExercise::cycle() const
+{
+    static const ButtonCycle cycle{
+        .opened = {.newExercise = false, .check = false, .evaluate = false},
+        .kindChosen = {.newExercise = true},
+        .presented = {.newExercise = false, .check = false, .evaluate = false},
+        .evaluateOpens = EvaluateOpens::WhileAwaiting,
+        // "OK" waits for a dividend length to be picked again.
+        .evaluated = {.newExercise = false, .check = true, .evaluate = false},
+    };
+    return cycle;
+}
+
+std::optional<Evaluation> DivisionExercise::evaluate()
+{
+    const std::optional<VerdictWord> word = verdict();
+    if (!word)
+        return Evaluation{};
+    return Evaluation{.verdict = word, .negative = isNegative(*word), .counts = true, .grade = gradeOf(*word)};
 }
 
 VerdictWord DivisionExercise::verdictFor(int quotientLength, int errors)

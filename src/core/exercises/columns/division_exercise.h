@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/kit/exercise_protocol.h"
 #include "core/kit/verdict_word.h"
 
 #include <array>
@@ -38,7 +39,7 @@ struct DivisionMarks {
 // Rows are numbered as the screen lays them out: row 0 is the quotient
 // (cells indexed 1..5 from the left), rows 1..5 are the step rows (cells
 // indexed from the right, 1 being the units column; row k has 7 - k cells).
-class DivisionExercise {
+class DivisionExercise final : public ExerciseProtocol {
 public:
     static constexpr int kQuotientRow = 0;
     static constexpr int kStepRows = 5;
@@ -56,9 +57,6 @@ public:
     // "OK": reseeds the source from the clock and draws a new division in
     // the chosen range.
     void newDivision(RandomSource& random);
-    // The page was rebuilt empty: the division that was on it is gone with
-    // its cells, and nothing may check or grade it against empty cells.
-    void withdraw();
     bool hasDivision() const { return quotientLength_ > 0; }
 
     int dividend() const { return dividend_; }
@@ -83,12 +81,23 @@ public:
     // remainder mark of its row and lets the pupil ask for the check.
     bool isRemainderLead(int row, int index) const;
 
+    // The key released there opens "Controllo" once the cell holds something.
+    bool opensCheck(int row, int index, bool written) const { return written && isRemainderLead(row, index); }
+
     // One press of "Controllo". Only the first press of a division counts
     // the errors and settles the verdict; later ones only mark again.
     DivisionMarks check(const DivisionAnswer& answer);
-    int checksDone() const { return checksDone_; }
-    int errorCount() const { return errorCount_; }
-    std::optional<VerdictWord> verdict() const { return verdict_; }
+    // Settled by the first check; nothing before it.
+    std::optional<VerdictWord> verdict() const;
+
+    const ButtonCycle& cycle() const override;
+    bool canCheck() const override { return hasDivision(); }
+    // "Valutazione" always frees the page for a new choice; it shows and
+    // grades only a checked division.
+    std::optional<Evaluation> evaluate() override;
+    // The page was rebuilt empty: the division that was on it is gone with
+    // its cells, and nothing may check or grade it against empty cells.
+    void withdraw() override;
 
     // The verdict a division of quotient length L earns with this many errors.
     static VerdictWord verdictFor(int quotientLength, int errors);
@@ -107,9 +116,6 @@ private:
     std::array<int, kStepRows> runningRemainders_{};
     std::array<int, kStepRows> remainderWidths_{};
     std::array<std::array<std::string, 6>, kStepRows> expectedRows_;
-    int checksDone_ = 0;
-    int errorCount_ = 0;
-    std::optional<VerdictWord> verdict_;
 };
 
 }  // namespace quillo

@@ -3,23 +3,11 @@
 #include "core/kit/random_source.h"
 
 #include <algorithm>
-#include <numeric>
 #include <stdexcept>
 
 namespace quillo {
 
 namespace {
-
-// The decimal digits of a number, units first.
-std::vector<std::string> digitsOf(int number)
-{
-    std::vector<std::string> digits;
-    do {
-        digits.emplace_back(1, static_cast<char>('0' + number % 10));
-        number /= 10;
-    } while (number > 0);
-    return digits;
-}
 
 // A row of nothing but zeros: how a zero digit of the multiplier is written
 // out under a multiplicand, one zero per column it would fill.
@@ -68,6 +56,35 @@ bool MultiplicationExercise::isMultiplierOf(MultiplierKind kind, int multiplier)
 
 MultiplicationExercise MultiplicationExercise::draw(MultiplierKind kind, RandomSource& random)
 {
+    MultiplicationExercise exercise;
+    exercise.selectKind(kind);
+    exercise.present(random);
+    return exercise;
+}
+
+MultiplicationExercise::MultiplicationExercise(MultiplierKind kind, int multiplicand, int multiplier)
+{
+    if (multiplicand < kMultiplicandMin || multiplicand > kMultiplicandMax)
+        throw std::invalid_argument("multiplicand out of range");
+    if (!isMultiplierOf(kind, multiplier))
+        throw std::invalid_argument("multiplier does not match its kind");
+    lay(kind, multiplicand, multiplier);
+}
+
+std::optional<MultiplierKind> MultiplicationExercise::selectKind(MultiplierKind kind)
+{
+    withdraw();
+    // Picking the round multiplier has emptied the operands already; the
+    // partial products left behind stay hidden until "OK" empties them.
+    if (selectedKind_ == MultiplierKind::ZeroEnding)
+        filledLayout_.reset();
+    selectedKind_ = kind;
+    return kind == MultiplierKind::ZeroEnding ? std::nullopt : filledLayout_;
+}
+
+void MultiplicationExercise::present(RandomSource& random)
+{
+    const MultiplierKind kind = selectedKind_.value();
     random.seedFromClock();
     const int multiplicand = drawUntil(random, kMultiplicandMin, kMultiplicandMax, [](int value) {
         return value >= kMultiplicandMin && value <= kMultiplicandMax;
@@ -88,19 +105,15 @@ MultiplicationExercise MultiplicationExercise::draw(MultiplierKind kind, RandomS
         });
         break;
     }
-    return MultiplicationExercise(kind, multiplicand, multiplier);
+    lay(kind, multiplicand, multiplier);
+    filledLayout_ = kind == MultiplierKind::ZeroEnding ? std::nullopt : std::optional(kind);
 }
 
-MultiplicationExercise::MultiplicationExercise(MultiplierKind kind, int multiplicand, int multiplier)
-    : kind_(kind), multiplicand_(multiplicand), multiplier_(multiplier)
+void MultiplicationExercise::lay(MultiplierKind kind, int multiplicand, int multiplier)
 {
-    if (multiplicand < kMultiplicandMin || multiplicand > kMultiplicandMax)
-        throw std::invalid_argument("multiplicand out of range");
-    if (!isMultiplierOf(kind, multiplier))
-        throw std::invalid_argument("multiplier does not match its kind");
-
-    multiplicandDigits_ = digitsOf(multiplicand);
-    multiplierDigits_ = digitsOf(multiplier);
+    kind_ = kind;
+    multiplicand_ = multiplicand;
+    multiplier_ = multiplier;
     for (WorkRow row : {WorkRow::Partial1, WorkRow::Partial2, WorkRow::Partial3, WorkRow::Product})
         rows_[index(row)].assign(static_cast<std::size_t>(slotCount(row)), std::string());
 
@@ -110,24 +123,21 @@ MultiplicationExercise::MultiplicationExercise(MultiplierKind kind, int multipli
     const int d1 = multiplier % 10;
     const int d2 = multiplier / 10 % 10;
     const int d3 = multiplier / 100 % 10;
-    const std::size_t length = multiplicandDigits_.size();
+    const auto length = static_cast<std::size_t>(digitCount(multiplicand));
     if (kind != MultiplierKind::ZeroEnding) {
-        fill(WorkRow::Partial1, d1 == 0 ? zeros(length) : digitsOf(d1 * multiplicand));
+        fill(WorkRow::Partial1, d1 == 0 ? zeros(length) : digitTexts(d1 * multiplicand));
         if (kind == MultiplierKind::ThreeDigit && d2 == 0)
             fill(WorkRow::Partial2, zeros(length + 1));
         else
-            fill(WorkRow::Partial2, digitsOf(10 * d2 * multiplicand));
+            fill(WorkRow::Partial2, digitTexts(10 * d2 * multiplicand));
         if (kind == MultiplierKind::ThreeDigit)
-            fill(WorkRow::Partial3, digitsOf(100 * d3 * multiplicand));
+            fill(WorkRow::Partial3, digitTexts(100 * d3 * multiplicand));
     }
-    const auto product = digitsOf(multiplicand * multiplier);
+    const auto product = digitTexts(multiplicand * multiplier);
     fill(WorkRow::Product, product);
     productLength_ = static_cast<int>(product.size());
-}
-
-int MultiplicationExercise::multiplierLength() const
-{
-    return static_cast<int>(multiplierDigits_.size());
+    checks_.reset();
+    onPage_ = true;
 }
 
 const std::string& MultiplicationExercise::at(const Row& row, int slot)
@@ -135,16 +145,6 @@ const std::string& MultiplicationExercise::at(const Row& row, int slot)
     if (slot < 1 || slot > static_cast<int>(row.size()))
         return kNoDigit;
     return row[static_cast<std::size_t>(slot - 1)];
-}
-
-const std::string& MultiplicationExercise::multiplicandDigit(int slot) const
-{
-    return at(multiplicandDigits_, slot);
-}
-
-const std::string& MultiplicationExercise::multiplierDigit(int slot) const
-{
-    return at(multiplierDigits_, slot);
 }
 
 std::vector<WorkRow> MultiplicationExercise::workRows() const
@@ -187,27 +187,19 @@ bool MultiplicationExercise::showsZeroEndingHint() const
 
 std::vector<WorkCell> MultiplicationExercise::check(const Written& written)
 {
-    ++checksDone_;
     std::vector<WorkCell> wrong;
     for (const WorkCell& cell : answerCells())
         if (written(cell) != expected(cell.row, cell.slot))
             wrong.push_back(cell);
-    if (checksDone_ == 1)
-        for (const WorkCell& cell : wrong)
-            ++rowErrors_[index(cell.row)];
+    checks_.noteCheck(static_cast<int>(wrong.size()));
     return wrong;
-}
-
-int MultiplicationExercise::errorCount() const
-{
-    return std::accumulate(rowErrors_.begin(), rowErrors_.end(), 0);
 }
 
 std::optional<VerdictWord> MultiplicationExercise::verdict() const
 {
-    if (checksDone_ == 0)
+    if (!checks_.isChecked())
         return std::nullopt;
-    const int errors = errorCount();
+    const int errors = checks_.errorCount();
     if (errors >= 2)
         return VerdictWord::NotGood;
     if (errors == 1)
@@ -242,6 +234,27 @@ std::optional<int> MultiplicationExercise::grade() const
 bool MultiplicationExercise::isNegative(VerdictWord word)
 {
     return word == VerdictWord::NotGood || word == VerdictWord::BeCareful;
+}
+
+const ButtonCycle& MultiplicationExercise::cycle() const
+{
+    static const ButtonCycle cycle{
+        .opened = {.newExercise = false, .check = false, .evaluate = false},
+        .kindChosen = {.newExercise = true, .check = false, .evaluate = false},
+        .presented = {.newExercise = false, .check = false, .evaluate = false},
+        .evaluateOpens = EvaluateOpens::WhileAwaiting,
+        // "OK" waits for a kind to be picked again.
+        .evaluated = {.check = true, .evaluate = false},
+    };
+    return cycle;
+}
+
+std::optional<Evaluation> MultiplicationExercise::evaluate()
+{
+    const std::optional<VerdictWord> word = verdict();
+    if (!onPage_ || !word)
+        return std::nullopt;
+    return Evaluation{.verdict = word, .negative = isNegative(*word), .counts = true, .grade = grade().value()};
 }
 
 }  // namespace quillo

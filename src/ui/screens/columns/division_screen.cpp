@@ -2,6 +2,7 @@
 
 #include "core/kit/colours.h"
 #include "ui/kit/digit_cell.h"
+#include "ui/kit/selector.h"
 #include "ui/kit/verdict_box.h"
 #include "ui/toolkit/freehand_pen.h"
 #include "ui/toolkit/page.h"
@@ -30,15 +31,36 @@ constexpr TwipRect cellOn(int column, int row)
     return cellAt(square(column, row).x, square(column, row).y);
 }
 
-// Step row k starts in column k and ends in the units column of the dividend.
-constexpr std::array<int, 5> kFirstStepName{14, 20, 25, 29, 32};
 constexpr int kUnitsColumn = 6;
 
 constexpr int columnOfStepCell(int index) { return kUnitsColumn + 1 - index; }
 
+// The design numbers of the controls: each group is numbered on in reading
+// order, a row from its leftmost control.
+constexpr struct {
+    int dividendUnits;       // Text6, the higher places down to Text1
+    int divisorUnits;        // Text8, its tens Text7
+    int quotientFirst;       // Text9 to Text13
+    int stepsFirst;          // Text14 onwards, the step rows one after the other
+    int remainderMarkFirst;  // Text37 to Text41, one per step row
+    int selectorFirst;       // Text42 to Text46, for two to six digits
+} kNumbers{
+    .dividendUnits = 6,
+    .divisorUnits = 8,
+    .quotientFirst = 9,
+    .stepsFirst = 14,
+    .remainderMarkFirst = 37,
+    .selectorFirst = 42,
+};
+
 QString textName(int number)
 {
     return QStringLiteral("Text%1").arg(number);
+}
+
+QString digitRole(const QString& role, int digit)
+{
+    return QStringLiteral("%1, cifra %2").arg(role).arg(digit);
 }
 
 struct Selector {
@@ -48,11 +70,11 @@ struct Selector {
 };
 
 constexpr std::array<Selector, 5> kSelectors{{
-    {2, 0xFFC0FF, "Dividendo compreso tra 11 e 99"},
-    {3, 0xFFC0C0, "Dividendo compreso tra 101 e 999"},
-    {4, 0xC0FFC0, "Dividendo compreso tra 1001 e 9999"},
-    {5, 0xC0FFFF, "Dividendo compreso tra 10001 e 99999"},
-    {6, 0xC0E0FF, "Dividendo compreso tra 100001 e 999999"},
+    {.digits = 2, .background = 0xFFC0FF, .tooltip = "Dividendo compreso tra 11 e 99"},
+    {.digits = 3, .background = 0xFFC0C0, .tooltip = "Dividendo compreso tra 101 e 999"},
+    {.digits = 4, .background = 0xC0FFC0, .tooltip = "Dividendo compreso tra 1001 e 9999"},
+    {.digits = 5, .background = 0xC0FFFF, .tooltip = "Dividendo compreso tra 10001 e 99999"},
+    {.digits = 6, .background = 0xC0E0FF, .tooltip = "Dividendo compreso tra 100001 e 999999"},
 }};
 
 // The pen binds itself to the page and must not outlive it: the page owns it.
@@ -73,8 +95,11 @@ public:
 QString DivisionScreen::cellName(int row, int index)
 {
     if (row == DivisionExercise::kQuotientRow)
-        return textName(8 + index);
-    return textName(kFirstStepName[static_cast<std::size_t>(row - 1)] + columnOfStepCell(index) - row);
+        return textName(kNumbers.quotientFirst + index - 1);
+    int number = kNumbers.stepsFirst;
+    for (int above = 1; above < row; ++above)
+        number += DivisionExercise::cellsInRow(above);
+    return textName(number + DivisionExercise::cellsInRow(row) - index);
 }
 
 DivisionScreen::DivisionScreen(Services& services) : ExerciseScreen(services, ExerciseFamily::Division) {}
@@ -104,17 +129,22 @@ void DivisionScreen::build(Page& page)
     buildCells();
     buildSelectors();
     new PenOnPage(page);
-    page.setInitialFocus(quotientCells_[0]);
+    page.setInitialFocus(&quotient_[0]);
 }
 
 void DivisionScreen::buildCells()
 {
-    for (int index = 1; index <= DivisionExercise::kDividendCells; ++index)
-        dividendDigits_[static_cast<std::size_t>(index - 1)] =
-            addDigitLabel(textName(7 - index), cellOn(columnOfStepCell(index), 1));
+    for (int index = 1; index <= DivisionExercise::kDividendCells; ++index) {
+        Label* digit = addDigitLabel(textName(kNumbers.dividendUnits + 1 - index), cellOn(columnOfStepCell(index), 1));
+        digit->setAccessibleName(digitRole(QStringLiteral("Dividendo"), index));
+        dividendDigits_[static_cast<std::size_t>(index - 1)] = digit;
+    }
     addDigitLabel(QStringLiteral("Text34"), cellOn(7, 1), QStringLiteral(":"));
-    for (int index = 1; index <= 2; ++index)
-        divisorDigits_[static_cast<std::size_t>(index - 1)] = addDigitLabel(textName(9 - index), cellOn(10 - index, 1));
+    for (int index = 1; index <= 2; ++index) {
+        Label* digit = addDigitLabel(textName(kNumbers.divisorUnits + 1 - index), cellOn(10 - index, 1));
+        digit->setAccessibleName(digitRole(QStringLiteral("Divisore"), index));
+        divisorDigits_[static_cast<std::size_t>(index - 1)] = digit;
+    }
     addDigitLabel(QStringLiteral("Text35"), cellOn(10, 1), QStringLiteral("="));
 
     // Created in reading order, which is also the order Tab walks them in.
@@ -122,20 +152,23 @@ void DivisionScreen::buildCells()
     // them, so every digit sits in its square as in the exercise book.
     for (int i = 1; i <= DivisionExercise::kQuotientCells; ++i) {
         DigitCell* cell = addCell(cellName(0, i), square(10 + i, 1));
+        cell->setAccessibleName(digitRole(QStringLiteral("Quoziente"), i));
         cell->setSeeThrough(colour::LightCyan);
-        quotientCells_[static_cast<std::size_t>(i - 1)] = cell;
+        quotient_.set(static_cast<std::size_t>(i - 1), cell);
     }
     for (int row = 1; row <= DivisionExercise::kStepRows; ++row) {
         const auto slot = static_cast<std::size_t>(row - 1);
         for (int column = row; column <= kUnitsColumn; ++column) {
             const int index = kUnitsColumn + 1 - column;
             DigitCell* cell = addCell(cellName(row, index), square(column, row + 1));
+            cell->setAccessibleName(digitRole(QStringLiteral("Resto parziale %1").arg(row), index));
             cell->setSeeThrough(colour::LightCyan);
             cell->afterFilter = [this, row, index](int, bool) { keyInStepCell(row, index); };
             cell->onKeyRelease = [this, row, index](int) { keyReleasedInStepCell(row, index); };
             stepCells_[slot][static_cast<std::size_t>(index - 1)] = cell;
         }
-        remainderMarks_[slot] = addDigitLabel(textName(36 + row), cellOn(7, row + 1));
+        remainderMarks_[slot] = addDigitLabel(textName(kNumbers.remainderMarkFirst + row - 1), cellOn(7, row + 1));
+        remainderMarks_[slot]->setAccessibleName(QStringLiteral("Segno del resto parziale %1").arg(row));
     }
 }
 
@@ -146,34 +179,22 @@ void DivisionScreen::buildSelectors()
         ->setTextColour(colour::Blue);
     for (std::size_t n = 0; n < kSelectors.size(); ++n) {
         const Selector& selector = kSelectors[n];
-        auto* box = page().add<TextBox>(textName(42 + static_cast<int>(n)), cellOn(11 + static_cast<int>(n), 7),
-                                        kSelectorFont);
-        box->setReadOnly(true);
-        box->setFocusPolicy(Qt::NoFocus);
-        box->setAlignment(Qt::AlignCenter);
-        box->setText(QString::number(selector.digits));
-        box->setColours(selector.background, colour::Blue);
-        // A selector that cannot be clicked during a division should look it.
-        QPalette palette = box->palette();
-        palette.setColor(QPalette::Disabled, QPalette::Text, QColor(0x9A, 0x9A, 0x9A));
-        box->setPalette(palette);
-        box->setToolTip(QString::fromUtf8(selector.tooltip));
-        box->setAccessibleName(box->toolTip());
-        box->setCursor(Qt::PointingHandCursor);
-        QObject::connect(box, &TextBox::clicked, box, [this, digits = selector.digits] {
-            selectDividendDigits(digits);
-        });
-        selectors_[n] = box;
+        const int column = 11 + static_cast<int>(n);
+        selectors_[n] = addSelector(page(),
+                                    {.name = textName(kNumbers.selectorFirst + static_cast<int>(n)),
+                                     .place = cellOn(column, 7),
+                                     .text = QString::number(selector.digits),
+                                     .tooltip = QString::fromUtf8(selector.tooltip),
+                                     .background = selector.background,
+                                     .font = kSelectorFont},
+                                    [this, digits = selector.digits] { selectDividendDigits(digits); });
     }
 }
 
 void DivisionScreen::load()
 {
-    // The page comes back empty: whatever division was left on it is gone
-    // with its cells and can no longer be checked or graded.
-    exercise_.withdraw();
+    // The page comes back empty, the division that was left on it withdrawn.
     resetPage();
-    enableButtons(false, false, false);
     enableSelectors(true);
 }
 
@@ -201,7 +222,7 @@ void DivisionScreen::resetPage() const
         cell->setFocusPolicy(locked ? Qt::NoFocus : Qt::StrongFocus);
     };
     for (int i = 1; i <= DivisionExercise::kQuotientCells; ++i)
-        reset(quotientCells_[static_cast<std::size_t>(i - 1)], DivisionExercise::kQuotientRow, i);
+        reset(&quotient_[static_cast<std::size_t>(i - 1)], DivisionExercise::kQuotientRow, i);
     for (int row = 1; row <= DivisionExercise::kStepRows; ++row)
         for (int index = 1; index <= DivisionExercise::cellsInRow(row); ++index)
             reset(stepCells_[static_cast<std::size_t>(row - 1)][static_cast<std::size_t>(index - 1)], row, index);
@@ -210,18 +231,16 @@ void DivisionScreen::resetPage() const
 void DivisionScreen::selectDividendDigits(int digits)
 {
     exercise_.selectDividendDigits(digits);
+    kindChosen();
     resetPage();
-    newExerciseButton().setEnabled(true);
 }
 
 void DivisionScreen::newExercise()
 {
-    enableButtons(false, false, false);
     enableSelectors(false);
-    notePresented();
     exercise_.newDivision(random());
     resetPage();
-    quotientCells_[0]->setFocus();
+    quotient_[0].setFocus();
 }
 
 void DivisionScreen::keyInStepCell(int row, int index) const
@@ -234,15 +253,14 @@ void DivisionScreen::keyInStepCell(int row, int index) const
 void DivisionScreen::keyReleasedInStepCell(int row, int index) const
 {
     const DigitCell* cell = stepCells_[static_cast<std::size_t>(row - 1)][static_cast<std::size_t>(index - 1)];
-    if (!cell->text().isEmpty() && exercise_.isRemainderLead(row, index))
+    if (exercise_.opensCheck(row, index, !cell->text().isEmpty()))
         checkButton().setEnabled(true);
 }
 
 DivisionAnswer DivisionScreen::answer() const
 {
     DivisionAnswer typed;
-    for (std::size_t i = 0; i < quotientCells_.size(); ++i)
-        typed.quotient[i] = quotientCells_[i]->text().toStdString();
+    typed.quotient = quotient_.texts();
     for (std::size_t row = 0; row < stepCells_.size(); ++row)
         for (std::size_t index = 0; index < stepCells_[row].size(); ++index)
             if (const DigitCell* cell = stepCells_[row][index])
@@ -252,37 +270,24 @@ DivisionAnswer DivisionScreen::answer() const
 
 void DivisionScreen::check()
 {
-    if (!exercise_.hasDivision())
-        return;
     const DivisionMarks marks = exercise_.check(answer());
-    if (exercise_.checksDone() == 1)
-        checkButton().setEnabled(false);
-    if (awaitingEvaluation())
-        evaluateButton().setEnabled(true);
-
     const auto show = [](DigitCell* cell, CellMark mark) {
         if (mark == CellMark::Counted)
             cell->markWrong();
         else if (mark == CellMark::RedText)
             cell->setColours(cell->background(), colour::Red);
     };
-    for (std::size_t i = 0; i < quotientCells_.size(); ++i)
-        show(quotientCells_[i], marks.quotient[i]);
+    for (std::size_t i = 0; i < marks.quotient.size(); ++i)
+        show(&quotient_[i], marks.quotient[i]);
     for (std::size_t row = 0; row < stepCells_.size(); ++row)
         for (std::size_t index = 0; index < stepCells_[row].size(); ++index)
             if (DigitCell* cell = stepCells_[row][index])
                 show(cell, marks.steps[row][index]);
 }
 
-void DivisionScreen::evaluate()
+void DivisionScreen::evaluated(const Evaluation&)
 {
-    enableButtons(false, true, false);
     enableSelectors(true);
-    const std::optional<VerdictWord> verdict = exercise_.verdict();
-    if (!verdict)
-        return;
-    showVerdict(*verdict, DivisionExercise::isNegative(*verdict));
-    recordEvaluation(DivisionExercise::gradeOf(*verdict));
 }
 
 }  // namespace quillo

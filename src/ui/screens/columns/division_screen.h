@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/exercises/columns/division_exercise.h"
+#include "ui/kit/cell_series.h"
 #include "ui/kit/exercise_screen.h"
 
 #include <array>
@@ -34,7 +35,8 @@ protected:
     void load() override;
     void newExercise() override;
     void check() override;
-    void evaluate() override;
+    void evaluated(const Evaluation& evaluation) override;
+    ExerciseProtocol* protocol() override { return &exercise_; }
 
 private:
     void buildCells();
@@ -49,7 +51,8 @@ private:
     DivisionAnswer answer() const;
 
     DivisionExercise exercise_;
-    std::array<DigitCell*, DivisionExercise::kQuotientCells> quotientCells_{};
+    CellSeries<DivisionExercise::kQuotientCells> quotient_;
+    // Step row k has 7 - k cells, indexed from the units; the rest stay null.
     std::array<std::array<DigitCell*, 6>, DivisionExercise::kStepRows> stepCells_{};
     std::array<Label*, DivisionExercise::kStepRows> remainderMarks_{};
     std::array<Label*, DivisionExercise::kDividendCells> dividendDigits_{};

@@ -1,7 +1,9 @@
 #include "ui/screens/columns/multiplication_screen.h"
 
 #include "core/kit/standard_texts.h"
+#include "ui/kit/column_row.h"
 #include "ui/kit/digit_cell.h"
+#include "ui/kit/selector.h"
 #include "ui/kit/verdict_box.h"
 #include "ui/toolkit/page.h"
 
@@ -14,46 +16,32 @@ using Kind = MultiplierKind;
 constexpr Colour kVerdictPaper = 0xFFFFC0;
 constexpr Colour kVerdictInk = 0xC00000;
 
-// The "us" column; every slot further left is one square further left.
-constexpr int kUnitsX = 5640;
 constexpr int kSignX = 6240;
 constexpr int kRuleEnd = 6840;
 constexpr int kRuleWidth = 3;
-
-constexpr int columnX(int slot) { return kUnitsX - kSquare * (slot - 1); }
+constexpr int kHeadersTop = 1320;
 
 // Where a rule starts: one square left of the product's leading digit.
 constexpr int ruleStart(int productLength) { return 2040 + kSquare * (6 - productLength); }
 
 struct LineDesign {
     int top;
-    int firstText;  // design name of the units cell: Text<firstText>
-    int slots;
+    int unitsName;  // the units cell is Text<unitsName>, each column leftwards the next number
+    const char* role;
 };
 
-// Indexed by MultiplicationScreen::Line.
-constexpr LineDesign kLineDesigns[] = {
-    {1680, 1, 3},   // multiplicand
-    {2280, 4, 3},   // multiplier
-    {3480, 7, 4},   // first partial product
-    {4080, 11, 5},  // second partial product
-    {4680, 16, 6},  // third partial product
-    {5280, 30, 6},  // product under two partial products
-    {5880, 22, 6},  // product under three partial products
-    {3480, 37, 6},  // product of a round multiplier, straight under it
-};
+constexpr LineDesign kMultiplicandLine{.top = 1680, .unitsName = 1, .role = "Moltiplicando"};
+constexpr LineDesign kMultiplierLine{.top = 2280, .unitsName = 4, .role = "Moltiplicatore"};
+constexpr LineDesign kPartial1Line{.top = 3480, .unitsName = 7, .role = "Prodotto parziale 1"};
+constexpr LineDesign kPartial2Line{.top = 4080, .unitsName = 11, .role = "Prodotto parziale 2"};
+constexpr LineDesign kPartial3Line{.top = 4680, .unitsName = 16, .role = "Prodotto parziale 3"};
+// The product under two partial products, under three, and straight under
+// a round multiplier.
+constexpr LineDesign kProductOfTwoLine{.top = 5280, .unitsName = 30, .role = "Prodotto"};
+constexpr LineDesign kProductOfThreeLine{.top = 5880, .unitsName = 22, .role = "Prodotto"};
+constexpr LineDesign kProductOfZeroEndingLine{.top = 3480, .unitsName = 37, .role = "Prodotto"};
 
-struct HeaderDesign {
-    const char* caption;
-    Colour colour;
-};
-
-// Column headings, from hundreds of thousands to units.
-constexpr HeaderDesign kHeaders[] = {
-    {"hk", 0x00C000}, {"dak", 0x0080FF}, {"uk", 0xFF8080}, {"hs", 0x008000}, {"das", 0x0000FF}, {"us", 0xFF0000},
-};
-
-struct SelectorDesign {
+struct KindSelector {
     Kind kind;
     const char* name;
     const char* text;
@@ -62,10 +50,13 @@ struct SelectorDesign {
     int x;
 };
 
-constexpr SelectorDesign kSelectors[] = {
-    {Kind::TwoDigit, "KindSelector2", "2", "Moltiplicatore di due cifre", 0xFCDFFD, 7440},
-    {Kind::ThreeDigit, "KindSelector3", "3", "Moltiplicatore di tre cifre", 0xE2D8EF, 8040},
-    {Kind::ZeroEnding, "KindSelectorP", "P", "Moltiplicatore con u=0 o u=0 e da=0", 0xCAD0F4, 8640},
+constexpr KindSelector kSelectors[] = {
+    {.kind = Kind::TwoDigit, .name = "KindSelector2", .text = "2", .tooltip = "Moltiplicatore di due cifre",
+     .background = 0xFCDFFD, .x = 7440},
+    {.kind = Kind::ThreeDigit, .name = "KindSelector3", .text = "3", .tooltip = "Moltiplicatore di tre cifre",
+     .background = 0xE2D8EF, .x = 8040},
+    {.kind = Kind::ZeroEnding, .name = "KindSelectorP", .text = "P", .tooltip = "Moltiplicatore con u=0 o u=0 e da=0",
+     .background = 0xCAD0F4, .x = 8640},
 };
 
 // Rules of each kind, top to bottom: under the multiplier, under the last
@@ -84,12 +75,32 @@ constexpr FontSpec kSelectorsCaptionFont{Face::Script, 10, true};
 
 std::size_t at(auto value) { return static_cast<std::size_t>(value); }
 
+template <std::size_t N>
+constexpr int cellCount(const CellSeries<N>&)
+{
+    return static_cast<int>(N);
+}
 
 }  // namespace
 
 MultiplicationScreen::MultiplicationScreen(Services& services)
     : ExerciseScreen(services, ExerciseFamily::Multiplication)
 {
+}
+
+template <typename F>
+void MultiplicationScreen::forLine(Line line, F&& f) const
+{
+    switch (line) {
+    case Line::Multiplicand: return f(lines_.multiplicand);
+    case Line::Multiplier: return f(lines_.multiplier);
+    case Line::Partial1: return f(lines_.partial1);
+    case Line::Partial2: return f(lines_.partial2);
+    case Line::Partial3: return f(lines_.partial3);
+    case Line::ProductOfTwo: return f(lines_.productOfTwo);
+    case Line::ProductOfThree: return f(lines_.productOfThree);
+    case Line::ProductOfZeroEnding: return f(lines_.productOfZeroEnding);
+    }
 }
 
 ExerciseLayout MultiplicationScreen::layout() const
@@ -101,6 +112,7 @@ ExerciseLayout MultiplicationScreen::layout() const
     look.check = {7680, 3720, 1332, 372};
     look.evaluate = {840, 1920, 1812, 372};
     look.verdict = {240, 2280, 3012, 612};
+    look.verdictBackground = kVerdictPaper;
     look.newExerciseColour = colour::Green;
     look.checkColour = colour::LightGreen;
     look.evaluateColour = colour::LightGreen;
@@ -110,11 +122,10 @@ ExerciseLayout MultiplicationScreen::layout() const
 void MultiplicationScreen::build(Page& page)
 {
     // The title stands on the first ruled line, larger than elsewhere.
-    if (auto* title = page.findChild<Label*>(QStringLiteral("Instruction"))) {
-        page.moveTo(title, {240, 480, 9012, 612});
-        page.setFontOf(title, kTitleFont);
-        title->setTextColour(colour::Blue);
-    }
+    Label& title = instructionLabel();
+    page.moveTo(&title, {240, 480, 9012, 612});
+    page.setFontOf(&title, kTitleFont);
+    title.setTextColour(colour::Blue);
     // The double rule under a product of three partial products runs below
     // the paper, where the footer usually stands: the footer steps aside.
     if (auto* footer = page.findChild<Label*>(QStringLiteral("Footer")))
@@ -122,12 +133,12 @@ void MultiplicationScreen::build(Page& page)
     page.setFontOf(&verdictBox(), kVerdictFont);
     verdictBox().setColours(kVerdictPaper, kVerdictInk);
 
-    for (std::size_t i = 0; i < std::size(kHeaders); ++i) {
-        const int x = columnX(6 - static_cast<int>(i));
-        auto* header = addLabel(QStringLiteral("Header_%1").arg(toQString(kHeaders[i].caption)), {x, 1320, kCellSize, 360},
-                                toQString(kHeaders[i].caption), kHeaderFont);
+    for (int column = kPlaceColumns; column >= 1; --column) {
+        const QString caption = toQString(placeHeader(column));
+        auto* header = addLabel(QStringLiteral("Header_") + caption, {columnLeft(column), kHeadersTop, kCellSize, 360},
+                                caption, kHeaderFont);
         header->setAlignment(Qt::AlignCenter);
-        header->setTextColour(kHeaders[i].colour);
+        header->setTextColour(placeHeaderColour(column));
     }
     buildCells();
     buildSigns();
@@ -144,26 +155,30 @@ void MultiplicationScreen::build(Page& page)
 
 void MultiplicationScreen::buildCells()
 {
-    for (std::size_t line = 0; line < lines_.size(); ++line) {
-        const LineDesign& design = kLineDesigns[line];
-        auto& cells = lines_[line];
-        cells.clear();
-        const bool operand = line == at(Line::Multiplicand) || line == at(Line::Multiplier);
-        for (int slot = 1; slot <= design.slots; ++slot) {
-            auto* cell = addCell(QStringLiteral("Text%1").arg(design.firstText + slot - 1), {columnX(slot), design.top});
-            if (operand) {
-                // Given digits: shown in a cell, but never typed over.
-                cell->setReadOnly(true);
-                cell->onKeyPress = nullptr;
-                cell->setFocusPolicy(Qt::NoFocus);
-            }
-            cells.push_back(cell);
+    const auto addLine = [this]<std::size_t N>(CellSeries<N>& series, const LineDesign& design) {
+        for (int slot = 1; slot <= static_cast<int>(N); ++slot) {
+            DigitCell* cell =
+                addCell(QStringLiteral("Text%1").arg(design.unitsName + slot - 1), {columnLeft(slot), design.top});
+            cell->setAccessibleName(QStringLiteral("%1, cifra %2").arg(QString::fromUtf8(design.role)).arg(slot));
+            series.set(at(slot - 1), cell);
         }
-    }
+    };
+    addLine(lines_.multiplicand, kMultiplicandLine);
+    addLine(lines_.multiplier, kMultiplierLine);
+    addLine(lines_.partial1, kPartial1Line);
+    addLine(lines_.partial2, kPartial2Line);
+    addLine(lines_.partial3, kPartial3Line);
+    addLine(lines_.productOfTwo, kProductOfTwoLine);
+    addLine(lines_.productOfThree, kProductOfThreeLine);
+    addLine(lines_.productOfZeroEnding, kProductOfZeroEndingLine);
+    lines_.multiplicand.makeGiven();
+    lines_.multiplier.makeGiven();
+
     for (Kind kind : {Kind::TwoDigit, Kind::ThreeDigit, Kind::ZeroEnding}) {
-        const auto& product = lines_[at(productLine(kind))];
-        for (int slot = 1; slot <= static_cast<int>(product.size()); ++slot)
-            product[at(slot - 1)]->afterFilter = [this, kind, slot](int, bool) { onProductKey(kind, slot); };
+        forLine(productLine(kind), [this, kind](const auto& product) {
+            for (int slot = 1; slot <= cellCount(product); ++slot)
+                product[at(slot - 1)].afterFilter = [this, kind, slot](int, bool) { onProductKey(kind, slot); };
+        });
     }
 }
 
@@ -199,31 +214,25 @@ void MultiplicationScreen::buildSelectors()
     caption->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     caption->setTextColour(colour::Blue);
     for (std::size_t i = 0; i < std::size(kSelectors); ++i) {
-        const SelectorDesign& design = kSelectors[i];
-        auto* selector = page().add<TextBox>(toQString(design.name), cellAt(design.x, 4680), kCellFont);
-        selector->setText(toQString(design.text));
-        selector->setToolTip(toQString(design.tooltip));
-        selector->setAccessibleName(toQString(design.tooltip));
-        selector->setReadOnly(true);
-        selector->setFrame(false);
-        selector->setAlignment(Qt::AlignCenter);
-        selector->setFocusPolicy(Qt::NoFocus);
-        selector->setCursor(Qt::PointingHandCursor);
-        selector->setColours(design.background, colour::Blue);
-        const Kind kind = design.kind;
-        QObject::connect(selector, &TextBox::clicked, selector, [this, kind] { selectKind(kind); });
-        selectors_[i] = selector;
+        const KindSelector& selector = kSelectors[i];
+        selectors_[i] = addSelector(page(),
+                                    {.name = toQString(selector.name),
+                                     .place = cellAt(selector.x, 4680),
+                                     .text = toQString(selector.text),
+                                     .tooltip = toQString(selector.tooltip),
+                                     .background = selector.background,
+                                     .font = kCellFont,
+                                     .framed = false},
+                                    [this, kind = selector.kind] { selectKind(kind); });
     }
 }
 
 void MultiplicationScreen::load()
 {
-    enableButtons(false, false, false);
     enableSelectors(true);
     // Until a kind is chosen the paper shows the two empty operands and
     // their signs, and nothing to fill.
-    for (Line line : {Line::Partial1, Line::Partial2, Line::Partial3, Line::ProductOfTwo, Line::ProductOfThree,
-                      Line::ProductOfZeroEnding})
+    for (Line line : kAnswerLines)
         showLine(line, false);
     for (std::size_t i = 2; i < signs_.size(); ++i)
         signs_[i]->hide();
@@ -235,23 +244,13 @@ void MultiplicationScreen::load()
 
 void MultiplicationScreen::selectKind(Kind kind)
 {
-    enableButtons(true, false, false);
     verdictBox().clear();
     zeroEndingHint_->hide();
-    // The exercise on the paper is over: its cells no longer lead to a check.
-    exercise_.reset();
-
-    if (kind != Kind::ZeroEnding) {
-        if (zeroEndingSelected_)
-            lastMultiplierLength_ = 0;
-        if (lastMultiplierLength_ == 2)
-            emptyLayout(Kind::TwoDigit);
-        else if (lastMultiplierLength_ == 3)
-            emptyLayout(Kind::ThreeDigit);
-    }
-    for (std::size_t line = at(Line::Partial1); line < lines_.size(); ++line)
-        for (DigitCell* cell : lines_[line])
-            cell->resetColours();
+    if (const std::optional<Kind> stale = exercise_.selectKind(kind))
+        emptyLayout(*stale);
+    kindChosen();
+    for (Line line : kAnswerLines)
+        forLine(line, [](const auto& cells) { cells.resetColours(); });
 
     signs_[0]->show();
     signs_[1]->show();
@@ -299,96 +298,56 @@ void MultiplicationScreen::selectKind(Kind kind)
             showLine(line, false);
         break;
     }
-
-    selectedKind_ = kind;
-    zeroEndingSelected_ = kind == Kind::ZeroEnding;
 }
 
 void MultiplicationScreen::newExercise()
 {
-    if (!selectedKind_)
-        return;
     verdictBox().clear();
-    enableButtons(false, false, false);
     enableSelectors(false);
-    notePresented();
-    zeroEndingHint_->hide();
-    exercise_ = MultiplicationExercise::draw(*selectedKind_, random());
-    lastMultiplierLength_ = exercise_->multiplierLength();
+    exercise_.present(random());
     showExercise();
 }
 
 void MultiplicationScreen::showExercise()
 {
-    const MultiplicationExercise& exercise = *exercise_;
-    const Kind kind = exercise.kind();
+    const Kind kind = exercise_.kind();
 
     // Only the rows of this kind stand on the paper, so no two cells ever
     // share a square.
-    for (Line line : {Line::Partial1, Line::Partial2, Line::Partial3, Line::ProductOfTwo, Line::ProductOfThree,
-                      Line::ProductOfZeroEnding})
+    for (Line line : kAnswerLines)
         showLine(line, false);
-    for (Line line : {Line::Multiplicand, Line::Multiplier}) {
-        emptyLine(line);
-        const auto& cells = lines_[at(line)];
-        for (int slot = 1; slot <= static_cast<int>(cells.size()); ++slot) {
-            const std::string& digit =
-                line == Line::Multiplicand ? exercise.multiplicandDigit(slot) : exercise.multiplierDigit(slot);
-            cells[at(slot - 1)]->setText(QString::fromStdString(digit));
-            cells[at(slot - 1)]->setVisible(!digit.empty());
-        }
+    lines_.multiplicand.showDigits(exercise_.multiplicandDigits());
+    lines_.multiplier.showDigits(exercise_.multiplierDigits());
+    for (WorkRow row : exercise_.workRows()) {
+        forLine(lineOf(row, kind), [this, row](const auto& cells) {
+            cells.reset();
+            for (int slot = 1; slot <= cellCount(cells); ++slot)
+                cells[at(slot - 1)].setVisible(!exercise_.expected(row, slot).empty());
+        });
     }
-    for (WorkRow row : exercise.workRows()) {
-        const Line line = lineOf(row, kind);
-        emptyLine(line);
-        const auto& cells = lines_[at(line)];
-        for (int slot = 1; slot <= static_cast<int>(cells.size()); ++slot) {
-            cells[at(slot - 1)]->resetColours();
-            cells[at(slot - 1)]->setVisible(!exercise.expected(row, slot).empty());
-        }
-    }
-    moveRules(kind, ruleStart(exercise.productLength()));
-    zeroEndingHint_->setVisible(exercise.showsZeroEndingHint());
+    moveRules(kind, ruleStart(exercise_.productLength()));
+    zeroEndingHint_->setVisible(exercise_.showsZeroEndingHint());
 
     // The pupil starts from the units of the first row to write.
-    const WorkRow first = exercise.workRows().front();
-    cellOf(lineOf(first, kind), 1)->setFocus();
+    cellOf(lineOf(exercise_.workRows().front(), kind), 1).setFocus();
 }
 
 void MultiplicationScreen::onProductKey(Kind kind, int slot) const
 {
-    if (exercise_ && exercise_->kind() == kind && exercise_->productLength() == slot)
+    if (exercise_.opensCheck(kind, slot))
         checkButton().setEnabled(true);
 }
 
 void MultiplicationScreen::check()
 {
-    if (!exercise_)
-        return;
-    if (awaitingEvaluation())
-        evaluateButton().setEnabled(true);
-    const Kind kind = exercise_->kind();
-    const auto wrong = exercise_->check(
-        [this, kind](WorkCell cell) { return cellOf(lineOf(cell.row, kind), cell.slot)->text().toStdString(); });
-    if (exercise_->checksDone() == 1)
-        checkButton().setEnabled(false);
+    const auto wrong = exercise_.check([this](WorkCell cell) { return cellOf(cell).text().toStdString(); });
     for (const WorkCell& cell : wrong)
-        cellOf(lineOf(cell.row, kind), cell.slot)->markWrong();
+        cellOf(cell).markWrong();
 }
 
-void MultiplicationScreen::evaluate()
+void MultiplicationScreen::evaluated(const Evaluation&)
 {
-    if (!exercise_ || !exercise_->verdict())
-        return;
-    checkButton().setEnabled(true);
-    evaluateButton().setEnabled(false);
     enableSelectors(true);
-    const VerdictWord word = *exercise_->verdict();
-    const bool negative = MultiplicationExercise::isNegative(word);
-    showVerdict(word, negative);
-    // This screen's verdict box keeps its own paper under either ink.
-    verdictBox().setColours(kVerdictPaper, negative ? colour::Red : colour::Blue);
-    recordEvaluation(*exercise_->grade());
 }
 
 std::vector<const LineShape*> MultiplicationScreen::rules(Kind kind) const
@@ -422,14 +381,12 @@ void MultiplicationScreen::moveRules(Kind kind, int fromX) const
 
 void MultiplicationScreen::showLine(Line line, bool visible) const
 {
-    for (DigitCell* cell : lines_[at(line)])
-        cell->setVisible(visible);
+    forLine(line, [visible](const auto& cells) { cells.setVisible(visible); });
 }
 
 void MultiplicationScreen::emptyLine(Line line) const
 {
-    for (DigitCell* cell : lines_[at(line)])
-        cell->clear();
+    forLine(line, [](const auto& cells) { cells.clear(); });
 }
 
 MultiplicationScreen::Line MultiplicationScreen::productLine(Kind kind)
@@ -453,9 +410,11 @@ MultiplicationScreen::Line MultiplicationScreen::lineOf(WorkRow row, Kind kind)
     return Line::Partial1;
 }
 
-DigitCell* MultiplicationScreen::cellOf(Line line, int slot) const
+DigitCell& MultiplicationScreen::cellOf(Line line, int slot) const
 {
-    return lines_[at(line)][at(slot - 1)];
+    DigitCell* cell = nullptr;
+    forLine(line, [&cell, slot](const auto& cells) { cell = &cells[at(slot - 1)]; });
+    return *cell;
 }
 
 }  // namespace quillo

@@ -1,10 +1,10 @@
 #pragma once
 
 #include "core/exercises/columns/multiplication_exercise.h"
+#include "ui/kit/cell_series.h"
 #include "ui/kit/exercise_screen.h"
 
 #include <array>
-#include <optional>
 #include <vector>
 
 namespace quillo {
@@ -20,17 +20,18 @@ class MultiplicationScreen final : public ExerciseScreen {
 public:
     explicit MultiplicationScreen(Services& services);
 
-    const std::optional<MultiplicationExercise>& exercise() const { return exercise_; }
+    const MultiplicationExercise& exercise() const { return exercise_; }
     // The thick rules of a kind's layout on the page shown, top to bottom.
     std::vector<const LineShape*> rules(MultiplierKind kind) const;
 
 protected:
     ExerciseLayout layout() const override;
+    ExerciseProtocol* protocol() override { return &exercise_; }
     void build(Page& page) override;
     void load() override;
     void newExercise() override;
     void check() override;
-    void evaluate() override;
+    void evaluated(const Evaluation& evaluation) override;
 
 private:
     // The rows of cells on the paper. Each kind writes its product on a row
@@ -44,6 +45,16 @@ private:
         ProductOfTwo,
         ProductOfThree,
         ProductOfZeroEnding,
+    };
+    static constexpr std::array kAnswerLines{Line::Partial1,     Line::Partial2,       Line::Partial3,
+                                             Line::ProductOfTwo, Line::ProductOfThree, Line::ProductOfZeroEnding};
+
+    // Each row spans the columns its longest number can fill.
+    struct Lines {
+        CellSeries<MultiplicationExercise::kOperandSlots> multiplicand, multiplier;
+        CellSeries<4> partial1;
+        CellSeries<5> partial2;
+        CellSeries<6> partial3, productOfTwo, productOfThree, productOfZeroEnding;
     };
 
     void buildCells();
@@ -59,19 +70,20 @@ private:
     void showLine(Line line, bool visible) const;
     void emptyLine(Line line) const;
 
+    // Runs f on the cells of a line, whatever their number.
+    template <typename F>
+    void forLine(Line line, F&& f) const;
     static Line productLine(MultiplierKind kind);
     static Line lineOf(WorkRow row, MultiplierKind kind);
-    DigitCell* cellOf(Line line, int slot) const;
+    DigitCell& cellOf(Line line, int slot) const;
+    DigitCell& cellOf(WorkCell cell) const { return cellOf(lineOf(cell.row, exercise_.kind()), cell.slot); }
     void onProductKey(MultiplierKind kind, int slot) const;
 
-    // Survive leaving the screen, as the instance does.
-    std::optional<MultiplierKind> selectedKind_;
-    bool zeroEndingSelected_ = false;
-    int lastMultiplierLength_ = 0;
-    std::optional<MultiplicationExercise> exercise_;
+    // Survives leaving the screen, as the instance does.
+    MultiplicationExercise exercise_;
 
     // The controls of the page on show, rebuilt at every opening.
-    std::array<std::vector<DigitCell*>, 8> lines_;
+    Lines lines_;
     std::array<std::vector<LineShape*>, 3> rules_;
     std::array<TextBox*, 3> selectors_{};
     std::array<Label*, 5> signs_{};  // Label8 to Label12
