@@ -93,17 +93,6 @@ DecimalFractionsExercise::Marks DecimalFractionsExercise::check(const Answers& a
     return wrong;
 }
 
-const ButtonCycle& DecimalFractionsExercise::cycle() const
-{
-    static const ButtonCycle cycle{
-        .opened = {.newExercise = true, .check = false, .evaluate = false, .answers = false},
-        .presented = {.newExercise = false, .check = false, .evaluate = false, .answers = true},
-        .locksAnswersAtFirstCheck = true,
-        .evaluated = {.newExercise = true, .check = true, .evaluate = false, .answers = true},
-    };
-    return cycle;
-}
-
 std::optional<Evaluation> DecimalFractionsExercise::evaluate()
 {
     const VerdictWord word = seriesVerdict(checks_.errorCount());

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/kit/exercise_protocol.h"
+#include "core/exercises/fractions/series_cycle.h"
 
 #include <array>
 #include <string>
@@ -62,7 +62,7 @@ public:
     // Any key in the last cell, accepted or not, ends the series.
     static bool opensCheck(int index) { return index == kItems - 1; }
 
-    const ButtonCycle& cycle() const override;
+    const ButtonCycle& cycle() const override { return fractionSeriesCycle(); }
     bool canCheck() const override { return presented_; }
 
 private:

@@ -112,17 +112,6 @@ FractionComparisonExercise::Marks FractionComparisonExercise::check(const Answer
     return wrong;
 }
 
-const ButtonCycle& FractionComparisonExercise::cycle() const
-{
-    static const ButtonCycle cycle{
-        .opened = {.newExercise = true, .check = false, .evaluate = false, .answers = false},
-        .presented = {.newExercise = false, .check = false, .evaluate = false, .answers = true},
-        .locksAnswersAtFirstCheck = true,
-        .evaluated = {.newExercise = true, .check = true, .evaluate = false, .answers = true},
-    };
-    return cycle;
-}
-
 std::optional<Evaluation> FractionComparisonExercise::evaluate()
 {
     if (!checks_.checkedOnce())

@@ -67,17 +67,6 @@ FractionKindsExercise::Marks FractionKindsExercise::check(const std::array<std::
     return wrong;
 }
 
-const ButtonCycle& FractionKindsExercise::cycle() const
-{
-    static const ButtonCycle cycle{
-        .opened = {.newExercise = true, .check = false, .evaluate = false, .answers = false},
-        .presented = {.newExercise = false, .check = false, .evaluate = false, .answers = true},
-        .locksAnswersAtFirstCheck = true,
-        .evaluated = {.newExercise = true, .check = true, .evaluate = false, .answers = true},
-    };
-    return cycle;
-}
-
 std::optional<Evaluation> FractionKindsExercise::evaluate()
 {
     return Evaluation{.verdict = gradeWord_,

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/kit/exercise_protocol.h"
+#include "core/exercises/fractions/series_cycle.h"
 
 #include <array>
 #include <optional>
@@ -61,7 +61,7 @@ public:
     // Any key in the last cell opens the check, even one the cell refuses.
     static bool opensCheck(int index) { return index == kCount - 1; }
 
-    const ButtonCycle& cycle() const override;
+    const ButtonCycle& cycle() const override { return fractionSeriesCycle(); }
     bool canCheck() const override { return presented_; }
 
     static VerdictWord wordFor(int rightAnswers);
