@@ -36,4 +36,11 @@ int usualGrade(VerdictWord word)
     return 0;
 }
 
+VerdictWord seriesVerdict(int errors)
+{
+    if (errors == 0)
+        return VerdictWord::AllRight;
+    return errors == 1 ? VerdictWord::BeCareful : VerdictWord::NotGood;
+}
+
 }  // namespace quillo

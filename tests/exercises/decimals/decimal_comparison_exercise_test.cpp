@@ -13,12 +13,16 @@ namespace {
 using DC = DecimalComparisonExercise;
 using testing::scriptDecimalNumber;
 
+// The verdicts of every series of relation signs or decimal numbers.
 TEST(DecimalComparisonExercise, VerdictsByErrors)
 {
     using V = VerdictWord;
     const V expected[] = {V::AllRight, V::BeCareful, V::NotGood, V::NotGood};
-    for (int errors = 0; errors <= 3; ++errors)
-        EXPECT_EQ(DC::verdictFor(errors), expected[errors]) << errors;
+    const int grades[] = {10, 6, 5, 5};
+    for (int errors = 0; errors <= 3; ++errors) {
+        EXPECT_EQ(seriesVerdict(errors), expected[errors]) << errors;
+        EXPECT_EQ(usualGrade(seriesVerdict(errors)), grades[errors]) << errors;
+    }
 }
 
 TEST(DecimalComparisonExercise, ShortestTextsRelationsAndGrades)

@@ -14,6 +14,7 @@ TEST(DecimalComparisonScreen, ThreeRelationsTypedCheckedAndGraded)
         scriptDecimalNumber(app.random, mantissa, decimals);
     on.click("NewExercise");
     EXPECT_EQ(app.random.seeds(), 1) << "every new exercise reseeds from the clock";
+    EXPECT_EQ(on.cell(2)->accessibleName(), QStringLiteral("Segno della coppia 2"));
     EXPECT_EQ(on.row(1), QStringLiteral("   12,3|12,3   "));
     EXPECT_EQ(on.row(2), QStringLiteral("    0,9|0,123  "));
     EXPECT_EQ(on.row(3), QStringLiteral("      4|4,57   "));

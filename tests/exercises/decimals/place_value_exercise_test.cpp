@@ -52,6 +52,12 @@ TEST(PlaceValueExercise, WorkedExamplesAndVerdicts)
     marks[1][5] = "da";
     EXPECT_TRUE(exercise.check(marks)[1][5]);
     EXPECT_EQ(exercise.errorCount(), 2);
+
+    // A whole box lowers what it holds, accented capitals included, and its
+    // room is counted in letters, not in the bytes of their UTF-8 text.
+    EXPECT_EQ(PV::wholeMarkBeforeKey("DaS\xC3\x99\xC3\x97"), "das\xC3\xB9\xC3\x97");
+    EXPECT_FALSE(PV::overflows(4, "\xC3\xB9s"));
+    EXPECT_TRUE(PV::overflows(4, "us\xC3\xB9"));
 }
 
 TEST(PlaceValueExercise, VerdictsByErrors)

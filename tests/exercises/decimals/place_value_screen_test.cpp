@@ -22,6 +22,7 @@ TEST(PlaceValueScreen, TypedCheckedEvaluatedAndAnUnevaluatedOneNeverGraded)
     EXPECT_EQ(on.cell(1)->textColour(), 0xC0C0FFu);
     EXPECT_EQ(on.cell(5)->background(), colour::LightCyan);
     EXPECT_EQ(on.cell(5)->textColour(), colour::Red);
+    EXPECT_EQ(on.cell(11)->accessibleName(), QStringLiteral("Posto della cifra dei decimi del numero 2"));
 
     // Whole boxes: one letter past the mark empties the box, what is already
     // there is lowered; a decimal box keeps the latest key, as typed.

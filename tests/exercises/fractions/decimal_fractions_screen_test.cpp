@@ -28,6 +28,7 @@ TEST(DecimalFractionsScreen, FromOkToTheGradeEditingTheAnswers)
     DecimalApp on;
     EXPECT_EQ(on.app.find<Button>(kCheck)->text(), QStringLiteral("controllo"));
     EXPECT_FALSE(on.cell(0)->isEnabled() || on.enabled(kCheck));
+    EXPECT_EQ(on.cell(1)->accessibleName(), QStringLiteral("Numero decimale 2"));
 
     on.present();
     EXPECT_EQ(on.label(QStringLiteral("Label7")), QStringLiteral("1")) << "125, hundreds";

@@ -25,36 +25,32 @@ Exercise forced(int length, const std::array<int, 8>& numbers, int range, int co
     return exercise;
 }
 
-TEST(FractionComparisonExercise, RelationsDigitsBarsAndCells)
+TEST(FractionComparisonExercise, RelationsDigitsAndBars)
 {
     struct Row {
         const char* name;
         Exercise exercise;
         std::string relations;
-        int numeratorUnits, denominatorUnits, barLeft, leftCell, rightCell;
+        int numeratorUnits, denominatorUnits, barDigits;  // columns 0 hundreds to 2 units
     };
     const Row rows[] = {
-        // 3/7 < 5/7; all one digit: bars from base + 1200.
-        {"3/7 5/7", forced(1, {3, 5, 2, 2, 9, 1, 4, 8}, 1, 7, 1), "<=><", 1440, 1440, 1440, 2640, 7440},
+        // 3/7 < 5/7; all one digit: bars over the units only.
+        {"3/7 5/7", forced(1, {3, 5, 2, 2, 9, 1, 4, 8}, 1, 7, 1), "<=><", 2, 2, 1},
         // 4/9 < 4/5: the larger denominator is the smaller fraction.
-        {"4/9 4/5", forced(1, {9, 5, 3, 3, 2, 8, 7, 6}, 1, 4, 2), "<=><", 1440, 1440, 1440, 2640, 7440},
+        {"4/9 4/5", forced(1, {9, 5, 3, 3, 2, 8, 7, 6}, 1, 4, 2), "<=><", 2, 2, 1},
         // 5/437: the lone numerator digit stands in the tens column.
-        {"5/437", forced(1, {5, 6, 1, 1, 3, 4, 8, 7}, 3, 437, 1), "<=<>", 840, 1440, 240, 2040, 6840},
-        {"437/5", forced(3, {437, 500, 101, 999, 250, 251, 300, 120}, 1, 5, 1), "<<<>", 1440, 840, 240, 2040,
-         6840},
-        {"3/10 3/99", forced(2, {10, 99, 45, 45, 60, 61, 70, 17}, 1, 3, 2), ">=><", 1440, 1440, 840, 2340, 7140},
+        {"5/437", forced(1, {5, 6, 1, 1, 3, 4, 8, 7}, 3, 437, 1), "<=<>", 1, 2, 3},
+        {"437/5", forced(3, {437, 500, 101, 999, 250, 251, 300, 120}, 1, 5, 1), "<<<>", 2, 1, 3},
+        {"3/10 3/99", forced(2, {10, 99, 45, 45, 60, 61, 70, 17}, 1, 3, 2), ">=><", 2, 2, 2},
     };
     for (const Row& row : rows) {
         std::string relations;
         for (int pair = 0; pair < 4; ++pair)
             relations += row.exercise.expected(pair);
         EXPECT_EQ(relations, row.relations) << row.name;
-        EXPECT_EQ(row.exercise.numeratorUnitsLeft(0), row.numeratorUnits) << row.name;
-        EXPECT_EQ(row.exercise.denominatorUnitsLeft(0), row.denominatorUnits) << row.name;
-        EXPECT_EQ(row.exercise.barLeft(0), row.barLeft) << row.name;
-        EXPECT_EQ(row.exercise.barLeft(7), row.barLeft + 7200) << row.name;
-        EXPECT_EQ(row.exercise.cellLeft(2), row.leftCell) << row.name;
-        EXPECT_EQ(row.exercise.cellLeft(3), row.rightCell) << row.name;
+        EXPECT_EQ(row.exercise.numeratorUnitsColumn(), row.numeratorUnits) << row.name;
+        EXPECT_EQ(row.exercise.denominatorUnitsColumn(), row.denominatorUnits) << row.name;
+        EXPECT_EQ(row.exercise.widerDigits(), row.barDigits) << row.name;
     }
     EXPECT_EQ(rows[2].exercise.numeratorColumns(0), (Exercise::Columns{"", "", "5"}));
     EXPECT_EQ(rows[2].exercise.denominatorColumns(0), (Exercise::Columns{"4", "3", "7"}));
@@ -81,9 +77,6 @@ TEST(FractionComparisonExercise, ManyDrawsAgreeWithExactComparison)
             ASSERT_EQ(exercise.expected(pair), exact) << l.numerator << "/" << l.denominator << " "
                                                       << r.numerator << "/" << r.denominator;
             relations.insert(exact);
-            // The cell sits between the two fractions, touching neither bar.
-            ASSERT_GE(exercise.cellLeft(pair), Exercise::barRight(2 * pair));
-            ASSERT_LE(exercise.cellLeft(pair) + 600, exercise.barLeft(2 * pair + 1));
         }
         for (int index = 0; index < 8; ++index) {
             const Fraction& f = exercise.fraction(index);
@@ -93,11 +86,12 @@ TEST(FractionComparisonExercise, ManyDrawsAgreeWithExactComparison)
             const auto d = exercise.denominatorColumns(index);
             ASSERT_EQ(n[0] + n[1] + n[2], std::to_string(f.numerator));
             ASSERT_EQ(d[0] + d[1] + d[2], std::to_string(f.denominator));
-            // The bar reaches under every digit, wherever it stands.
+            // The bar, which ends under the units column, reaches under
+            // every digit, wherever it stands.
             const auto longer = std::max(std::to_string(f.numerator).size(), std::to_string(f.denominator).size());
-            ASSERT_LE(exercise.barLeft(index), Exercise::barRight(index) - 600 * static_cast<int>(longer));
-            ASSERT_GE(std::min(exercise.numeratorUnitsLeft(index), exercise.denominatorUnitsLeft(index)),
-                      exercise.barLeft(index));
+            ASSERT_GE(exercise.widerDigits(), static_cast<int>(longer));
+            ASSERT_GE(std::min(exercise.numeratorUnitsColumn(), exercise.denominatorUnitsColumn()),
+                      3 - exercise.widerDigits());
         }
     }
     EXPECT_EQ(shapes.size(), 18u) << "every length, range and mode occurs";

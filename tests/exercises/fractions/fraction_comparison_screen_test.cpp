@@ -1,4 +1,5 @@
 #include "ui/screens/fractions/fraction_comparison_screen.h"
+#include "ui/screens/fractions/fraction_comparison_layout.h"
 #include "fraction_screens.h"
 #include "fraction_scripts.h"
 
@@ -30,6 +31,7 @@ TEST(FractionComparisonScreen, FourSignsTypedCheckedAndEvaluated)
         EXPECT_TRUE(button->toolTip().isEmpty()) << button->text().toStdString();
     EXPECT_FALSE(on.cell(0)->isEnabled() || on.enabled(kCheck));
     EXPECT_FALSE(on.screen().bar(0)->isVisible()) << "no bar without numbers";
+    EXPECT_EQ(on.cell(1)->accessibleName(), QStringLiteral("Segno della coppia 2"));
 
     // 5/437: the digit moves to the tens column, the cells to the wide gap.
     scriptComparison(on.app.random, 1, {5, 6, 1, 1, 3, 4, 8, 7}, 3, 437, 1);
@@ -75,6 +77,25 @@ TEST(FractionComparisonScreen, FourSignsTypedCheckedAndEvaluated)
     on.checkAndEvaluate();
     EXPECT_EQ(on.verdict()->text(), QStringLiteral("Così non va bene!!!"));
     EXPECT_EQ(on.app.board.grade(kFamily), 7);
+}
+
+TEST(FractionComparisonScreen, BarsAndCellsFollowTheWiderNumber)
+{
+    using namespace fraction_comparison_layout;
+    struct Row {
+        int digits, barLeft, leftCell, rightCell;
+    };
+    for (const Row& row : {Row{1, 1440, 2640, 7440}, Row{2, 840, 2340, 7140}, Row{3, 240, 2040, 6840}}) {
+        EXPECT_EQ(barLeft(0, row.digits), row.barLeft) << row.digits;
+        EXPECT_EQ(barLeft(7, row.digits), row.barLeft + 7200) << row.digits;
+        EXPECT_EQ(cellLeft(2, row.digits), row.leftCell) << row.digits;
+        EXPECT_EQ(cellLeft(3, row.digits), row.rightCell) << row.digits;
+        // The cell sits between the two fractions, touching neither bar.
+        for (int pair = 0; pair < FractionComparisonExercise::kPairs; ++pair) {
+            EXPECT_GE(cellLeft(pair, row.digits), barRight(2 * pair));
+            EXPECT_LE(cellLeft(pair, row.digits) + 600, barLeft(2 * pair + 1, row.digits));
+        }
+    }
 }
 
 TEST(FractionComparisonScreen, AnExerciseLeftUnevaluatedDoesNotStopTheNext)

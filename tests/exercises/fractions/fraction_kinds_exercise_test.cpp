@@ -65,18 +65,18 @@ TEST(FractionKindsExercise, CountsRightAnswersAtTheFirstCheckOnly)
     letters[0] = "i";  // wrong kind
     letters[4] = "";   // left empty
     letters[9] = "P";  // never typed by a cell, but wrong all the same
-    auto result = exercise.check(letters);
-    EXPECT_TRUE(result.firstCheck);
+    auto wrong = exercise.check(letters);
+    EXPECT_EQ(exercise.checks().checksDone(), 1);
     for (std::size_t i = 0; i < letters.size(); ++i)
-        EXPECT_EQ(result.wrong[i], i == 0 || i == 4 || i == 9) << i;
-    EXPECT_EQ(exercise.evaluate().grade, 7);
-    EXPECT_TRUE(exercise.evaluate().countable);
+        EXPECT_EQ(wrong[i], i == 0 || i == 4 || i == 9) << i;
+    EXPECT_EQ(exercise.evaluate()->grade, 7);
+    EXPECT_TRUE(exercise.evaluate()->counts);
 
-    result = exercise.check(answering(10));
-    EXPECT_FALSE(result.firstCheck);
-    EXPECT_EQ(std::count(result.wrong.begin(), result.wrong.end(), true), 0);
+    wrong = exercise.check(answering(10));
+    EXPECT_EQ(exercise.checks().checksDone(), 2);
+    EXPECT_EQ(std::count(wrong.begin(), wrong.end(), true), 0);
     EXPECT_EQ(exercise.rightAnswers(), 7) << "a later check only marks";
-    EXPECT_FALSE(exercise.evaluate().countable);
+    EXPECT_FALSE(exercise.evaluate()->counts);
 }
 
 TEST(FractionKindsExercise, WordsFollowTheRightAnswersAndTheGradeIsTheirMean)
@@ -87,9 +87,9 @@ TEST(FractionKindsExercise, WordsFollowTheRightAnswersAndTheGradeIsTheirMean)
     for (int right = 0; right <= 10; ++right) {
         Exercise exercise = presented();
         exercise.check(answering(right));
-        const auto evaluation = exercise.evaluate();
+        const Evaluation evaluation = exercise.evaluate().value();
         EXPECT_EQ(evaluation.grade, right);
-        EXPECT_EQ(evaluation.word, words[right]) << right;
+        EXPECT_EQ(evaluation.verdict, words[right]) << right;
         EXPECT_EQ(evaluation.negative, right <= 5) << right;
     }
     const std::pair<std::vector<int>, int> runs[] = {{{8, 10}, 9}, {{10, 9, 9}, 9}, {{0, 1}, 0}};
@@ -100,7 +100,7 @@ TEST(FractionKindsExercise, WordsFollowTheRightAnswersAndTheGradeIsTheirMean)
             recordPresented(board, ExerciseFamily::FractionKinds, tally);
             Exercise exercise = presented();
             exercise.check(answering(right, ""));
-            recordEvaluation(board, ExerciseFamily::FractionKinds, tally, exercise.evaluate().grade);
+            recordEvaluation(board, ExerciseFamily::FractionKinds, tally, exercise.evaluate()->grade);
         }
         EXPECT_EQ(board.grade(ExerciseFamily::FractionKinds), grade) << rights.size();
     }

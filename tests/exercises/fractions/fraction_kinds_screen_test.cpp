@@ -35,6 +35,7 @@ TEST(FractionKindsScreen, TenLettersTypedCheckedAndEvaluated)
 {
     KindsApp on;
     EXPECT_FALSE(on.cell(0)->isEnabled());
+    EXPECT_EQ(on.cell(3)->accessibleName(), QStringLiteral("Tipo della frazione 4"));
     on.present();
     EXPECT_FALSE(on.enabled(kOk) || on.enabled(kCheck));
     // 12/4 in the first column; no tens over the 7 of 7/12.

@@ -47,13 +47,13 @@ DecimalNumber DecimalComparisonExercise::drawNumber(RandomSource& random)
 
 void DecimalComparisonExercise::newExercise(RandomSource& random)
 {
+    random.seedFromClock();
     for (int pair = 0; pair < kPairs; ++pair) {
         left_[static_cast<std::size_t>(pair)] = drawNumber(random);
         right_[static_cast<std::size_t>(pair)] = drawNumber(random);
     }
     presented_ = true;
-    checksDone_ = 0;
-    errorCount_ = 0;
+    checks_.reset();
 }
 
 std::string_view DecimalComparisonExercise::expected(int pair) const
@@ -74,16 +74,27 @@ DecimalComparisonExercise::Marking DecimalComparisonExercise::check(const Answer
         wrong[static_cast<std::size_t>(pair)] = differs;
         errors += differs ? 1 : 0;
     }
-    if (++checksDone_ == 1)
-        errorCount_ = errors;
+    checks_.noteCheck(errors);
     return wrong;
 }
 
-VerdictWord DecimalComparisonExercise::verdictFor(int errors)
+const ButtonCycle& DecimalComparisonExercise::cycle() const
 {
-    if (errors >= 2)
-        return VerdictWord::NotGood;
-    return errors == 1 ? VerdictWord::BeCareful : VerdictWord::AllRight;
+    static const ButtonCycle cycle{
+        .opened = {.newExercise = true, .check = false, .evaluate = false, .answers = false},
+        .presented = {.newExercise = false, .answers = true},
+        .evaluateOpens = EvaluateOpens::AtFirstCheck,
+        .locksAnswersAtFirstCheck = true,
+        .evaluated = {.newExercise = true, .check = true, .evaluate = false, .answers = true},
+    };
+    return cycle;
+}
+
+std::optional<Evaluation> DecimalComparisonExercise::evaluate()
+{
+    if (!checks_.checkedOnce())
+        return Evaluation{};
+    return Evaluation{.verdict = verdict(), .negative = errorCount() > 0, .counts = true, .grade = grade()};
 }
 
 }  // namespace quillo

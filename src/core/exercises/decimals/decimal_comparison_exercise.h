@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/kit/verdict_word.h"
+#include "core/kit/exercise_protocol.h"
 
 #include <array>
 #include <string>
@@ -27,7 +27,7 @@ int compareValues(DecimalNumber left, DecimalNumber right);
 
 // Three pairs of decimal numbers; the pupil types "<", "=" or ">" between the
 // numbers of each pair.
-class DecimalComparisonExercise {
+class DecimalComparisonExercise final : public ExerciseProtocol {
 public:
     static constexpr int kPairs = 3;
     // No drawn number needs more characters than this (999999 with one
@@ -37,7 +37,8 @@ public:
     using Answers = std::array<std::string, kPairs>;
     using Marking = std::array<bool, kPairs>;
 
-    // Draws the six numbers, left then right of each pair.
+    // Reseeds the source from the clock, then draws the six numbers, left
+    // then right of each pair.
     void newExercise(RandomSource& random);
     // One number: W digits 1..6, decimals 1..3, then a mantissa of W digits
     // (never a power of ten).
@@ -52,19 +53,23 @@ public:
     // Which answers differ from their relation. Only the first check of an
     // exercise counts the errors and settles the verdict.
     Marking check(const Answers& answers);
-    int checksDone() const { return checksDone_; }
-    int errorCount() const { return errorCount_; }
-    VerdictWord verdict() const { return verdictFor(errorCount_); }
+    int errorCount() const { return checks_.errorCount(); }
+    VerdictWord verdict() const { return seriesVerdict(errorCount()); }
     int grade() const { return usualGrade(verdict()); }
+    // "Valutazione" grades only an exercise checked exactly once; the verdict
+    // shows red for any error.
+    std::optional<Evaluation> evaluate() override;
 
-    static VerdictWord verdictFor(int errors);
+    // Any key in the last box opens the check.
+    static bool opensCheck(int pair) { return pair == kPairs - 1; }
+
+    const ButtonCycle& cycle() const override;
+    bool canCheck() const override { return presented_; }
 
 private:
     std::array<DecimalNumber, kPairs> left_{};
     std::array<DecimalNumber, kPairs> right_{};
     bool presented_ = false;
-    int checksDone_ = 0;
-    int errorCount_ = 0;
 };
 
 }  // namespace quillo

@@ -2,7 +2,18 @@
 
 #include "core/kit/random_source.h"
 
+#include <algorithm>
+
 namespace quillo {
+
+namespace {
+// Cell texts are UTF-8: a box's room is counted in characters, not bytes.
+std::size_t characterCount(std::string_view text)
+{
+    return static_cast<std::size_t>(
+        std::count_if(text.begin(), text.end(), [](char c) { return (static_cast<unsigned char>(c) & 0xC0) != 0x80; }));
+}
+}  // namespace
 
 std::string_view PlaceValueExercise::expectedMark(int place)
 {
@@ -11,12 +22,35 @@ std::string_view PlaceValueExercise::expectedMark(int place)
     return place >= 1 && place <= kPlaces ? marks[col(place)] : std::string_view{};
 }
 
+std::string PlaceValueExercise::wholeMarkBeforeKey(std::string held)
+{
+    // A capital with an accent is two bytes in UTF-8, its small letter 0x20
+    // above it in the second byte (U+00C0 to U+00DE, bar the multiplication
+    // sign): the letters an Italian keyboard types.
+    for (std::size_t i = 0; i < held.size(); ++i) {
+        const auto byte = static_cast<unsigned char>(held[i]);
+        if (byte >= 'A' && byte <= 'Z') {
+            held[i] = static_cast<char>(byte + ('a' - 'A'));
+        } else if (byte == 0xC3 && i + 1 < held.size()) {
+            const auto next = static_cast<unsigned char>(held[i + 1]);
+            if (next >= 0x80 && next <= 0x9E && next != 0x97)
+                held[i + 1] = static_cast<char>(next + 0x20);
+            ++i;
+        }
+    }
+    return held;
+}
+
+bool PlaceValueExercise::overflows(int place, std::string_view held)
+{
+    return !isDecimalPlace(place) && characterCount(held) > expectedMark(place).size();
+}
+
 void PlaceValueExercise::newExercise(RandomSource& random)
 {
     decimalDigits_ = random.between(1, 3);
     wholeDigits_ = random.between(1, 6);
-    checksDone_ = 0;
-    errorCount_ = 0;
+    checks_.reset();
     // Both numbers are drawn again until the second has a pair too; the
     // first is redrawn on its own until it has one.
     do {
@@ -77,19 +111,36 @@ int PlaceValueExercise::lastIndicatedDecimal(int number) const
 PlaceValueExercise::Marking PlaceValueExercise::check(const Marks& marks)
 {
     Marking wrong{};
-    const bool counting = ++checksDone_ == 1;
+    int errors = 0;
     for (int number = 0; number < kNumbers; ++number) {
         for (const auto& [decimal, whole] : pairs(number)) {
             for (int place : {decimal, whole}) {
                 if (marks[row(number)][col(place)] == expectedMark(place))
                     continue;
                 wrong[row(number)][col(place)] = true;
-                if (counting)
-                    ++errorCount_;
+                ++errors;
             }
         }
     }
+    checks_.noteCheck(errors);
     return wrong;
+}
+
+const ButtonCycle& PlaceValueExercise::cycle() const
+{
+    static const ButtonCycle cycle{
+        .opened = {.newExercise = true, .check = false, .evaluate = false, .answers = false},
+        .presented = {.newExercise = false, .check = false, .answers = true},
+        .evaluateOpens = EvaluateOpens::AtFirstCheck,
+        .locksAnswersAtFirstCheck = true,
+        .evaluated = {.newExercise = true, .check = true, .evaluate = false, .answers = true},
+    };
+    return cycle;
+}
+
+std::optional<Evaluation> PlaceValueExercise::evaluate()
+{
+    return Evaluation{.verdict = verdict(), .negative = errorCount() > 0, .counts = true, .grade = grade()};
 }
 
 VerdictWord PlaceValueExercise::verdictFor(int errors)

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/kit/verdict_word.h"
+#include "core/kit/exercise_protocol.h"
 
 #include <array>
 #include <string>
@@ -19,7 +19,7 @@ class RandomSource;
 //
 // Each number has nine places: 1 tenths, 2 hundredths, 3 thousandths, then
 // 4 units up to 9 hundred-thousands. Numbers are 0 (first) and 1 (second).
-class PlaceValueExercise {
+class PlaceValueExercise final : public ExerciseProtocol {
 public:
     static constexpr int kNumbers = 2;
     static constexpr int kPlaces = 9;
@@ -33,6 +33,12 @@ public:
 
     static std::string_view expectedMark(int place);
     static bool isDecimalPlace(int place) { return place >= 1 && place < kUnits; }
+
+    // A whole mark is typed letter by letter: before each key what the box
+    // already holds is lowered, so a capital typed last stays as typed.
+    static std::string wholeMarkBeforeKey(std::string held);
+    // One letter past its mark empties a whole box when the key comes up.
+    static bool overflows(int place, std::string_view held);
 
     // Draws how many decimal and whole digits both numbers have, then the
     // digits, until each number has at least one pair.
@@ -54,10 +60,19 @@ public:
     // Which indicated boxes differ from their mark. Only the first check of
     // an exercise counts the errors, once per pair a box belongs to.
     Marking check(const Marks& marks);
-    int checksDone() const { return checksDone_; }
-    int errorCount() const { return errorCount_; }
+    int errorCount() const { return checks_.errorCount(); }
     VerdictWord verdict() const { return verdictFor(errorCount()); }
     int grade() const { return usualGrade(verdict()); }
+    // "Valutazione", which opens at the first check only: the verdict, red
+    // for any error, counted once per exercise.
+    std::optional<Evaluation> evaluate() override;
+
+    // A key in the second number's rightmost indicated decimal box opens
+    // the check.
+    bool opensCheck(int number, int place) const { return number == 1 && place == lastIndicatedDecimal(1); }
+
+    const ButtonCycle& cycle() const override;
+    bool canCheck() const override { return presented(); }
 
     static VerdictWord verdictFor(int errors);
 
@@ -69,8 +84,6 @@ private:
     int decimalDigits_ = 0;
     int wholeDigits_ = 0;
     std::array<std::array<int, kPlaces + 1>, kNumbers> digits_{};
-    int checksDone_ = 0;
-    int errorCount_ = 0;
 };
 
 }  // namespace quillo

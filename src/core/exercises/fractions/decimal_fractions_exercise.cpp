@@ -35,7 +35,7 @@ void DecimalFractionsExercise::newExercise(RandomSource& random)
     for (DecimalFraction& item : items_)
         item.expectedText = decimalText(item.numerator, item.denominator);
     presented_ = true;
-    checking_.reset();
+    checks_.reset();
 }
 
 std::string DecimalFractionsExercise::decimalText(int numerator, int denominator)
@@ -64,7 +64,7 @@ std::array<std::string, 4> DecimalFractionsExercise::denominatorColumns(int inde
     return rightAligned<4>(item(index).denominator);
 }
 
-int DecimalFractionsExercise::barLeft(int index) const
+int DecimalFractionsExercise::barColumns(int index) const
 {
     const DecimalFraction& fraction = item(index);
     // Columns the bar spans, counted from the units: over 1000 all four,
@@ -73,7 +73,7 @@ int DecimalFractionsExercise::barLeft(int index) const
     int columns = digitCount(fraction.denominator);
     if (columns == 2 && digitCount(fraction.numerator) > 1)
         columns = 3;
-    return barRight(index) - 600 * columns;
+    return columns;
 }
 
 bool DecimalFractionsExercise::tooLong(int index, std::string_view answer) const
@@ -89,8 +89,19 @@ DecimalFractionsExercise::Marks DecimalFractionsExercise::check(const Answers& a
         wrong[i] = answers[i] != items_[i].expectedText;
         count += wrong[i] ? 1 : 0;
     }
-    checking_.noteCheck(count);
+    checks_.noteCheck(count);
     return wrong;
+}
+
+std::optional<Evaluation> DecimalFractionsExercise::evaluate()
+{
+    const VerdictWord word = seriesVerdict(checks_.errorCount());
+    const int grade = usualGrade(word);
+    return Evaluation{.verdict = word,
+                      .negative = grade <= 5,
+                      .counts = checks_.checkedOnce(),
+                      .grade = grade,
+                      .shownOnlyWhenCounted = true};
 }
 
 }  // namespace quillo

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/kit/series_check.h"
+#include "core/exercises/fractions/series_cycle.h"
 
 #include <array>
 #include <string>
@@ -20,7 +20,7 @@ struct DecimalFraction {
 
 // A series of four decimal fractions that the pupil writes as decimal
 // numbers with a comma. Item i (0 to 3) stands in row i / 2 and column i % 2.
-class DecimalFractionsExercise {
+class DecimalFractionsExercise final : public ExerciseProtocol {
 public:
     static constexpr int kItems = 4;
 
@@ -43,9 +43,9 @@ public:
     // denominator.
     std::array<std::string, 3> numeratorColumns(int index) const;
     std::array<std::string, 4> denominatorColumns(int index) const;
-    // The bar ends at a fixed place and starts over the longer number.
-    int barLeft(int index) const;
-    static int barRight(int index) { return index % 2 == 0 ? 2640 : 6840; }
+    // The columns the bar spans, counted back from the units: it starts over
+    // the longer number.
+    int barColumns(int index) const;
 
     // An answer longer than the expected one cannot be right, and the cell
     // is emptied as soon as it gets there.
@@ -54,13 +54,20 @@ public:
     // "controllo": which answers differ from the expected texts. The first
     // check of a series counts them.
     Marks check(const Answers& answers);
-    const SeriesCheck& checking() const { return checking_; }
-    bool verdictNegative() const { return checking_.grade() <= 5; }
+    // "Valutazione" grades only a series checked exactly once, and its verdict
+    // appears only when the tally takes the grade; only the lowest grade
+    // shows red.
+    std::optional<Evaluation> evaluate() override;
+
+    // Any key in the last cell, accepted or not, ends the series.
+    static bool opensCheck(int index) { return index == kItems - 1; }
+
+    const ButtonCycle& cycle() const override { return fractionSeriesCycle(); }
+    bool canCheck() const override { return presented_; }
 
 private:
     std::array<DecimalFraction, kItems> items_{};
     bool presented_ = false;
-    SeriesCheck checking_;
 };
 
 }  // namespace quillo

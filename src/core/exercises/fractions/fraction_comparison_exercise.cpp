@@ -50,7 +50,7 @@ void FractionComparisonExercise::newExercise(RandomSource& random)
                                                          : Fraction{common_, drawn[i]};
     }
     presented_ = true;
-    checking_.reset();
+    checks_.reset();
 }
 
 int FractionComparisonExercise::numeratorDigits() const
@@ -78,29 +78,16 @@ FractionComparisonExercise::Columns FractionComparisonExercise::denominatorColum
     return rightAligned<3>(fraction(index).denominator);
 }
 
-int FractionComparisonExercise::numeratorUnitsLeft(int index) const
+int FractionComparisonExercise::numeratorUnitsColumn() const
 {
     const bool lone = numeratorDigits() == 1 && denominatorDigits() == 3;
-    return baseLeft(index) + (lone ? 600 : 1200);
+    return lone ? 1 : 2;
 }
 
-int FractionComparisonExercise::denominatorUnitsLeft(int index) const
+int FractionComparisonExercise::denominatorUnitsColumn() const
 {
     const bool lone = numeratorDigits() == 3 && denominatorDigits() == 1;
-    return baseLeft(index) + (lone ? 600 : 1200);
-}
-
-int FractionComparisonExercise::barLeft(int index) const
-{
-    return baseLeft(index) + 600 * (3 - widerDigits());
-}
-
-int FractionComparisonExercise::cellLeft(int pair) const
-{
-    // Centred in the gap between the two fractions: the narrower the
-    // numbers, the further right the right fraction's bar begins.
-    static constexpr std::array<int, 4> kBeforeBar{0, 1200, 900, 600};
-    return barLeft(2 * pair + 1) - kBeforeBar[static_cast<std::size_t>(widerDigits())];
+    return lone ? 1 : 2;
 }
 
 std::string FractionComparisonExercise::expected(int pair) const
@@ -121,8 +108,17 @@ FractionComparisonExercise::Marks FractionComparisonExercise::check(const Answer
         wrong[p] = answers[p] != expected(pair);
         count += wrong[p] ? 1 : 0;
     }
-    checking_.noteCheck(count);
+    checks_.noteCheck(count);
     return wrong;
+}
+
+std::optional<Evaluation> FractionComparisonExercise::evaluate()
+{
+    if (!checks_.checkedOnce())
+        return Evaluation{};
+    const int errors = checks_.errorCount();
+    const VerdictWord word = seriesVerdict(errors);
+    return Evaluation{.verdict = word, .negative = errors > 0, .counts = true, .grade = usualGrade(word)};
 }
 
 }  // namespace quillo

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/kit/series_check.h"
+#include "core/exercises/fractions/series_cycle.h"
 
 #include <array>
 #include <string>
@@ -19,10 +19,9 @@ struct Fraction {
 //
 // Fraction i (0 to 7) stands in row i / 4 and slot i % 4; pair p (0 to 3) is
 // fraction 2p on the left against fraction 2p + 1 on the right. Each number
-// is written right-aligned into three digit columns (hundreds, tens, units)
-// starting at the fraction's base x; the bar runs to base + 1800 and starts
-// over the columns of the longer number of the fraction.
-class FractionComparisonExercise {
+// is written right-aligned into three digit columns (hundreds, tens, units);
+// the bar spans the columns of the longer number of the fraction.
+class FractionComparisonExercise final : public ExerciseProtocol {
 public:
     static constexpr int kFractions = 8;
     static constexpr int kPairs = 4;
@@ -47,25 +46,22 @@ public:
     int common() const { return common_; }
     Mode mode() const { return mode_; }
     const Fraction& fraction(int index) const { return fractions_.at(static_cast<std::size_t>(index)); }
-    // Digit counts shared by every fraction of the exercise.
+    // Digit counts shared by every fraction of the exercise; the bars span
+    // the columns of the wider number.
     int numeratorDigits() const;
     int denominatorDigits() const;
+    int widerDigits() const;
 
     // The digits in their hundreds, tens and units columns.
     Columns numeratorColumns(int index) const;
     Columns denominatorColumns(int index) const;
-    // Where the units digit stands: its own column, except a lone digit over
-    // or under three digits, which moves to the middle column.
-    int numeratorUnitsLeft(int index) const;
-    int denominatorUnitsLeft(int index) const;
+    // The column (0 hundreds, 2 units) where the units digit stands: its own,
+    // except a lone digit over or under three digits, which moves to the
+    // middle column.
+    int numeratorUnitsColumn() const;
+    int denominatorUnitsColumn() const;
 
-    static int baseLeft(int index) { return 240 + 2400 * (index % 4); }
     static int row(int index) { return index / 4; }
-    int barLeft(int index) const;
-    static int barRight(int index) { return baseLeft(index) + 1800; }
-    // The relation cell of a pair stands in front of its right fraction.
-    int cellLeft(int pair) const;
-    static int cellTop(int pair) { return pair < 2 ? 1920 : 3720; }
 
     // "<", "=" or ">", as the pupil should type it.
     std::string expected(int pair) const;
@@ -73,12 +69,17 @@ public:
     // "Controllo": which answers differ from the expected relations (an
     // empty cell is wrong). The first check of an exercise counts them.
     Marks check(const Answers& answers);
-    const SeriesCheck& checking() const { return checking_; }
-    // The verdict shows red whenever a sign was wrong.
-    bool verdictNegative() const { return checking_.errorCount() > 0; }
+    // "Valutazione" grades only an exercise checked exactly once; the verdict
+    // shows red whenever a sign was wrong.
+    std::optional<Evaluation> evaluate() override;
+
+    // Any key in the last cell, refused or not, ends the series.
+    static bool opensCheck(int pair) { return pair == kPairs - 1; }
+
+    const ButtonCycle& cycle() const override { return fractionSeriesCycle(); }
+    bool canCheck() const override { return presented_; }
 
 private:
-    int widerDigits() const;
 
     std::array<Fraction, kFractions> fractions_{};
     int length_ = 1;
@@ -86,7 +87,6 @@ private:
     int common_ = 2;
     Mode mode_ = Mode::CommonDenominator;
     bool presented_ = false;
-    SeriesCheck checking_;
 };
 
 }  // namespace quillo

@@ -10,46 +10,6 @@ namespace quillo {
 
 namespace {
 
-// How each whole is cut: a grid of equal parts, neighbours overlapping by
-// 12 twips so that their borders fall on one line.
-struct WholeCut {
-    int denominator;
-    int firstPart;
-    int columns;
-    int rows;
-    int firstLeft;
-    int columnStep;
-    int width;
-    int height;
-};
-
-constexpr int kPartsTop = 1680;
-constexpr int kRowStep = 1800;
-
-constexpr std::array<WholeCut, 12> kWholes = {{
-    {3, 3, 3, 1, 840, 1800, 1812, 3612},
-    {4, 6, 2, 2, 840, 2400, 2412, 1812},
-    {5, 10, 5, 1, 240, 1200, 1212, 3612},
-    {6, 15, 6, 1, 1440, 600, 612, 3612},
-    {7, 21, 7, 1, 840, 600, 612, 3612},
-    {8, 28, 8, 1, 840, 600, 612, 3612},
-    {9, 36, 9, 1, 240, 600, 612, 3612},
-    {10, 45, 10, 1, 240, 600, 612, 3612},
-    {11, 55, 11, 1, 240, 480, 492, 3612},
-    {12, 66, 12, 1, 240, 480, 492, 3612},
-    {13, 78, 13, 1, 600, 480, 492, 3612},
-    {14, 91, 7, 2, 840, 600, 612, 1812},
-}};
-
-const WholeCut* cutFor(int denominator)
-{
-    for (const WholeCut& cut : kWholes) {
-        if (cut.denominator == denominator)
-            return &cut;
-    }
-    return nullptr;
-}
-
 // A generator that keeps returning the same value would otherwise redraw the
 // denominator for ever; a real one passes long before.
 constexpr int kMostDraws = 1000;
@@ -69,36 +29,22 @@ Colour colourOf(PartColour colour)
 std::vector<int> FractionConceptExercise::wholeParts(int denominator)
 {
     std::vector<int> parts;
-    if (const WholeCut* cut = cutFor(denominator)) {
-        for (int i = 0; i < cut->denominator; ++i)
-            parts.push_back(cut->firstPart + i);
+    if (denominator >= kLowestDenominator && denominator <= kHighestDenominator) {
+        // The wholes before it hold 3 + 4 + ... + (d - 1) parts.
+        const int first = denominator * (denominator - 1) / 2;
+        for (int i = 0; i < denominator; ++i)
+            parts.push_back(first + i);
     }
     return parts;
 }
 
 int FractionConceptExercise::wholeOf(int part)
 {
-    for (const WholeCut& cut : kWholes) {
-        if (part >= cut.firstPart && part < cut.firstPart + cut.denominator)
-            return cut.denominator;
+    for (int d = kLowestDenominator; d <= kHighestDenominator; ++d) {
+        if (part >= d * (d - 1) / 2 && part < d * (d + 1) / 2)
+            return d;
     }
     return 0;
-}
-
-PartPlace FractionConceptExercise::partPlace(int part)
-{
-    const WholeCut* cut = cutFor(wholeOf(part));
-    if (!cut)
-        return {};
-    const int index = part - cut->firstPart;
-    const int column = index % cut->columns;
-    const int row = index / cut->columns;
-    return {cut->firstLeft + cut->columnStep * column, kPartsTop + kRowStep * row, cut->width, cut->height};
-}
-
-int FractionConceptExercise::barStart(int denominatorDigits)
-{
-    return 7440 + 600 * (2 - denominatorDigits);
 }
 
 void FractionConceptExercise::newExercise(RandomSource& random)
@@ -122,7 +68,7 @@ void FractionConceptExercise::newExercise(RandomSource& random)
 
     partCodes_.fill(PartColour::None);
     reached_ = wholeParts().front();
-    checks_ = 0;
+    checks_.reset();
     redCount_ = 0;
     blueCount_ = 0;
     colourErrors_ = 0;
@@ -171,8 +117,6 @@ FractionConceptExercise::CheckResult FractionConceptExercise::check(const Answer
     CheckResult result;
     if (!presented())
         return result;
-    ++checks_;
-    result.firstCheck = checks_ == 1;
 
     // The stored codes decide, not what is on screen: a whitened part keeps
     // its code and counts again at the next check.
@@ -200,24 +144,34 @@ FractionConceptExercise::CheckResult FractionConceptExercise::check(const Answer
         numeratorErrors += result.numeratorWrong[i] ? 1 : 0;
     }
 
-    if (result.firstCheck) {
+    const int errors = (colourWrong ? 1 : 0) + numeratorErrors + denominatorErrors;
+    if (checks_.noteCheck(errors)) {
         colourErrors_ = colourWrong ? 1 : 0;
         numeratorErrors_ = numeratorErrors;
         denominatorErrors_ = denominatorErrors;
-        resultWord_ = totalErrors() == 0 ? VerdictWord::Right : VerdictWord::Wrong;
+        resultWord_ = errors == 0 ? VerdictWord::Right : VerdictWord::Wrong;
     }
     return result;
 }
 
-FractionConceptExercise::Evaluation FractionConceptExercise::evaluate() const
+const ButtonCycle& FractionConceptExercise::cycle() const
 {
-    Evaluation evaluation;
-    evaluation.word = resultWord_;
-    evaluation.negative = resultWord_ == VerdictWord::Wrong;
-    evaluation.countable = presented() && checks_ == 1 && resultWord_.has_value();
-    if (resultWord_)
-        evaluation.grade = usualGrade(*resultWord_);
-    return evaluation;
+    static const ButtonCycle cycle{
+        .opened = {.newExercise = true, .check = false, .evaluate = false, .answers = false},
+        .presented = {.newExercise = true, .check = false, .evaluate = false},
+        .locksAnswersAtFirstCheck = true,
+        .evaluated = {.check = true, .evaluate = false, .answers = true},
+    };
+    return cycle;
+}
+
+std::optional<Evaluation> FractionConceptExercise::evaluate()
+{
+    return Evaluation{.verdict = resultWord_,
+                      .negative = resultWord_ == VerdictWord::Wrong,
+                      .counts = presented() && checks_.checkedOnce() && resultWord_.has_value(),
+                      .grade = resultWord_ ? usualGrade(*resultWord_) : 0,
+                      .divisor = GradeDivisor::PresentedCount};
 }
 
 std::string diagnosticLine(const ConceptFigures& figures)

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "core/kit/colours.h"
-#include "core/kit/verdict_word.h"
+#include "core/kit/exercise_protocol.h"
 
 #include <array>
 #include <optional>
@@ -15,20 +15,12 @@ class RandomSource;
 // What the pointer paints with, and what a clicked part remembers.
 enum class PartColour { None, Red, Blue };
 
-// Where a part of a whole lies on the page, in twips.
-struct PartPlace {
-    int left = 0;
-    int top = 0;
-    int width = 0;
-    int height = 0;
-    friend bool operator==(const PartPlace&, const PartPlace&) = default;
-};
-
 // A proper fraction n/d beside a whole cut into d parts: the pupil colours n
 // parts red and the rest blue, in order, and writes the complementary
 // fraction. Every whole from thirds to fourteenths has its own parts, numbered
-// 3 to 104 across the wholes; only the whole of the current d is on screen.
-class FractionConceptExercise {
+// 3 to 104 across the wholes (the whole of d from d(d-1)/2 on); only the
+// whole of the current d is on screen.
+class FractionConceptExercise final : public ExerciseProtocol {
 public:
     static constexpr int kFirstPart = 3;
     static constexpr int kLastPart = 104;
@@ -40,9 +32,6 @@ public:
     static std::vector<int> wholeParts(int denominator);
     // The whole a part belongs to, or 0 for a number that is no part.
     static int wholeOf(int part);
-    static PartPlace partPlace(int part);
-    // The left end of both fraction bars: they span the denominator's columns.
-    static int barStart(int denominatorDigits);
 
     // Draws n/d with 1 <= n < d <= 14. Part codes are cleared: a new whole
     // is judged only on the clicks made on it. The pointer carries over.
@@ -83,13 +72,11 @@ public:
         std::vector<int> whitenedParts;  // surplus parts to show white
         std::array<bool, 2> numeratorWrong{};
         std::array<bool, 2> denominatorWrong{};
-        bool firstCheck = false;  // locks the cells and "Controllo"
     };
     // Errors count, and the result settles, at the first check only; later
     // checks mark again.
     CheckResult check(const Answer& answer);
 
-    int checks() const { return checks_; }
     int redCount() const { return redCount_; }
     int blueCount() const { return blueCount_; }
     int colourErrors() const { return colourErrors_; }
@@ -99,13 +86,20 @@ public:
     // "Esatto" or "Errato" from the latest first check; kept across exercises.
     std::optional<VerdictWord> resultWord() const { return resultWord_; }
 
-    struct Evaluation {
-        bool countable = false;  // exactly one check: the result may be graded
-        int grade = 0;
-        std::optional<VerdictWord> word;
-        bool negative = false;
-    };
-    Evaluation evaluate() const;
+    // "Valutazione": the result word and its grade, counted only for an
+    // exercise checked exactly once; every presented exercise weighs in the
+    // family's grade.
+    std::optional<Evaluation> evaluate() override;
+
+    // A key in the leading denominator cell (0 the units) opens the check,
+    // whatever is typed.
+    bool opensCheck(std::size_t denominatorCell) const
+    {
+        return denominatorDigits_.size() == denominatorCell + 1;
+    }
+
+    const ButtonCycle& cycle() const override;
+    bool canCheck() const override { return presented(); }
 
 private:
     static int slot(int part) { return part - kFirstPart; }
@@ -120,7 +114,6 @@ private:
     std::array<PartColour, kLastPart - kFirstPart + 1> partCodes_{};
     int reached_ = 0;  // the farthest part the pupil may click
 
-    int checks_ = 0;
     int redCount_ = 0;
     int blueCount_ = 0;
     int colourErrors_ = 0;

@@ -29,11 +29,6 @@ int FractionKindsExercise::Fraction::digitWidth() const
                : static_cast<int>(numeratorDigits.size());
 }
 
-int FractionKindsExercise::barStart(int index, int digitWidth)
-{
-    return columnLeft(index) + 600 * (2 - digitWidth);
-}
-
 void FractionKindsExercise::newExercise(RandomSource& random)
 {
     random.seedFromClock();
@@ -47,41 +42,37 @@ void FractionKindsExercise::newExercise(RandomSource& random)
     }
     expected_ = {};
     presented_ = true;
-    checks_ = 0;
+    checks_.reset();
     rightAnswers_ = 0;
 }
 
-FractionKindsExercise::CheckResult FractionKindsExercise::check(const std::array<std::string, kCount>& letters)
+FractionKindsExercise::Marks FractionKindsExercise::check(const std::array<std::string, kCount>& letters)
 {
-    CheckResult result;
+    Marks wrong{};
     if (!presented_)
-        return result;
-    ++checks_;
-    result.firstCheck = checks_ == 1;
-    if (result.firstCheck) {
+        return wrong;
+    if (!checks_.isChecked()) {
         rightAnswers_ = 0;
-        for (int i = 0; i < kCount; ++i) {
-            const Fraction& fraction = fractions_[static_cast<std::size_t>(i)];
-            expected_[static_cast<std::size_t>(i)] = kindLetter(classify(fraction.numerator, fraction.denominator));
-            if (letters[static_cast<std::size_t>(i)] == expected_[static_cast<std::size_t>(i)])
+        for (std::size_t i = 0; i < kCount; ++i) {
+            const Fraction& fraction = fractions_[i];
+            expected_[i] = kindLetter(classify(fraction.numerator, fraction.denominator));
+            if (letters[i] == expected_[i])
                 ++rightAnswers_;
         }
         gradeWord_ = wordFor(rightAnswers_);
     }
+    checks_.noteCheck(kCount - rightAnswers_);
     for (std::size_t i = 0; i < kCount; ++i)
-        result.wrong[i] = letters[i] != expected_[i];
-    result.word = gradeWord_;
-    return result;
+        wrong[i] = letters[i] != expected_[i];
+    return wrong;
 }
 
-FractionKindsExercise::Evaluation FractionKindsExercise::evaluate() const
+std::optional<Evaluation> FractionKindsExercise::evaluate()
 {
-    Evaluation evaluation;
-    evaluation.word = gradeWord_;
-    evaluation.countable = presented_ && checks_ == 1;
-    evaluation.grade = rightAnswers_;
-    evaluation.negative = rightAnswers_ <= 5;
-    return evaluation;
+    return Evaluation{.verdict = gradeWord_,
+                      .negative = rightAnswers_ <= 5,
+                      .counts = presented_ && checks_.checkedOnce(),
+                      .grade = rightAnswers_};
 }
 
 VerdictWord FractionKindsExercise::wordFor(int rightAnswers)

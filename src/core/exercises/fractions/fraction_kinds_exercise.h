@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/kit/verdict_word.h"
+#include "core/exercises/fractions/series_cycle.h"
 
 #include <array>
 #include <optional>
@@ -21,7 +21,7 @@ std::string kindLetter(FractionKind kind);
 
 // Ten random fractions to classify, one letter each. The grade is the number
 // of right answers out of ten.
-class FractionKindsExercise {
+class FractionKindsExercise final : public ExerciseProtocol {
 public:
     static constexpr int kCount = 10;
     static constexpr int kHighest = 99;
@@ -38,37 +38,31 @@ public:
     // Where fraction i (0 to 9) stands: its column from the left, its row.
     static int columnOf(int index) { return index % 5; }
     static int rowOf(int index) { return index / 5; }
-    // The left of the tens column of fraction i; the units column is 600 on.
-    static int columnLeft(int index) { return 240 + 1800 * columnOf(index); }
-    // The left end of fraction i's bar, which spans only the columns in use.
-    static int barStart(int index, int digitWidth);
-    static int barEnd(int index) { return columnLeft(index) + 1200; }
 
     // Draws the ten numerators, then the ten denominators, 1 to 99 each.
     void newExercise(RandomSource& random);
     bool presented() const { return presented_; }
     const std::array<Fraction, kCount>& fractions() const { return fractions_; }
 
-    struct CheckResult {
-        std::array<bool, kCount> wrong{};
-        bool firstCheck = false;  // locks the cells and "Controllo"
-        std::optional<VerdictWord> word;
-    };
-    // Right answers are counted at the first check only; later checks mark
-    // again against the same expected letters.
-    CheckResult check(const std::array<std::string, kCount>& letters);
+    using Marks = std::array<bool, kCount>;
+    // The letters that differ from the kinds. Right answers are counted at
+    // the first check only; later checks mark again against the same
+    // expected letters.
+    Marks check(const std::array<std::string, kCount>& letters);
 
-    int checks() const { return checks_; }
     int rightAnswers() const { return rightAnswers_; }
     std::optional<VerdictWord> gradeWord() const { return gradeWord_; }
 
-    struct Evaluation {
-        bool countable = false;  // exactly one check: the result may be graded
-        int grade = 0;           // right answers, 0 to 10
-        std::optional<VerdictWord> word;
-        bool negative = false;
-    };
-    Evaluation evaluate() const;
+    // "Valutazione": the word of the latest first check (kept from an earlier
+    // group until the next check) and the right answers as the grade, which
+    // counts only for a group checked exactly once.
+    std::optional<Evaluation> evaluate() override;
+
+    // Any key in the last cell opens the check, even one the cell refuses.
+    static bool opensCheck(int index) { return index == kCount - 1; }
+
+    const ButtonCycle& cycle() const override { return fractionSeriesCycle(); }
+    bool canCheck() const override { return presented_; }
 
     static VerdictWord wordFor(int rightAnswers);
 
@@ -76,7 +70,6 @@ private:
     std::array<Fraction, kCount> fractions_{};
     std::array<std::string, kCount> expected_{};
     bool presented_ = false;
-    int checks_ = 0;
     int rightAnswers_ = 0;
     std::optional<VerdictWord> gradeWord_;
 };

@@ -1,7 +1,6 @@
 #include "ui/screens/decimals/decimal_comparison_screen.h"
 
 #include "ui/screens/decimals/decimals_layout.h"
-#include "core/kit/random_source.h"
 #include "ui/kit/digit_cell.h"
 #include "ui/kit/verdict_box.h"
 
@@ -39,19 +38,16 @@ void DecimalComparisonScreen::build(Page&)
             labels[static_cast<std::size_t>(i)] = addDigitLabel(QStringLiteral("Label%1").arg(number), cellAt(x, y));
         }
         DigitCell* box = addCell(QStringLiteral("Text%1").arg(pair + 1), {kBoxX, y}, KeyFilter::None);
-        if (pair + 1 == boxes_.size())
-            box->familyStep = [this](int) { checkButton().setEnabled(true); };
+        box->setAccessibleName(QStringLiteral("Segno della coppia %1").arg(pair + 1));
+        box->familyStep = [this, pair](int) {
+            if (DecimalComparisonExercise::opensCheck(static_cast<int>(pair)))
+                checkButton().setEnabled(true);
+        };
         boxes_[pair] = box;
     }
 }
 
-void DecimalComparisonScreen::load()
-{
-    enableButtons(true, false, false);
-    enableBoxes(false);
-}
-
-void DecimalComparisonScreen::enableBoxes(bool enabled) const
+void DecimalComparisonScreen::setAnswersEnabled(bool enabled)
 {
     for (DigitCell* box : boxes_)
         box->setEnabled(enabled);
@@ -59,16 +55,12 @@ void DecimalComparisonScreen::enableBoxes(bool enabled) const
 
 void DecimalComparisonScreen::newExercise()
 {
-    enableBoxes(true);
-    newExerciseButton().setEnabled(false);
     for (DigitCell* box : boxes_) {
         box->resetColours();
         box->clear();
     }
-    notePresented();
     verdictBox().showText({}, false);
 
-    random().seedFromClock();
     exercise_.newExercise(random());
     showNumbers();
     boxes_[0]->setFocus();
@@ -100,21 +92,6 @@ void DecimalComparisonScreen::check()
     for (std::size_t pair = 0; pair < boxes_.size(); ++pair)
         if (wrong[pair])
             boxes_[pair]->markWrong();
-    if (exercise_.checksDone() == 1) {
-        evaluateButton().setEnabled(true);
-        checkButton().setEnabled(false);
-        enableBoxes(false);
-    }
-}
-
-void DecimalComparisonScreen::evaluate()
-{
-    enableBoxes(true);
-    enableButtons(true, true, false);
-    if (exercise_.checksDone() != 1)
-        return;
-    showVerdict(exercise_.verdict(), exercise_.errorCount() > 0);
-    recordEvaluation(exercise_.grade());
 }
 
 }  // namespace quillo

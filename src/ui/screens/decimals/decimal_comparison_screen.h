@@ -19,14 +19,13 @@ public:
 
 protected:
     ExerciseLayout layout() const override;
+    ExerciseProtocol* protocol() override { return &exercise_; }
     void build(Page& page) override;
-    void load() override;
     void newExercise() override;
     void check() override;
-    void evaluate() override;
+    void setAnswersEnabled(bool enabled) override;
 
 private:
-    void enableBoxes(bool enabled) const;
     void showNumbers() const;
 
     DecimalComparisonExercise exercise_;

@@ -26,6 +26,11 @@ int placeX(int place)
                                            : kCommaX - kSquare * (place - Exercise::kUnits + 1);
 }
 
+// What each place is called, for screen readers.
+constexpr std::array<std::string_view, Exercise::kPlaces + 1> kPlaceNames = {
+    "", "dei decimi", "dei centesimi", "dei millesimi", "delle unità", "delle decine", "delle centinaia",
+    "delle unità di migliaia", "delle decine di migliaia", "delle centinaia di migliaia"};
+
 // Left to right as the pupil reads: hundred-thousands down to thousandths.
 constexpr std::array<int, Exercise::kPlaces> kReadingOrder = {9, 8, 7, 6, 5, 4, 1, 2, 3};
 
@@ -85,39 +90,33 @@ DigitCell* PlaceValueScreen::addMarkBox(int number, int place, int y)
 {
     const QString name = QStringLiteral("Text%1").arg(place + 10 * number);
     auto* box = page().add<DigitCell>(name, {placeX(place), y, kCellSize, kMarkHeight}, kMarkFont);
-    box->setAccessibleName(name);
-    const int markLength = static_cast<int>(Exercise::expectedMark(place).size());
+    box->setAccessibleName(QStringLiteral("Posto della cifra %1 del numero %2")
+                               .arg(toQString(kPlaceNames[at(place)]))
+                               .arg(number + 1));
     if (Exercise::isDecimalPlace(place)) {
         // One character: every key replaces what the box held, in the case typed.
         box->configure(KeyFilter::None, kDarkGrey, 1, markColour(place));
-        if (number == 1) {
-            box->familyStep = [this, place](int) {
-                if (place == exercise_.lastIndicatedDecimal(1))
-                    checkButton().setEnabled(true);
-            };
-        }
+        box->familyStep = [this, number, place](int) {
+            if (exercise_.opensCheck(number, place))
+                checkButton().setEnabled(true);
+        };
         return box;
     }
-    // A whole mark is typed letter by letter. Only what is already there is
-    // lowered, so a capital typed last stays as typed; one letter too many
-    // empties the box when the key comes up. The extra character of room
-    // lets that letter be seen to arrive before the box empties.
+    // The extra character of room lets one letter too many be seen to arrive
+    // before the box empties.
+    const int markLength = static_cast<int>(Exercise::expectedMark(place).size());
     box->configure(KeyFilter::None, colour::LightCyan, markLength + 1, markColour(place));
-    box->familyStep = [box](int) { box->setText(box->text().toLower()); };
-    box->onKeyRelease = [box, markLength](int) {
-        if (box->text().size() > markLength)
+    box->familyStep = [box](int) {
+        box->setText(QString::fromStdString(Exercise::wholeMarkBeforeKey(box->text().toStdString())));
+    };
+    box->onKeyRelease = [box, place](int) {
+        if (Exercise::overflows(place, box->text().toStdString()))
             box->clear();
     };
     return box;
 }
 
-void PlaceValueScreen::load()
-{
-    enableButtons(true, false, false);
-    enableBoxes(false);
-}
-
-void PlaceValueScreen::enableBoxes(bool enabled) const
+void PlaceValueScreen::setAnswersEnabled(bool enabled)
 {
     for (const Row& row : boxes_)
         for (int place : kReadingOrder)
@@ -126,14 +125,10 @@ void PlaceValueScreen::enableBoxes(bool enabled) const
 
 void PlaceValueScreen::newExercise()
 {
-    enableBoxes(true);
     verdictBox().showText({}, false);
     for (const Row& row : boxes_)
         for (int place : kReadingOrder)
             row[at(place)]->resetColours();
-    newExerciseButton().setEnabled(false);
-    checkButton().setEnabled(false);
-    notePresented();
 
     // The generator is shared with the other screens and seeded once at
     // start-up; this screen draws on from wherever it stands.
@@ -166,25 +161,11 @@ void PlaceValueScreen::check()
         for (int place : kReadingOrder)
             marks[at(number)][at(place)] = boxes_[at(number)][at(place)]->text().toStdString();
     const Exercise::Marking wrong = exercise_.check(marks);
-    if (exercise_.checksDone() == 1) {
-        evaluateButton().setEnabled(true);
-        checkButton().setEnabled(false);
-        enableBoxes(false);
-    }
     // A wrong mark keeps its own colour on white.
     for (int number = 0; number < Exercise::kNumbers; ++number)
         for (int place : kReadingOrder)
             if (wrong[at(number)][at(place)])
                 boxes_[at(number)][at(place)]->setColours(colour::White, markColour(place));
-}
-
-void PlaceValueScreen::evaluate()
-{
-    enableBoxes(true);
-    enableButtons(true, true, false);
-    showVerdict(exercise_.verdict(), exercise_.errorCount() > 0);
-    // Counted once per exercise; one left unevaluated is never graded.
-    recordEvaluation(exercise_.grade());
 }
 
 }  // namespace quillo

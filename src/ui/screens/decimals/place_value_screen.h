@@ -22,15 +22,14 @@ public:
 
 protected:
     ExerciseLayout layout() const override;
+    ExerciseProtocol* protocol() override { return &exercise_; }
     void build(Page& page) override;
-    void load() override;
     void newExercise() override;
     void check() override;
-    void evaluate() override;
+    void setAnswersEnabled(bool enabled) override;
 
 private:
     using Row = std::array<DigitCell*, PlaceValueExercise::kPlaces + 1>;
-    void enableBoxes(bool enabled) const;
     DigitCell* addMarkBox(int number, int place, int y);
     void showExercise() const;
 

@@ -17,9 +17,11 @@ constexpr FontSpec kTitleFont{Face::Script, 20, true};
 constexpr int kLongestAnswer = 6;
 
 // Items stand two by two: left column x from 240, right column from 4440.
-int columnLeft(int index) { return index % 2 == 0 ? 240 : 4440; }
+int itemLeft(int index) { return index % 2 == 0 ? 240 : 4440; }
 int numeratorTop(int index) { return index < 2 ? 1680 : 3480; }
 int denominatorTop(int index) { return index < 2 ? 2280 : 4080; }
+// The bar ends after the units column and starts over the longer number.
+int barRight(int index) { return itemLeft(index) + 4 * kSquare; }
 }  // namespace
 
 DecimalFractionsScreen::DecimalFractionsScreen(Services& services)
@@ -51,7 +53,7 @@ void DecimalFractionsScreen::build(Page& page)
     }
     for (int index = 0; index < Exercise::kItems; ++index) {
         const auto i = static_cast<std::size_t>(index);
-        const int left = columnLeft(index);
+        const int left = itemLeft(index);
         for (int column = 0; column < 3; ++column) {
             numerators_[i][static_cast<std::size_t>(column)] =
                 addDigitLabel(QStringLiteral("Label%1").arg(3 * index + column + 1),
@@ -65,7 +67,7 @@ void DecimalFractionsScreen::build(Page& page)
         const int y = denominatorTop(index);
         // A bar with no numbers over it would only puzzle: it comes with
         // the first series.
-        bars_[i] = addRule({left, y}, {Exercise::barRight(index), y}, kBarWidth);
+        bars_[i] = addRule({left, y}, {barRight(index), y}, kBarWidth);
         bars_[i]->setVisible(false);
         addDigitLabel(QStringLiteral("Label%1").arg(29 + index),
                       cellAt(left + 2280, numeratorTop(index) + 360), QStringLiteral("="));
@@ -77,17 +79,17 @@ void DecimalFractionsScreen::build(Page& page)
         cell->configure(KeyFilter::Decimal, familyColour(family()), kLongestAnswer);
         cell->onKeyRelease = [this, index](int) { releasedIn(index); };
         cell->setAccessibleName(QStringLiteral("Numero decimale %1").arg(index + 1));
+        cell->familyStep = [this, index](int) {
+            if (Exercise::opensCheck(index))
+                checkButton().setEnabled(true);
+        };
         cells_.set(i, cell);
     }
-    // Any key in the last cell, accepted or not, means the pupil has
-    // reached the end of the series.
-    cells_.last().familyStep = [this](int) { checkButton().setEnabled(true); };
 }
 
-void DecimalFractionsScreen::load()
+void DecimalFractionsScreen::setAnswersEnabled(bool enabled)
 {
-    cells_.setEnabled(false);
-    enableButtons(true, false, false);
+    cells_.setEnabled(enabled);
 }
 
 void DecimalFractionsScreen::releasedIn(int index) const
@@ -99,11 +101,8 @@ void DecimalFractionsScreen::releasedIn(int index) const
 
 void DecimalFractionsScreen::newExercise()
 {
-    cells_.setEnabled(true);
-    enableButtons(false, false, false);
     cells_.reset();
     verdictBox().clear();
-    notePresented();
     for (const auto& labels : numerators_) {
         for (const auto& label : labels)
             label->clear();
@@ -128,7 +127,7 @@ void DecimalFractionsScreen::showItem(int index)
         numerators_[i][column]->setText(QString::fromStdString(numerator[column]));
     for (std::size_t column = 0; column < denominator.size(); ++column)
         denominators_[i][column]->setText(QString::fromStdString(denominator[column]));
-    bars_[i]->setFrom({exercise_.barLeft(index), denominatorTop(index)});
+    bars_[i]->setFrom({barRight(index) - kSquare * exercise_.barColumns(index), denominatorTop(index)});
     bars_[i]->setVisible(true);
     // One character more than the right answer may be typed; its release
     // empties the cell.
@@ -137,24 +136,14 @@ void DecimalFractionsScreen::showItem(int index)
 
 void DecimalFractionsScreen::check()
 {
-    if (awaitingEvaluation())
-        evaluateButton().setEnabled(true);
     cells_.mark(exercise_.check(cells_.texts()));
-    if (exercise_.checking().checksDone() == 1) {
-        checkButton().setEnabled(false);
-        cells_.setEnabled(false);
-    }
 }
 
-void DecimalFractionsScreen::evaluate()
+void DecimalFractionsScreen::evaluated(const Evaluation& evaluation)
 {
-    cells_.setEnabled(true);
-    enableButtons(true, true, false);
-    const bool negative = exercise_.verdictNegative();
-    // The box takes the verdict's colour even when nothing is shown.
-    verdictBox().showText(QString(), negative);
-    if (exercise_.checking().checkedOnce() && recordEvaluation(exercise_.checking().grade()))
-        showVerdict(exercise_.checking().verdict(), negative);
+    // The box takes the verdict's colour even when the verdict is not shown.
+    if (verdictBox().text() != toQString(verdictText(*evaluation.verdict)))
+        verdictBox().showText(QString(), evaluation.negative);
 }
 
 }  // namespace quillo

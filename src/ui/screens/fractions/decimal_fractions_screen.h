@@ -25,11 +25,12 @@ public:
 
 protected:
     ExerciseLayout layout() const override;
+    ExerciseProtocol* protocol() override { return &exercise_; }
     void build(Page& page) override;
-    void load() override;
     void newExercise() override;
     void check() override;
-    void evaluate() override;
+    void evaluated(const Evaluation& evaluation) override;
+    void setAnswersEnabled(bool enabled) override;
 
 private:
     void showItem(int index);

@@ -1,6 +1,7 @@
 #include "ui/screens/fractions/fraction_comparison_screen.h"
 
 #include "core/kit/standard_texts.h"
+#include "ui/screens/fractions/fraction_comparison_layout.h"
 #include "ui/kit/digit_cell.h"
 #include "ui/kit/verdict_box.h"
 #include "ui/toolkit/page.h"
@@ -9,6 +10,7 @@ namespace quillo {
 
 namespace {
 using Exercise = FractionComparisonExercise;
+using namespace fraction_comparison_layout;
 
 constexpr int kBarWidth = 3;
 
@@ -59,9 +61,8 @@ void FractionComparisonScreen::build(Page& page)
         instruction->setTextColour(colour::Blue);
     }
     for (int index = 0; index < Exercise::kFractions; ++index) {
-        const int base = Exercise::baseLeft(index);
         for (int column = 0; column < 3; ++column) {
-            const int left = base + 600 * column;
+            const int left = digitLeft(index, column);
             digits_[static_cast<std::size_t>(3 * index + column)] =
                 addDigitLabel(digitName(true, index, column), cellAt(left, numeratorTop(index)));
             digits_[static_cast<std::size_t>(24 + 3 * index + column)] =
@@ -70,34 +71,31 @@ void FractionComparisonScreen::build(Page& page)
         const int y = denominatorTop(index);
         // A bar with no numbers over it would only puzzle: it comes with
         // the first exercise.
-        LineShape* bar = addRule({base, y}, {Exercise::barRight(index), y}, kBarWidth);
+        LineShape* bar = addRule({baseLeft(index), y}, {barRight(index), y}, kBarWidth);
         bar->setVisible(false);
         bars_[static_cast<std::size_t>(index)] = bar;
     }
     for (int pair = 0; pair < Exercise::kPairs; ++pair) {
-        const int left = pair % 2 == 0 ? 2040 : 6840;
-        auto* cell = addCell(QStringLiteral("Text%1").arg(pair + 1), {left, Exercise::cellTop(pair)},
+        // Until the first exercise the cells stand as for three-digit numbers.
+        auto* cell = addCell(QStringLiteral("Text%1").arg(pair + 1), {cellLeft(pair, 3), cellTop(pair)},
                              KeyFilter::Relation);
-        cell->setAccessibleName(QStringLiteral("Segno tra le frazioni della coppia %1").arg(pair + 1));
+        cell->setAccessibleName(QStringLiteral("Segno della coppia %1").arg(pair + 1));
+        cell->familyStep = [this, pair](int) {
+            if (Exercise::opensCheck(pair))
+                checkButton().setEnabled(true);
+        };
         cells_.set(static_cast<std::size_t>(pair), cell);
     }
-    // Any character key in the last cell, refused or not, means the pupil
-    // has reached the end of the series.
-    cells_.last().familyStep = [this](int) { checkButton().setEnabled(true); };
 }
 
-void FractionComparisonScreen::load()
+void FractionComparisonScreen::setAnswersEnabled(bool enabled)
 {
-    cells_.setEnabled(false);
-    enableButtons(true, false, false);
+    cells_.setEnabled(enabled);
 }
 
 void FractionComparisonScreen::newExercise()
 {
-    cells_.setEnabled(true);
     cells_.reset();
-    enableButtons(false, false, false);
-    notePresented();
     verdictBox().clear();
     for (const auto& digit : digits_)
         digit->clear();
@@ -106,7 +104,7 @@ void FractionComparisonScreen::newExercise()
     for (int index = 0; index < Exercise::kFractions; ++index)
         showFraction(index);
     for (int pair = 0; pair < Exercise::kPairs; ++pair) {
-        const TwipRect place = cellAt(exercise_.cellLeft(pair), Exercise::cellTop(pair));
+        const TwipRect place = cellAt(cellLeft(pair, exercise_.widerDigits()), cellTop(pair));
         page().moveTo(&cells_[static_cast<std::size_t>(pair)], place);
     }
     cells_[0].setFocus();
@@ -125,35 +123,19 @@ void FractionComparisonScreen::showFraction(int index)
     // holding its own place's digit.
     Label* numeratorUnits = digits_[static_cast<std::size_t>(3 * index + 2)];
     Label* denominatorUnits = digits_[static_cast<std::size_t>(24 + 3 * index + 2)];
-    page().moveTo(numeratorUnits, cellAt(exercise_.numeratorUnitsLeft(index), numeratorTop(index)));
-    page().moveTo(denominatorUnits, cellAt(exercise_.denominatorUnitsLeft(index), denominatorTop(index)));
+    page().moveTo(numeratorUnits, cellAt(digitLeft(index, exercise_.numeratorUnitsColumn()), numeratorTop(index)));
+    page().moveTo(denominatorUnits,
+                  cellAt(digitLeft(index, exercise_.denominatorUnitsColumn()), denominatorTop(index)));
 
     const int y = denominatorTop(index);
     LineShape* bar = bars_[static_cast<std::size_t>(index)];
-    bar->setEnds({exercise_.barLeft(index), y}, {Exercise::barRight(index), y});
+    bar->setEnds({barLeft(index, exercise_.widerDigits()), y}, {barRight(index), y});
     bar->setVisible(true);
 }
 
 void FractionComparisonScreen::check()
 {
-    if (awaitingEvaluation())
-        evaluateButton().setEnabled(true);
-    const Exercise::Marks wrong = exercise_.check(cells_.texts());
-    if (exercise_.checking().checksDone() == 1) {
-        checkButton().setEnabled(false);
-        cells_.setEnabled(false);
-    }
-    cells_.mark(wrong);
-}
-
-void FractionComparisonScreen::evaluate()
-{
-    cells_.setEnabled(true);
-    enableButtons(true, true, false);
-    if (!exercise_.checking().checkedOnce())
-        return;
-    showVerdict(exercise_.checking().verdict(), exercise_.verdictNegative());
-    recordEvaluation(exercise_.checking().grade());
+    cells_.mark(exercise_.check(cells_.texts()));
 }
 
 }  // namespace quillo

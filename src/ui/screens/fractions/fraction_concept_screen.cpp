@@ -1,6 +1,7 @@
 #include "ui/screens/fractions/fraction_concept_screen.h"
 
 #include "core/scoring/score_board.h"
+#include "ui/screens/fractions/fraction_concept_layout.h"
 #include "ui/kit/digit_cell.h"
 #include "ui/kit/verdict_box.h"
 #include "ui/toolkit/page.h"
@@ -125,10 +126,9 @@ void FractionConceptScreen::buildFraction(Page& page)
         addFractionCell(QStringLiteral("Text7"), kTensLeft, kDenominatorCellTop,
                         QStringLiteral("Denominatore complementare, decine")),
     };
-    // The leading cell of the denominator opens the check, whatever is typed.
     for (std::size_t i = 0; i < complementDenominator_.size(); ++i) {
         complementDenominator_[i]->familyStep = [this, i](int) {
-            if (exercise_.denominatorDigits().size() == i + 1)
+            if (exercise_.opensCheck(i))
                 checkButton().setEnabled(true);
         };
     }
@@ -137,8 +137,7 @@ void FractionConceptScreen::buildFraction(Page& page)
 void FractionConceptScreen::buildParts(Page& page)
 {
     for (int part = Exercise::kFirstPart; part <= Exercise::kLastPart; ++part) {
-        const PartPlace place = Exercise::partPlace(part);
-        const TwipRect rect{place.left, place.top, place.width, place.height};
+        const TwipRect rect = fraction_concept_layout::partPlace(part);
         RectShape* shape = page.addRect(rect, colour::White, kPartBorder);
         shape->setFilled(true);
         shape->setVisible(false);
@@ -146,8 +145,8 @@ void FractionConceptScreen::buildParts(Page& page)
 
         auto* target = page.add<Label>(QStringLiteral("Label%1").arg(part), rect);
         target->setTransparent();
-        const int d = Exercise::wholeOf(part);
-        target->setAccessibleName(QStringLiteral("Parte %1 di %2").arg(part - Exercise::wholeParts(d).front() + 1).arg(d));
+        const int first = Exercise::wholeParts(Exercise::wholeOf(part)).front();
+        target->setAccessibleName(QStringLiteral("Parte %1 dell'intero").arg(part - first + 1));
         target->hide();
         QObject::connect(target, &Label::clicked, &page, [this, part] { clickPart(part); });
         targets_[slot(part)] = target;
@@ -170,8 +169,6 @@ TextBox* FractionConceptScreen::addSwatch(Page& page, const QString& name, int l
 
 void FractionConceptScreen::load()
 {
-    enableButtons(true, false, false);
-    setCellsEnabled(false);
     for (DigitCell* cell : complementNumerator_)
         cell->hide();
     for (DigitCell* cell : complementDenominator_)
@@ -212,7 +209,7 @@ void FractionConceptScreen::clickPart(int part)
     if (click.enablePart)
         targets_[slot(click.enablePart)]->setEnabled(true);
     if (click.enableCells)
-        setCellsEnabled(true);
+        setAnswersEnabled(true);
 }
 
 void FractionConceptScreen::hideParts()
@@ -224,7 +221,7 @@ void FractionConceptScreen::hideParts()
     }
 }
 
-void FractionConceptScreen::setCellsEnabled(bool enabled) const
+void FractionConceptScreen::setAnswersEnabled(bool enabled)
 {
     for (DigitCell* cell : complementNumerator_)
         cell->setEnabled(enabled);
@@ -234,8 +231,6 @@ void FractionConceptScreen::setCellsEnabled(bool enabled) const
 
 void FractionConceptScreen::newExercise()
 {
-    notePresented();
-    enableButtons(true, false, false);
     page().clearPrinted();
     verdictBox().clear();
     for (auto* cells : {&complementNumerator_, &complementDenominator_}) {
@@ -251,7 +246,8 @@ void FractionConceptScreen::newExercise()
 
     exercise_.newExercise(random());
 
-    const int barStart = Exercise::barStart(static_cast<int>(exercise_.denominatorDigits().size()));
+    // Both bars span the denominator's columns.
+    const int barStart = kBarRight - kSquare * static_cast<int>(exercise_.denominatorDigits().size());
     givenBar_->setEnds({kBarRight, kGivenBarY}, {barStart, kGivenBarY});
     complementBar_->setEnds({kBarRight, kComplementBarY}, {barStart, kComplementBarY});
     givenBar_->setVisible(true);
@@ -275,20 +271,12 @@ void FractionConceptScreen::newExercise()
 
 void FractionConceptScreen::check()
 {
-    if (!exercise_.presented())
-        return;
     FractionConceptExercise::Answer answer;
     for (std::size_t i = 0; i < 2; ++i) {
         answer.numerator[i] = complementNumerator_[i]->text().toStdString();
         answer.denominator[i] = complementDenominator_[i]->text().toStdString();
     }
     const auto result = exercise_.check(answer);
-    if (awaitingEvaluation())
-        evaluateButton().setEnabled(true);
-    if (result.firstCheck) {
-        checkButton().setEnabled(false);
-        setCellsEnabled(false);
-    }
     for (int part : result.whitenedParts)
         shapes_[slot(part)]->setFill(colour::White);
     for (std::size_t i = 0; i < 2; ++i) {
@@ -299,23 +287,14 @@ void FractionConceptScreen::check()
     }
 }
 
-void FractionConceptScreen::evaluate()
+void FractionConceptScreen::evaluated(const Evaluation& evaluation)
 {
-    setCellsEnabled(true);
-    checkButton().setEnabled(true);
-    evaluateButton().setEnabled(false);
-
-    const auto evaluation = exercise_.evaluate();
-    if (evaluation.countable)
-        recordEvaluation(evaluation.grade, GradeDivisor::PresentedCount);
-
+    // The figures behind the grade, printed on the page for the teacher.
     const ExerciseFamily family = ExerciseFamily::FractionConcept;
     page().printLine(QString::fromStdString(diagnosticLine({tally().gradeTotal(), board().grade(family),
-                                                            exercise_.checks(), board().presentedCount(family),
-                                                            tally().evaluations()})));
-    if (evaluation.word)
-        showVerdict(*evaluation.word, evaluation.negative);
-    else
+                                                            exercise_.checks().checksDone(),
+                                                            board().presentedCount(family), tally().evaluations()})));
+    if (!evaluation.verdict)
         verdictBox().clear();
 }
 

@@ -24,11 +24,13 @@ public:
 
 protected:
     ExerciseLayout layout() const override;
+    ExerciseProtocol* protocol() override { return &exercise_; }
     void build(Page& page) override;
     void load() override;
     void newExercise() override;
     void check() override;
-    void evaluate() override;
+    void evaluated(const Evaluation& evaluation) override;
+    void setAnswersEnabled(bool enabled) override;
 
 private:
     static constexpr std::size_t kParts =
@@ -41,7 +43,6 @@ private:
     void choosePointer(PartColour colour);
     void clickPart(int part);
     void hideParts();
-    void setCellsEnabled(bool enabled) const;
     void showPointerCursor() const;
 
     FractionConceptExercise exercise_;

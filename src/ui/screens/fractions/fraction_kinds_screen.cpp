@@ -16,6 +16,12 @@ constexpr FontSpec kLegendFont{Face::Script, 16, false};
 constexpr std::array<int, 2> kNumeratorTop = {1080, 3480};
 constexpr std::array<int, 2> kDenominatorTop = {1680, 4080};
 constexpr std::array<int, 2> kCellTop = {2280, 4680};
+
+// The tens column of fraction i; its units column is the next square.
+int tensLeft(int index) { return kPaperLeft + 1800 * Exercise::columnOf(index); }
+// The bar ends after the units column and starts over the columns in use.
+int barEnd(int index) { return tensLeft(index) + 2 * kSquare; }
+int barStart(int index, int digitWidth) { return tensLeft(index) + kSquare * (2 - digitWidth); }
 }  // namespace
 
 FractionKindsScreen::FractionKindsScreen(Services& services) : ExerciseScreen(services, ExerciseFamily::FractionKinds)
@@ -67,7 +73,7 @@ void FractionKindsScreen::build(Page& page)
     for (int i = 0; i < static_cast<int>(kCount); ++i) {
         Column& column = columns_[static_cast<std::size_t>(i)];
         const int row = Exercise::rowOf(i);
-        const int tens = Exercise::columnLeft(i);
+        const int tens = tensLeft(i);
         const int units = tens + kSquare;
         const int number = i + 1;  // the design numbers fractions from 1
         column.numerator = {addDigitLabel(QStringLiteral("Label%1").arg(2 * number), cellAt(units, kNumeratorTop[row])),
@@ -75,23 +81,18 @@ void FractionKindsScreen::build(Page& page)
         column.denominator = {
             addDigitLabel(QStringLiteral("Label%1").arg(20 + 2 * number), cellAt(units, kDenominatorTop[row])),
             addDigitLabel(QStringLiteral("Label%1").arg(19 + 2 * number), cellAt(tens, kDenominatorTop[row]))};
-        column.bar = addRule({tens, kDenominatorTop[row]}, {Exercise::barEnd(i), kDenominatorTop[row]});
-        column.cell = addCell(QStringLiteral("Text%1").arg(number), {units, kCellTop[row]}, KeyFilter::Kind);
-        column.cell->setAccessibleName(QStringLiteral("Frazione %1: p, i oppure a").arg(number));
-    }
-    // Any key in the last cell opens the check, even one the cell refuses.
-    columns_.back().cell->familyStep = [this](int) { checkButton().setEnabled(true); };
-}
-
-void FractionKindsScreen::load()
-{
-    enableButtons(true, false, false);
-    setCellsEnabled(false);
-    for (const Column& column : columns_)
+        column.bar = addRule({tens, kDenominatorTop[row]}, {barEnd(i), kDenominatorTop[row]});
         column.bar->setVisible(false);
+        column.cell = addCell(QStringLiteral("Text%1").arg(number), {units, kCellTop[row]}, KeyFilter::Kind);
+        column.cell->setAccessibleName(QStringLiteral("Tipo della frazione %1").arg(number));
+        column.cell->familyStep = [this, i](int) {
+            if (Exercise::opensCheck(i))
+                checkButton().setEnabled(true);
+        };
+    }
 }
 
-void FractionKindsScreen::setCellsEnabled(bool enabled) const
+void FractionKindsScreen::setAnswersEnabled(bool enabled)
 {
     for (const Column& column : columns_)
         column.cell->setEnabled(enabled);
@@ -99,9 +100,6 @@ void FractionKindsScreen::setCellsEnabled(bool enabled) const
 
 void FractionKindsScreen::newExercise()
 {
-    setCellsEnabled(true);
-    enableButtons(false, false, false);
-    notePresented();
     exercise_.newExercise(random());
 
     for (std::size_t i = 0; i < kCount; ++i) {
@@ -121,7 +119,7 @@ void FractionKindsScreen::newExercise()
         }
         const int index = static_cast<int>(i);
         const int y = column.bar->from().y;
-        column.bar->setEnds({Exercise::barStart(index, fraction.digitWidth()), y}, {Exercise::barEnd(index), y});
+        column.bar->setEnds({barStart(index, fraction.digitWidth()), y}, {barEnd(index), y});
         column.bar->setVisible(true);
     }
     columns_.front().cell->setFocus();
@@ -129,33 +127,14 @@ void FractionKindsScreen::newExercise()
 
 void FractionKindsScreen::check()
 {
-    if (!exercise_.presented())
-        return;
     std::array<std::string, kCount> letters;
     for (std::size_t i = 0; i < kCount; ++i)
         letters[i] = columns_[i].cell->text().toStdString();
-    const auto result = exercise_.check(letters);
-    if (result.firstCheck) {
-        checkButton().setEnabled(false);
-        setCellsEnabled(false);
-    }
-    if (awaitingEvaluation())
-        evaluateButton().setEnabled(true);
+    const FractionKindsExercise::Marks wrong = exercise_.check(letters);
     for (std::size_t i = 0; i < kCount; ++i) {
-        if (result.wrong[i])
+        if (wrong[i])
             columns_[i].cell->markWrong();
     }
-}
-
-void FractionKindsScreen::evaluate()
-{
-    setCellsEnabled(true);
-    enableButtons(true, true, false);
-    const auto evaluation = exercise_.evaluate();
-    if (evaluation.countable)
-        recordEvaluation(evaluation.grade);
-    if (evaluation.word)
-        showVerdict(*evaluation.word, evaluation.negative);
 }
 
 }  // namespace quillo

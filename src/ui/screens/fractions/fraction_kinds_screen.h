@@ -21,16 +21,14 @@ public:
 
 protected:
     ExerciseLayout layout() const override;
+    ExerciseProtocol* protocol() override { return &exercise_; }
     void build(Page& page) override;
-    void load() override;
     void newExercise() override;
     void check() override;
-    void evaluate() override;
+    void setAnswersEnabled(bool enabled) override;
 
 private:
     static constexpr std::size_t kCount = FractionKindsExercise::kCount;
-
-    void setCellsEnabled(bool enabled) const;
 
     FractionKindsExercise exercise_;
 
