@@ -35,11 +35,9 @@ Page* ExerciseScreen::open()
         ->setAlignment(Qt::AlignCenter);
     buildStandardControls(look);
     build(*page_);
-    if (ExerciseProtocol* exercise = protocol())
-        exercise->withdraw();
+    protocol().withdraw();
     load();
-    if (ExerciseProtocol* exercise = protocol())
-        apply(exercise->cycle().opened);
+    apply(protocol().cycle().opened);
     return page_;
 }
 
@@ -137,13 +135,6 @@ bool ExerciseScreen::recordEvaluation(int grade, GradeDivisor divisor)
     return quillo::recordEvaluation(board(), family_, tally_, grade, divisor);
 }
 
-void ExerciseScreen::enableButtons(bool newExercise, bool check, bool evaluate) const
-{
-    newExercise_->setEnabled(newExercise);
-    check_->setEnabled(check);
-    evaluate_->setEnabled(evaluate);
-}
-
 void ExerciseScreen::showVerdict(VerdictWord word, bool negative)
 {
     verdict_->showVerdict(word, negative);
@@ -163,49 +154,37 @@ void ExerciseScreen::apply(const ButtonChange& change)
 
 void ExerciseScreen::kindChosen()
 {
-    ExerciseProtocol& exercise = *protocol();
+    ExerciseProtocol& exercise = protocol();
     exercise.withdraw();
     apply(exercise.cycle().kindChosen);
 }
 
 void ExerciseScreen::present()
 {
-    ExerciseProtocol* exercise = protocol();
-    if (!exercise) {
-        newExercise();
+    ExerciseProtocol& exercise = protocol();
+    if (!exercise.canPresent())
         return;
-    }
-    if (!exercise->canPresent())
-        return;
-    apply(exercise->cycle().presented);
+    apply(exercise.cycle().presented);
     notePresented();
     newExercise();
 }
 
 void ExerciseScreen::runCheck()
 {
-    ExerciseProtocol* exercise = protocol();
-    if (!exercise) {
-        check();
-        return;
-    }
-    if (!exercise->canCheck())
+    ExerciseProtocol& exercise = protocol();
+    if (!exercise.canCheck())
         return;
     check();
-    apply(exercise->cycle().afterCheck(exercise->checks(), awaitingEvaluation()));
+    apply(exercise.cycle().afterCheck(exercise.checks(), awaitingEvaluation()));
 }
 
 void ExerciseScreen::runEvaluate()
 {
-    ExerciseProtocol* exercise = protocol();
-    if (!exercise) {
-        evaluate();
-        return;
-    }
-    const std::optional<Evaluation> evaluation = exercise->evaluate();
+    ExerciseProtocol& exercise = protocol();
+    const std::optional<Evaluation> evaluation = exercise.evaluate();
     if (!evaluation)
         return;
-    apply(exercise->cycle().evaluated);
+    apply(exercise.cycle().evaluated);
     showEvaluation(*evaluation);
     evaluated(*evaluation);
 }

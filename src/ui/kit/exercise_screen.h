@@ -67,9 +67,8 @@ public:
 
 protected:
     virtual ExerciseLayout layout() const = 0;
-    // The family's exercise, whose protocol drives the enable cycle. Null
-    // while a family still runs its own cycle.
-    virtual ExerciseProtocol* protocol() { return nullptr; }
+    // The family's exercise, whose protocol drives the enable cycle.
+    virtual ExerciseProtocol& protocol() = 0;
     // The family's own controls, in their design state.
     virtual void build(Page& page) = 0;
     // The load handler, run at every opening once everything is built.
@@ -78,8 +77,6 @@ protected:
     virtual void newExercise() = 0;
     // "Controllo", once the exercise may check: read the cells, check, mark.
     virtual void check() = 0;
-    // "Valutazione" for a family that still runs its own cycle.
-    virtual void evaluate() {}
     // After "Valutazione" has shown and graded: what a family paints besides.
     virtual void evaluated(const Evaluation&) {}
     // The answer cells, enabled or not as the cycle says.
@@ -103,8 +100,6 @@ protected:
     bool recordEvaluation(int grade, GradeDivisor divisor = GradeDivisor::Evaluations);
     bool awaitingEvaluation() const { return tally_.awaitingEvaluation(); }
     void showVerdict(VerdictWord word, bool negative);
-    // The enable cycle's one step: which of "OK", "Controllo", "Valutazione".
-    void enableButtons(bool newExercise, bool check, bool evaluate) const;
 
     Page& page() const { return *page_; }
     Button& newExerciseButton() const { return *newExercise_; }

@@ -23,7 +23,7 @@ protected:
     void newExercise() override;
     void check() override;
     void evaluated(const Evaluation& evaluation) override;
-    ExerciseProtocol* protocol() override { return &exercise_; }
+    ExerciseProtocol& protocol() override { return exercise_; }
 
 private:
     static constexpr int kRows = 5;

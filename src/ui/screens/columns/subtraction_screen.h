@@ -22,7 +22,7 @@ protected:
     void load() override;
     void newExercise() override;
     void check() override;
-    ExerciseProtocol* protocol() override { return &exercise_; }
+    ExerciseProtocol& protocol() override { return exercise_; }
 
 private:
     void differenceKeyPressed(int column);

@@ -25,7 +25,7 @@ public:
 
 protected:
     ExerciseLayout layout() const override;
-    ExerciseProtocol* protocol() override { return &exercise_; }
+    ExerciseProtocol& protocol() override { return exercise_; }
     void build(Page& page) override;
     void newExercise() override;
     void check() override;
