@@ -75,31 +75,56 @@ Ruling::Ruling(QSize pixels, double pixelsPerTwip) : size_(pixels), pixelsPerTwi
         return x >= 0 && y >= 0 && x < width && y < height &&
                qAlpha(reinterpret_cast<const QRgb*>(lit.constScanLine(y))[x]) != 0;
     };
-    // Every lit pixel lies on a row run or a column run of two or more, or
+    // Only the rows and columns near a line can hold lit pixels.
+    std::vector<bool> nearColumn(static_cast<std::size_t>(width) + 1, false);
+    std::vector<bool> nearRow(static_cast<std::size_t>(height) + 1, false);
+    const auto mark = [](std::vector<bool>& near, double at) {
+        const int centre = static_cast<int>(at);
+        for (int i = centre - 2; i <= centre + 2; ++i) {
+            if (i >= 0 && i < static_cast<int>(near.size()))
+                near[static_cast<std::size_t>(i)] = true;
+        }
+    };
+    for (int x = kPaperLeft; x <= kPaperRight; x += kSquare)
+        mark(nearColumn, x * pixelsPerTwip);
+    for (int y = kPaperTop; y <= kPaperBottom; y += kSquare)
+        mark(nearRow, y * pixelsPerTwip);
+    // Every lit pixel lies on a column run or a row run of two or more, or
     // stands alone; their union is exactly what the lines lit.
-    std::vector<int> columnRunStart(static_cast<std::size_t>(width), -1);
-    for (int y = 0; y <= height; ++y) {
-        int rowRunStart = -1;
+    for (int x = 0; x < width; ++x) {
+        if (!nearColumn[static_cast<std::size_t>(x)])
+            continue;
+        int start = -1;
+        for (int y = 0; y <= height; ++y) {
+            const bool here = y < height && on(x, y);
+            if (here && start < 0)
+                start = y;
+            if (!here && start >= 0) {
+                if (y - start >= 2)
+                    runs_.emplace_back(x, start, 1, y - start);
+                start = -1;
+            }
+        }
+    }
+    for (int y = 0; y < height; ++y) {
+        if (!nearRow[static_cast<std::size_t>(y)])
+            continue;
+        int start = -1;
         for (int x = 0; x <= width; ++x) {
-            const bool here = y < height && x < width && on(x, y);
-            if (x < width) {
-                int& columnStart = columnRunStart[static_cast<std::size_t>(x)];
-                if (here && columnStart < 0)
-                    columnStart = y;
-                if (!here && columnStart >= 0) {
-                    if (y - columnStart >= 2)
-                        runs_.emplace_back(x, columnStart, 1, y - columnStart);
-                    columnStart = -1;
-                }
+            const bool here = x < width && on(x, y);
+            if (here && start < 0)
+                start = x;
+            if (!here && start >= 0) {
+                if (x - start >= 2)
+                    runs_.emplace_back(start, y, x - start, 1);
+                start = -1;
             }
-            if (here && rowRunStart < 0)
-                rowRunStart = x;
-            if (!here && rowRunStart >= 0) {
-                if (x - rowRunStart >= 2)
-                    runs_.emplace_back(rowRunStart, y, x - rowRunStart, 1);
-                rowRunStart = -1;
-            }
-            if (here && !on(x - 1, y) && !on(x + 1, y) && !on(x, y - 1) && !on(x, y + 1))
+        }
+    }
+    for (int y = 0; y < height; ++y) {
+        for (int x = 0; x < width; ++x) {
+            if ((nearRow[static_cast<std::size_t>(y)] || nearColumn[static_cast<std::size_t>(x)]) && on(x, y) &&
+                !on(x - 1, y) && !on(x + 1, y) && !on(x, y - 1) && !on(x, y + 1))
                 runs_.emplace_back(x, y, 1, 1);
         }
     }
