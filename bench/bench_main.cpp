@@ -1,22 +1,37 @@
-// Start-up and screen switch of Quillo, each measured in the same run
-// against a bare Qt window with as many widgets, and a bare page swap with
-// the same widgets, texts and fonts, so the ratio shows what the squared
-// paper, the twips and the screens' own work cost.
+// Start-up, screen switch and report printing of Quillo. Start-up and
+// switch are each measured in the same run against a bare Qt window and a
+// bare page swap with the same widgets, shown and hidden alike, with the
+// same texts, fonts and palettes, so the ratio shows what the squared
+// paper, the twips and the screens' own work cost. Both are measured at
+// the window's first size and at a whiteboard's 1920 x 1080.
 //
 // Start-up is timed from outside: the bench starts itself as a child that
-// builds either the program or the bare window and exits at its first
-// paint, so loading, Qt's start and fonts are all counted.
+// builds either the program or the bare window and exits once its first
+// paint has reached the display, so loading, Qt's start and fonts are all
+// counted. The two sides take turns at going first.
+//
+// Runs on the offscreen platform unless DISPLAY is set and QUILLO_BENCH_X=1.
+#include "core/kit/random_source.h"
 #include "core/scoring/score_board.h"
 #include "ui/app/screen_registry.h"
-#include "core/kit/random_source.h"
+#include "ui/screens/report/global_evaluation_screen.h"
+#include "ui/toolkit/controls.h"
 #include "ui/toolkit/look.h"
 #include "ui/toolkit/main_window.h"
 #include "ui/toolkit/page.h"
+#include "ui/toolkit/page_printer.h"
 
 #include <QApplication>
+#include <QDataStream>
+#include <QElapsedTimer>
+#include <QEventLoop>
+#include <QFile>
+#include <QFileInfo>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QTemporaryDir>
+#include <QTimer>
 
 #include <algorithm>
 #include <chrono>
@@ -29,10 +44,16 @@ namespace {
 
 using Clock = std::chrono::steady_clock;
 
-double median(std::vector<double> values)
+struct Spread {
+    double median;
+    double min;
+    double max;
+};
+
+Spread spread(std::vector<double> values)
 {
     std::sort(values.begin(), values.end());
-    return values[values.size() / 2];
+    return {values[values.size() / 2], values.front(), values.back()};
 }
 
 double millisecondsSince(Clock::time_point start)
@@ -40,61 +61,184 @@ double millisecondsSince(Clock::time_point start)
     return std::chrono::duration<double, std::milli>(Clock::now() - start).count();
 }
 
-// Quits at the first paint of the watched widget.
+// Lets the display server catch up: under X a round trip, so what was
+// painted has been taken in; offscreen, the pending events.
+void settle(QWidget& shown)
+{
+    shown.repaint();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    QGuiApplication::sync();
+}
+
+// What a plain Qt page needs to show the same widgets as a page of the
+// program, without the paper and the twips.
+struct BareWidget {
+    enum Kind : qint32 { Label, Button, Box } kind;
+    QString text;
+    QRect geometry;
+    QFont font;
+    QPalette palette;
+    bool ownPalette;
+    bool hidden;
+    bool enabled;
+    bool filled;
+    bool framed;
+    bool readOnly;
+    qint32 alignment;
+};
+
+QDataStream& operator<<(QDataStream& out, const BareWidget& w)
+{
+    return out << qint32(w.kind) << w.text << w.geometry << w.font << w.palette << w.ownPalette << w.hidden
+               << w.enabled << w.filled << w.framed << w.readOnly << w.alignment;
+}
+
+QDataStream& operator>>(QDataStream& in, BareWidget& w)
+{
+    qint32 kind = 0;
+    in >> kind >> w.text >> w.geometry >> w.font >> w.palette >> w.ownPalette >> w.hidden >> w.enabled >> w.filled >>
+        w.framed >> w.readOnly >> w.alignment;
+    w.kind = static_cast<BareWidget::Kind>(kind);
+    return in;
+}
+
+std::vector<BareWidget> describe(const QWidget& page)
+{
+    std::vector<BareWidget> widgets;
+    for (const QWidget* child : page.findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+        BareWidget w{BareWidget::Label, {}, child->geometry(), child->font(), child->palette(),
+                     child->testAttribute(Qt::WA_SetPalette), child->isHidden(), child->isEnabled(),
+                     child->autoFillBackground(), false, false, 0};
+        if (const auto* button = qobject_cast<const quillo::Button*>(child)) {
+            // The colours a button of the program gives its style, set the
+            // ordinary way.
+            w.kind = BareWidget::Button;
+            w.text = button->text();
+            w.ownPalette = true;
+            w.palette = child->palette();
+            for (auto group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled})
+                w.palette.setColor(group, QPalette::Button, quillo::toQColor(button->background()));
+            w.palette.setColor(QPalette::Disabled, QPalette::ButtonText, QColor(0x9A, 0x9A, 0x9A));
+        } else if (const auto* box = qobject_cast<const QLineEdit*>(child)) {
+            w.kind = BareWidget::Box;
+            w.text = box->text();
+            w.framed = box->hasFrame();
+            w.readOnly = box->isReadOnly();
+            w.alignment = static_cast<qint32>(box->alignment());
+        } else if (const auto* label = qobject_cast<const QLabel*>(child)) {
+            w.text = label->text();
+            w.alignment = static_cast<qint32>(label->alignment());
+        } else {
+            continue;
+        }
+        widgets.push_back(w);
+    }
+    return widgets;
+}
+
+QWidget* bareCopy(QWidget* parent, const std::vector<BareWidget>& widgets)
+{
+    auto* page = new QWidget(parent);
+    for (const BareWidget& w : widgets) {
+        QWidget* child = nullptr;
+        switch (w.kind) {
+        case BareWidget::Label: {
+            auto* label = new QLabel(w.text, page);
+            label->setAlignment(Qt::Alignment(w.alignment));
+            child = label;
+            break;
+        }
+        case BareWidget::Button: child = new QPushButton(w.text, page); break;
+        case BareWidget::Box: {
+            auto* box = new QLineEdit(w.text, page);
+            box->setFrame(w.framed);
+            box->setReadOnly(w.readOnly);
+            box->setAlignment(Qt::Alignment(w.alignment));
+            child = box;
+            break;
+        }
+        }
+        child->setGeometry(w.geometry);
+        child->setFont(w.font);
+        if (w.ownPalette)
+            child->setPalette(w.palette);
+        child->setAutoFillBackground(w.filled);
+        child->setEnabled(w.enabled);
+        if (w.hidden)
+            child->hide();
+    }
+    return page;
+}
+
+// Quits once the watched widget's first paint has reached the display.
 class FirstPaint : public QObject {
 public:
     bool eventFilter(QObject* watched, QEvent* event) override
     {
         if (event->type() == QEvent::Paint) {
             watched->removeEventFilter(this);
-            QMetaObject::invokeMethod(qApp, &QCoreApplication::quit, Qt::QueuedConnection);
+            QMetaObject::invokeMethod(
+                qApp,
+                [] {
+                    QGuiApplication::sync();
+                    QCoreApplication::quit();
+                },
+                Qt::QueuedConnection);
         }
         return false;
     }
 };
 
-// A page of plain widgets, as many as the main menu has.
-QWidget* barePage(QWidget* parent, int widgets)
+QSize parseSize(const char* text)
 {
-    auto* page = new QWidget(parent);
-    for (int i = 0; i < widgets; ++i) {
-        QWidget* child = i % 2 ? static_cast<QWidget*>(new QPushButton(QStringLiteral("Button"), page))
-                               : new QLabel(QStringLiteral("Label"), page);
-        child->setGeometry(10 + (i % 10) * 60, 10 + (i / 10) * 40, 55, 35);
-    }
-    return page;
+    int w = 0;
+    int h = 0;
+    std::sscanf(text, "%dx%d", &w, &h);
+    return {w, h};
 }
 
-constexpr int kMainMenuWidgets = 24;
-
-int startChild(bool quillo, int argc, char* argv[])
+int startQuillo(int argc, char* argv[], QSize size)
 {
     QApplication app(argc, argv);
     FirstPaint watcher;
-    if (quillo) {
-        quillo::installLook();
-        quillo::ScoreBoard board;
-        quillo::ClockRandom random;
-        random.seedFromClock();
-        quillo::MainWindow window;
-        quillo::ScreenRegistry registry(window, board, random);
-        registry.showScreen(quillo::ScreenId::MainMenu);
-        window.page()->installEventFilter(&watcher);
-        window.show();
-        return QApplication::exec();
-    }
+    quillo::installLook();
+    quillo::ScoreBoard board;
+    quillo::ClockRandom random;
+    random.seedFromClock();
+    quillo::MainWindow window;
+    window.resize(size);
+    quillo::ScreenRegistry registry(window, board, random);
+    registry.showScreen(quillo::ScreenId::MainMenu);
+    window.page()->installEventFilter(&watcher);
+    window.show();
+    return QApplication::exec();
+}
+
+int startBare(int argc, char* argv[], QSize size, const char* description)
+{
+    QApplication app(argc, argv);
+    FirstPaint watcher;
+    QFile file(QString::fromLocal8Bit(description));
+    if (!file.open(QIODevice::ReadOnly))
+        return 1;
+    QDataStream in(&file);
+    QRect pageArea;
+    qint32 count = 0;
+    in >> pageArea >> count;
+    std::vector<BareWidget> widgets(static_cast<std::size_t>(count));
+    for (BareWidget& w : widgets)
+        in >> w;
     QWidget window;
-    window.resize(quillo::MainWindow::initialSize());
-    QWidget* page = barePage(&window, kMainMenuWidgets);
-    page->resize(window.size());
+    window.resize(size);
+    QWidget* page = bareCopy(&window, widgets);
+    page->setGeometry(pageArea);
     page->installEventFilter(&watcher);
     window.show();
     return QApplication::exec();
 }
 
-double timeChild(const std::string& self, const char* mode)
+double timeChild(const std::string& command)
 {
-    const std::string command = "\"" + self + "\" " + mode;
     const auto start = Clock::now();
     if (std::system(command.c_str()) != 0) {
         std::fprintf(stderr, "%s failed\n", command.c_str());
@@ -103,132 +247,195 @@ double timeChild(const std::string& self, const char* mode)
     return millisecondsSince(start);
 }
 
-struct Switches {
-    double quillo;
-    double bare;
+struct Sides {
+    Spread quillo;
+    Spread bare;
 };
 
-// What a plain Qt page needs to show the same widgets with the same texts,
-// fonts and places as a page of the program, without the paper and twips.
-struct BareWidget {
-    enum class Kind { Label, Button, Box } kind;
-    QString text;
-    QRect geometry;
-    QFont font;
-};
-
-std::vector<BareWidget> describe(const QWidget& page)
+// The program's main menu at this size, written down for the bare child.
+void writeMainMenu(const QString& path, quillo::MainWindow& window, quillo::ScreenRegistry& registry)
 {
-    std::vector<BareWidget> widgets;
-    for (const QWidget* child : page.findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
-        if (const auto* button = qobject_cast<const QPushButton*>(child))
-            widgets.push_back({BareWidget::Kind::Button, button->text(), child->geometry(), child->font()});
-        else if (const auto* box = qobject_cast<const QLineEdit*>(child))
-            widgets.push_back({BareWidget::Kind::Box, box->text(), child->geometry(), child->font()});
-        else if (const auto* label = qobject_cast<const QLabel*>(child))
-            widgets.push_back({BareWidget::Kind::Label, label->text(), child->geometry(), child->font()});
-    }
-    return widgets;
-}
-
-QWidget* bareCopy(QWidget* parent, const std::vector<BareWidget>& widgets)
-{
-    auto* page = new QWidget(parent);
-    for (const BareWidget& widget : widgets) {
-        QWidget* child = nullptr;
-        switch (widget.kind) {
-        case BareWidget::Kind::Label: child = new QLabel(widget.text, page); break;
-        case BareWidget::Kind::Button: child = new QPushButton(widget.text, page); break;
-        case BareWidget::Kind::Box: child = new QLineEdit(widget.text, page); break;
-        }
-        child->setGeometry(widget.geometry);
-        child->setFont(widget.font);
-    }
-    return page;
-}
-
-Switches timeSwitches(int argc, char* argv[])
-{
-    QApplication app(argc, argv);
-    quillo::installLook();
-    quillo::ScoreBoard board;
-    quillo::ClockRandom random;
-    quillo::MainWindow window;
-    quillo::ScreenRegistry registry(window, board, random);
     registry.showScreen(quillo::ScreenId::MainMenu);
-    window.show();
-    QCoreApplication::processEvents();
+    settle(window);
+    const auto widgets = describe(*window.page());
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly))
+        std::exit(1);
+    QDataStream out(&file);
+    out << window.page()->geometry() << qint32(widgets.size());
+    for (const BareWidget& w : widgets)
+        out << w;
+}
 
+Sides timeStartUps(const std::string& self, QSize size, const QString& description, int runs)
+{
+    const std::string sizeText = std::to_string(size.width()) + "x" + std::to_string(size.height());
+    const std::string quilloCommand = "\"" + self + "\" startup-quillo " + sizeText;
+    const std::string bareCommand = "\"" + self + "\" startup-bare " + sizeText + " \"" + description.toStdString() + "\"";
+    timeChild(quilloCommand);  // warms the caches for both
+    timeChild(bareCommand);
+    std::vector<double> quillo;
+    std::vector<double> bare;
+    for (int run = 0; run < runs; ++run) {
+        if (run % 2) {
+            quillo.push_back(timeChild(quilloCommand));
+            bare.push_back(timeChild(bareCommand));
+        } else {
+            bare.push_back(timeChild(bareCommand));
+            quillo.push_back(timeChild(quilloCommand));
+        }
+    }
+    return {spread(quillo), spread(bare)};
+}
+
+Sides timeSwitches(quillo::MainWindow& window, quillo::ScreenRegistry& registry, int rounds)
+{
     std::vector<quillo::ScreenId> built;
     std::vector<std::vector<BareWidget>> bareScreens;
     for (int id = 0; id < quillo::kScreenCount; ++id) {
         const auto screen = static_cast<quillo::ScreenId>(id);
-        if (registry.instance(screen)) {
+        registry.showScreen(screen);
+        settle(window);
+        if (registry.instance(screen) && window.page()) {
             built.push_back(screen);
-            registry.showScreen(screen);
             bareScreens.push_back(describe(*window.page()));
         }
     }
 
-    const auto settle = [](QWidget& shown) {
-        shown.repaint();
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-        QCoreApplication::processEvents();
-    };
-
-    std::vector<double> quilloTimes;
-    std::vector<double> bareTimes;
     QWidget bareWindow;
     bareWindow.resize(window.size());
     bareWindow.show();
     QWidget* barePageShown = bareCopy(&bareWindow, {});
-    for (int round = 0; round < 30; ++round) {
+    std::vector<double> quilloTimes;
+    std::vector<double> bareTimes;
+    const auto quilloSwitch = [&](std::size_t i) {
+        const auto start = Clock::now();
+        registry.showScreen(built[i]);
+        settle(window);
+        quilloTimes.push_back(millisecondsSince(start));
+    };
+    const auto bareSwitch = [&](std::size_t i) {
+        const auto start = Clock::now();
+        QWidget* next = bareCopy(&bareWindow, bareScreens[i]);
+        next->setGeometry(window.page()->geometry());
+        next->show();
+        barePageShown->hide();
+        barePageShown->deleteLater();
+        barePageShown = next;
+        settle(bareWindow);
+        bareTimes.push_back(millisecondsSince(start));
+    };
+    for (int round = 0; round < rounds; ++round) {
         for (std::size_t i = 0; i < built.size(); ++i) {
-            auto start = Clock::now();
-            registry.showScreen(built[i]);
-            settle(window);
-            quilloTimes.push_back(millisecondsSince(start));
-
-            start = Clock::now();
-            QWidget* next = bareCopy(&bareWindow, bareScreens[i]);
-            next->setGeometry(window.page()->geometry());
-            next->show();
-            barePageShown->hide();
-            barePageShown->deleteLater();
-            barePageShown = next;
-            settle(bareWindow);
-            bareTimes.push_back(millisecondsSince(start));
+            if ((round + i) % 2) {
+                quilloSwitch(i);
+                bareSwitch(i);
+            } else {
+                bareSwitch(i);
+                quilloSwitch(i);
+            }
         }
     }
-    return {median(quilloTimes), median(bareTimes)};
+    return {spread(quilloTimes), spread(bareTimes)};
+}
+
+struct PrintFigures {
+    Spread clickToFile;
+    Spread blocked;
+    qint64 bytes;
+};
+
+// "Stampa" on a report card, saved to a PDF file: from the click to the
+// file written, and the longest the window's thread was busy meanwhile.
+PrintFigures timePrinting(quillo::MainWindow& window, quillo::ScreenRegistry& registry, int runs)
+{
+    registry.showScreen(quillo::ScreenId::GlobalEvaluation);
+    settle(window);
+    auto* report = dynamic_cast<quillo::GlobalEvaluationScreen*>(registry.instance(quillo::ScreenId::GlobalEvaluation));
+    auto* stampa = window.page()->findChild<QPushButton*>(QStringLiteral("PrintButton"));
+    QTemporaryDir folder;
+    const QString path = folder.filePath(QStringLiteral("report.pdf"));
+    report->printer().setPrinterFactory([path] { return quillo::PagePrinter::pdfFile(path); });
+
+    std::vector<double> total;
+    std::vector<double> blocked;
+    for (int run = 0; run < runs; ++run) {
+        QFile::remove(path);
+        QEventLoop loop;
+        QObject::connect(&report->printer(), &quillo::PagePrinter::finished, &loop, &QEventLoop::quit);
+        QElapsedTimer sinceTick;
+        double longest = 0;
+        QTimer ticks;
+        ticks.setInterval(0);
+        QObject::connect(&ticks, &QTimer::timeout, [&] {
+            longest = std::max(longest, sinceTick.nsecsElapsed() / 1e6);
+            sinceTick.restart();
+        });
+        const auto start = Clock::now();
+        sinceTick.start();
+        stampa->click();
+        longest = std::max(longest, sinceTick.nsecsElapsed() / 1e6);
+        sinceTick.restart();
+        ticks.start();
+        loop.exec();
+        ticks.stop();
+        total.push_back(millisecondsSince(start));
+        blocked.push_back(std::max(longest, sinceTick.nsecsElapsed() / 1e6));
+    }
+    return {spread(total), spread(blocked), QFileInfo(path).size()};
+}
+
+void report(const char* what, const Sides& sides, double target)
+{
+    const double ratio = sides.quillo.median / sides.bare.median;
+    std::printf("  %-9s Quillo %7.2f ms [%.2f..%.2f]   bare %7.2f ms [%.2f..%.2f]   ratio %.2f (target <= %.2f) %s\n",
+                what, sides.quillo.median, sides.quillo.min, sides.quillo.max, sides.bare.median, sides.bare.min,
+                sides.bare.max, ratio, target, ratio <= target ? "MET" : "MISSED");
 }
 
 }  // namespace
 
 int main(int argc, char* argv[])
 {
-    qputenv("QT_QPA_PLATFORM", qgetenv("QT_QPA_PLATFORM").isEmpty() ? QByteArray("offscreen")
-                                                                     : qgetenv("QT_QPA_PLATFORM"));
-    if (argc > 1 && std::string(argv[1]) == "startup-quillo")
-        return startChild(true, argc, argv);
-    if (argc > 1 && std::string(argv[1]) == "startup-bare")
-        return startChild(false, argc, argv);
+    const bool underX = qEnvironmentVariable("QUILLO_BENCH_X") == QStringLiteral("1") &&
+                        !qEnvironmentVariableIsEmpty("DISPLAY");
+    qputenv("QT_QPA_PLATFORM", underX ? QByteArray("xcb") : QByteArray("offscreen"));
+    if (argc > 2 && std::string(argv[1]) == "startup-quillo")
+        return startQuillo(argc, argv, parseSize(argv[2]));
+    if (argc > 3 && std::string(argv[1]) == "startup-bare")
+        return startBare(argc, argv, parseSize(argv[2]), argv[3]);
 
     const std::string self = argv[0];
-    std::vector<double> quilloStart;
-    std::vector<double> bareStart;
-    timeChild(self, "startup-quillo");  // warm the caches for both
-    for (int run = 0; run < 9; ++run) {
-        bareStart.push_back(timeChild(self, "startup-bare"));
-        quilloStart.push_back(timeChild(self, "startup-quillo"));
-    }
-    const double quillo = median(quilloStart);
-    const double bare = median(bareStart);
-    const Switches switches = timeSwitches(argc, argv);
+    QApplication app(argc, argv);
+    quillo::installLook();
+    quillo::ScoreBoard board;
+    quillo::ClockRandom random;
+    quillo::MainWindow window;
+    const QSize sizes[] = {window.size(), QSize(1920, 1080)};
+    quillo::ScreenRegistry registry(window, board, random);
+    window.show();
+    QTemporaryDir folder;
 
-    std::printf("start-up to first paint: Quillo %.1f ms, bare window %.1f ms, ratio %.2f (target 1.30)\n", quillo,
-                bare, quillo / bare);
-    std::printf("median screen switch:    Quillo %.2f ms, bare page swap %.2f ms, ratio %.2f (target 2.00)\n",
-                switches.quillo, switches.bare, switches.quillo / switches.bare);
+    std::printf("Quillo bench on the %s platform: median [min..max]\n", underX ? "X11" : "offscreen");
+    for (const QSize size : sizes) {
+        window.resize(size);
+        settle(window);
+        const QString description = folder.filePath(QStringLiteral("main-menu-%1").arg(size.width()));
+        writeMainMenu(description, window, registry);
+        const Sides startUp = timeStartUps(self, size, description, 15);
+        const Sides switches = timeSwitches(window, registry, 30);
+        std::printf("window %dx%d\n", size.width(), size.height());
+        report("start-up", startUp, 1.15);
+        report("switch", switches, 1.20);
+        std::printf("  switch within one frame (16.7 ms): %s\n", switches.quillo.median < 16.7 ? "yes" : "NO");
+    }
+    window.resize(sizes[0]);
+    settle(window);
+    const PrintFigures printing = timePrinting(window, registry, 5);
+    std::printf("report printed to PDF: click to file %.0f ms [%.0f..%.0f], window blocked %.1f ms [%.1f..%.1f] "
+                "(target <= 17 ms) %s, file %lld KiB\n",
+                printing.clickToFile.median, printing.clickToFile.min, printing.clickToFile.max,
+                printing.blocked.median, printing.blocked.min, printing.blocked.max,
+                printing.blocked.median <= 17 ? "MET" : "MISSED", printing.bytes / 1024);
     return 0;
 }

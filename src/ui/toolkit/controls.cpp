@@ -1,6 +1,7 @@
 #include "ui/toolkit/controls.h"
 
 #include "ui/toolkit/look.h"
+#include "ui/toolkit/shared_palette.h"
 
 #include <QKeyEvent>
 #include <QMouseEvent>
@@ -59,13 +60,23 @@ Button::Button(QWidget* parent) : QPushButton(parent)
 void Button::setBackground(Colour colour)
 {
     background_ = colour;
-    setRoleColour(*this, QPalette::Button, colour);
-    QPalette palette = this->palette();
-    palette.setColor(QPalette::Active, QPalette::ButtonText, Qt::black);
-    palette.setColor(QPalette::Inactive, QPalette::ButtonText, Qt::black);
+    update();
+}
+
+void Button::initStyleOption(QStyleOptionButton* option) const
+{
+    QPushButton::initStyleOption(option);
+    // The colours go to the style alone, in a palette shared by every button
+    // of this colour, so its cached bevels serve every page.
+    QPalette colours = option->palette;
+    for (auto group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled})
+        colours.setColor(group, QPalette::Button, toQColor(background_));
+    colours.setColor(QPalette::Active, QPalette::ButtonText, Qt::black);
+    colours.setColor(QPalette::Inactive, QPalette::ButtonText, Qt::black);
     // A disabled button must look it, or a pupil keeps pressing it.
-    palette.setColor(QPalette::Disabled, QPalette::ButtonText, QColor(0x9A, 0x9A, 0x9A));
-    setPalette(palette);
+    colours.setColor(QPalette::Disabled, QPalette::ButtonText, QColor(0x9A, 0x9A, 0x9A));
+    option->palette = sharedPalette(colours);
+    option->palette.setCurrentColorGroup(colours.currentColorGroup());
 }
 
 void Button::paintEvent(QPaintEvent*)
@@ -100,6 +111,14 @@ void TextBox::setColours(Colour background, Colour text)
         palette.setColor(group, QPalette::Text, toQColor(text));
     }
     setPalette(palette);
+}
+
+void TextBox::initStyleOption(QStyleOptionFrame* option) const
+{
+    QLineEdit::initStyleOption(option);
+    const QPalette::ColorGroup state = option->palette.currentColorGroup();
+    option->palette = sharedPalette(option->palette);
+    option->palette.setCurrentColorGroup(state);
 }
 
 void TextBox::setSeeThrough(Colour paper)

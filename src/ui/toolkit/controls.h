@@ -45,6 +45,7 @@ public:
 
 protected:
     void paintEvent(QPaintEvent* event) override;
+    void initStyleOption(QStyleOptionButton* option) const override;
 
 private:
     Colour background_ = 0xF0F0F0;
@@ -84,6 +85,7 @@ Q_SIGNALS:
     void clicked();
 
 protected:
+    void initStyleOption(QStyleOptionFrame* option) const override;
     void keyPressEvent(QKeyEvent* event) override;
     void keyReleaseEvent(QKeyEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;

@@ -33,7 +33,13 @@ void FreehandPen::move(Qt::MouseButtons held, TwipPoint to)
     }
     for (const Ink& ink : inks_) {
         if (held & ink.button) {
-            page_.addStroke(*position_, to, ink.colour, width_);
+            // Ink the colour of the paper is an eraser: it rubs what it
+            // passes over back to the clean, ruled paper rather than
+            // covering the ruling too.
+            if (ink.colour == page_.paperColour())
+                page_.eraseStroke(*position_, to, width_);
+            else
+                page_.addStroke(*position_, to, ink.colour, width_);
             break;
         }
     }

@@ -14,7 +14,8 @@ class Page;
 
 // Freehand drawing on a page's paper within a strip: a press starts a
 // stroke, each move draws a segment in the ink of the button held, and the
-// stroke ends on release or as soon as the pointer leaves the strip.
+// stroke ends on release or as soon as the pointer leaves the strip. An ink
+// the colour of the paper erases.
 class FreehandPen {
 public:
     struct Ink {

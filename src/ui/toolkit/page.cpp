@@ -1,5 +1,7 @@
 #include "ui/toolkit/page.h"
 
+#include "ui/toolkit/ruling.h"
+
 #include <QFontMetricsF>
 #include <QLineEdit>
 #include <QMouseEvent>
@@ -15,7 +17,6 @@ namespace {
 constexpr double kNaturalPixelsPerTwip = 1.0 / 15.0;
 constexpr double kTwipsPerPoint = 20.0;
 constexpr double kTwipsPerPixelWidth = 15.0;
-const QColor kRuling(0xB8, 0xCC, 0xE4);
 double scaleForNewPages = kNaturalPixelsPerTwip;
 }  // namespace
 
@@ -171,13 +172,24 @@ void Page::clearPrinted()
 void Page::setPaperColour(Colour colour)
 {
     paper_ = colour;
+    ink_.paperChanged();
     update();
 }
 
 void Page::addStroke(TwipPoint from, TwipPoint to, Colour colour, int width)
 {
-    strokes_.push_back({from, to, colour, width});
-    update();
+    addToInk({from, to, colour, width});
+}
+
+void Page::eraseStroke(TwipPoint from, TwipPoint to, int width)
+{
+    addToInk({from, to, std::nullopt, width});
+}
+
+void Page::addToInk(const InkLayer::Stroke& stroke)
+{
+    // Only the few pixels a stroke touches need painting again.
+    update(ink_.add(stroke).toAlignedRect());
 }
 
 TwipPoint Page::toTwips(QPointF pixels) const
@@ -200,18 +212,18 @@ void Page::paintEvent(QPaintEvent*)
     paintPrinted(painter);
 }
 
-void Page::paintPaper(QPainter& painter) const
+void Page::paintPaper(QPainter& painter)
+{
+    if (ink_.isEmpty())
+        paintCleanPaper(painter);
+    else
+        painter.drawImage(QPointF(0, 0), ink_.picture(size(), devicePixelRatioF(), pixelsPerTwip()));
+}
+
+void Page::paintCleanPaper(QPainter& painter) const
 {
     painter.fillRect(rect(), toQColor(paper_));
-    painter.setPen(QPen(kRuling, 1));
-    const double top = twipsToPixels(kPaperTop);
-    const double bottom = twipsToPixels(kPaperBottom);
-    const double left = twipsToPixels(kPaperLeft);
-    const double right = twipsToPixels(kPaperRight);
-    for (int x = kPaperLeft; x <= kPaperRight; x += kSquare)
-        painter.drawLine(QPointF(twipsToPixels(x), top), QPointF(twipsToPixels(x), bottom));
-    for (int y = kPaperTop; y <= kPaperBottom; y += kSquare)
-        painter.drawLine(QPointF(left, twipsToPixels(y)), QPointF(right, twipsToPixels(y)));
+    Ruling::forPage(size(), pixelsPerTwip()).paint(painter);
 }
 
 void Page::paintShapes(QPainter& painter) const
@@ -238,10 +250,6 @@ void Page::paintShapes(QPainter& painter) const
             continue;
         painter.setPen(penFor(line->colour(), line->width()));
         painter.drawLine(toPixels(line->from()), toPixels(line->to()));
-    }
-    for (const auto& stroke : strokes_) {
-        painter.setPen(penFor(stroke.colour, stroke.width));
-        painter.drawLine(toPixels(stroke.from), toPixels(stroke.to));
     }
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "ui/toolkit/ink_layer.h"
 #include "ui/toolkit/look.h"
 #include "ui/toolkit/shapes.h"
 #include "ui/toolkit/twips.h"
@@ -64,9 +65,12 @@ public:
     void setPaperColour(Colour colour);
     Colour paperColour() const { return paper_; }
 
-    // Freehand strokes left on the paper by a pen.
+    // Freehand strokes left on the paper by a pen, and strokes that rub
+    // them out again down to the clean paper.
     void addStroke(TwipPoint from, TwipPoint to, Colour colour, int width);
-    int strokeCount() const { return static_cast<int>(strokes_.size()); }
+    void eraseStroke(TwipPoint from, TwipPoint to, int width);
+    int strokeCount() const { return ink_.count(); }
+    const InkLayer& ink() const { return ink_; }
 
     // Mouse events on the paper itself (not on a control), in twips.
     std::function<void(Qt::MouseButton, TwipPoint)> onMousePress;
@@ -93,17 +97,12 @@ private:
         TwipRect rect;
         FontSpec font;
     };
-    struct Stroke {
-        TwipPoint from;
-        TwipPoint to;
-        Colour colour;
-        int width;
-    };
-
     void layOut(QWidget* widget, const Placement& placement) const;
     QFont scaledFont(FontSpec font) const;
     double twipsToPixels(double twips) const { return twips * pixelsPerTwip(); }
-    void paintPaper(QPainter& painter) const;
+    void paintPaper(QPainter& painter);
+    void paintCleanPaper(QPainter& painter) const;
+    void addToInk(const InkLayer::Stroke& stroke);
     void paintShapes(QPainter& painter) const;
     void paintPrinted(QPainter& painter) const;
 
@@ -115,7 +114,7 @@ private:
     QHash<const QWidget*, Placement> placements_;
     std::vector<std::unique_ptr<RectShape>> rects_;
     std::vector<std::unique_ptr<LineShape>> lines_;
-    std::vector<Stroke> strokes_;
+    InkLayer ink_{[this](QPainter& painter) { paintCleanPaper(painter); }};
     std::vector<QString> printed_;
     FontSpec printFont_{Face::Arial, 8, false};
 };

@@ -8,9 +8,11 @@
 #include <QMessageBox>
 #include <QPageLayout>
 #include <QPageSize>
+#include <QPainter>
 #include <QPrinter>
 #include <QPrinterInfo>
 #include <QPushButton>
+#include <QSettings>
 #include <QStandardPaths>
 #include <QThread>
 #include <QWidget>
@@ -20,16 +22,26 @@
 namespace quillo {
 
 namespace {
-// About 250 dots per inch across a sheet: sharp on paper, and quick to paint.
-constexpr int kPaperPixels = 2400;
-constexpr int kMostDetail = 4;
-
 // What the worker thread paints, kept alive by whoever holds it last.
 struct Sheet {
-    QImage image;
+    QPicture page;
+    QSize size;
     std::unique_ptr<QPrinter> printer;
     bool ok = false;
 };
+
+// Qt's own file dialog keeps its folder history and layout in a settings
+// file of the user's (QtProject.conf). The program writes nothing but the
+// file chosen, so the dialog's settings are pointed where nothing can be
+// written (or read); it still remembers the last folder for the run.
+void keepDialogSettingsInMemory()
+{
+    static const bool kept = [] {
+        QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, QStringLiteral("/dev/null"));
+        return true;
+    }();
+    Q_UNUSED(kept);
+}
 
 QString pdfFolder()
 {
@@ -74,27 +86,24 @@ std::unique_ptr<QPrinter> PagePrinter::pdfFile(const QString& path)
     return printer;
 }
 
-QImage PagePrinter::imageOf(QWidget& widget)
+QPicture PagePrinter::recordingOf(QWidget& widget)
 {
-    const QSize size = widget.size();
-    if (size.isEmpty())
-        return {};
-    // Rendered at a whole multiple of the screen's pixels, so fonts and lines
-    // are drawn afresh at that size rather than blown up from screen pixels.
-    const int ratio = std::clamp((kPaperPixels + size.width() - 1) / size.width(), 1, kMostDetail);
-    QImage image(size * ratio, QImage::Format_RGB32);
-    image.setDevicePixelRatio(ratio);
-    image.fill(Qt::white);
-    widget.render(&image);
-    image.setDevicePixelRatio(1);
-    return image;
+    QPicture recording;
+    if (widget.size().isEmpty())
+        return recording;
+    recording.setBoundingRect(widget.rect());
+    QPainter painter(&recording);
+    widget.render(&painter);
+    painter.end();
+    return recording;
 }
 
 bool PagePrinter::print(QWidget& widget, const QString& pdfName)
 {
     if (isBusy())
         return false;
-    image_ = imageOf(widget);
+    page_ = recordingOf(widget);
+    pageSize_ = widget.size();
     pdfName_ = pdfName;
     dialogParent_ = widget.window();
     std::unique_ptr<QPrinter> printer = factory_ ? factory_() : defaultPrinter();
@@ -113,12 +122,15 @@ void PagePrinter::paint(std::unique_ptr<QPrinter> printer, Stage stage)
     stage_ = stage;
     printer->setColorMode(QPrinter::Color);
     printer->setDocName(QFileInfo(pdfName_).completeBaseName());
-    printer->setPageOrientation(image_.width() > image_.height() ? QPageLayout::Landscape : QPageLayout::Portrait);
+    printer->setPageOrientation(pageSize_.width() > pageSize_.height() ? QPageLayout::Landscape
+                                                                        : QPageLayout::Portrait);
     auto sheet = std::make_shared<Sheet>();
-    sheet->image = image_;
+    sheet->page = page_;
+    sheet->size = pageSize_;
     sheet->printer = std::move(printer);
-    // Spooling to a printer can take a while; the window must not wait for it.
-    worker_.reset(QThread::create([sheet] { sheet->ok = printImage(sheet->image, *sheet->printer); }));
+    // Laying out the sheet, embedding its fonts and spooling it can take a
+    // while; the window must not wait for any of it.
+    worker_.reset(QThread::create([sheet] { sheet->ok = printPicture(sheet->page, sheet->size, *sheet->printer); }));
     QObject::connect(worker_.get(), &QThread::finished, this, [this, sheet] {
         worker_->wait();
         worker_.reset();
@@ -179,6 +191,7 @@ void PagePrinter::choosePdfFile()
         finish(Outcome::Failed);
         return;
     }
+    keepDialogSettingsInMemory();
     auto* dialog = new QFileDialog(dialogParent_, QStringLiteral("Salva la pagina come PDF"), pdfFolder(),
                                    QStringLiteral("Documenti PDF (*.pdf)"));
     dialog->setObjectName(QStringLiteral("SavePdf"));
@@ -224,7 +237,7 @@ void PagePrinter::tell(const QString& problem)
 void PagePrinter::finish(Outcome outcome)
 {
     stage_ = Stage::Idle;
-    image_ = QImage();
+    page_ = QPicture();
     Q_EMIT finished(outcome);
 }
 

@@ -1,7 +1,7 @@
 #pragma once
 
 #include <QFileDialog>
-#include <QImage>
+#include <QPicture>
 #include <QMessageBox>
 #include <QObject>
 #include <QPointer>
@@ -16,8 +16,9 @@ class QWidget;
 
 namespace quillo {
 
-// Prints the image of a page, scaled to fill the sheet, without ever holding
-// up the window: the sheet is painted and spooled on a worker thread, and
+// Prints a page, scaled to fill the sheet, without ever holding up the
+// window: the page is recorded as it is drawn on screen, the recording is
+// played onto the sheet and spooled on a worker thread, and
 // every question goes through a window-modal dialog opened with open(), so
 // the event loop keeps running throughout. When there is no printer, or the
 // printer fails, a message says so and offers to save the same page as a
@@ -44,10 +45,11 @@ public:
     // Where pages go; the default printer unless told otherwise.
     void setPrinterFactory(PrinterFactory factory) { factory_ = std::move(factory); }
 
-    // The widget as it looks now, at a resolution fit for paper.
-    static QImage imageOf(QWidget& widget);
+    // The widget as it is drawn now, recorded as drawing commands (text
+    // stays text) that play back at any resolution.
+    static QPicture recordingOf(QWidget& widget);
 
-    // Starts printing the widget's image and returns at once. The dialogs,
+    // Starts printing the widget and returns at once. The dialogs,
     // if any, open over the widget's window. False, doing nothing, while an
     // earlier page is still on its way.
     bool print(QWidget& widget, const QString& pdfName);
@@ -73,7 +75,8 @@ private:
 
     PrinterFactory factory_;
     Stage stage_ = Stage::Idle;
-    QImage image_;
+    QPicture page_;
+    QSize pageSize_;
     QString pdfName_;
     QString printerName_;
     QString savedPath_;

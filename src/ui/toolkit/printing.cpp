@@ -1,25 +1,28 @@
 #include "ui/toolkit/printing.h"
 
-#include <QImage>
 #include <QPagedPaintDevice>
 #include <QPainter>
+#include <QPicture>
+
+#include <algorithm>
 
 namespace quillo {
 
-bool printImage(const QImage& image, QPagedPaintDevice& device)
+bool printPicture(const QPicture& page, const QSize& size, QPagedPaintDevice& device)
 {
-    if (image.isNull())
+    if (page.isNull() || size.isEmpty())
         return false;
     QPainter painter;
     if (!painter.begin(&device))
         return false;
     const QRect area = painter.viewport();
-    QSize size = image.size();
-    size.scale(area.size(), Qt::KeepAspectRatio);
-    const QRect target(area.x() + (area.width() - size.width()) / 2,
-                       area.y() + (area.height() - size.height()) / 2, size.width(), size.height());
+    const double scale = std::min(static_cast<double>(area.width()) / size.width(),
+                                  static_cast<double>(area.height()) / size.height());
+    painter.translate(area.x() + (area.width() - size.width() * scale) / 2,
+                      area.y() + (area.height() - size.height() * scale) / 2);
+    painter.scale(scale, scale);
     painter.setRenderHint(QPainter::SmoothPixmapTransform);
-    painter.drawImage(target, image);
+    painter.drawPicture(0, 0, page);
     return painter.end();
 }
 

@@ -1,12 +1,15 @@
 #pragma once
 
-class QImage;
 class QPagedPaintDevice;
+class QPicture;
+class QSize;
 
 namespace quillo {
 
-// Draws the image centred on the printable area of the device, scaled to fill
-// it without distortion. Returns false when the device cannot be painted on.
-bool printImage(const QImage& image, QPagedPaintDevice& device);
+// Plays a page recorded at the given size onto the device, centred on its
+// printable area and scaled to fill it without distortion, so text and
+// lines stay text and lines at the printer's own resolution. Returns false
+// when there is nothing to print or the device cannot be painted on.
+bool printPicture(const QPicture& page, const QSize& size, QPagedPaintDevice& device);
 
 }  // namespace quillo

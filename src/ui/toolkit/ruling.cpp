@@ -1,0 +1,139 @@
+#include "ui/toolkit/ruling.h"
+
+#include "ui/toolkit/twips.h"
+
+#include <QImage>
+#include <QPainter>
+#include <QPen>
+
+#include <algorithm>
+#include <memory>
+
+namespace quillo {
+
+namespace {
+// A window is rarely resized; a few sizes cover moving between the window
+// and the full screen and back.
+constexpr std::size_t kSizesKept = 4;
+int drawingsMade = 0;
+
+std::vector<std::unique_ptr<Ruling>>& kept()
+{
+    static std::vector<std::unique_ptr<Ruling>> rulings;
+    return rulings;
+}
+}  // namespace
+
+const QColor& Ruling::colour()
+{
+    static const QColor ruling(0xB8, 0xCC, 0xE4);
+    return ruling;
+}
+
+int Ruling::drawings()
+{
+    return drawingsMade;
+}
+
+void Ruling::drawLines(QPainter& painter, double pixelsPerTwip)
+{
+    const auto px = [pixelsPerTwip](int twips) { return twips * pixelsPerTwip; };
+    painter.setPen(QPen(colour(), 1));
+    for (int x = kPaperLeft; x <= kPaperRight; x += kSquare)
+        painter.drawLine(QPointF(px(x), px(kPaperTop)), QPointF(px(x), px(kPaperBottom)));
+    for (int y = kPaperTop; y <= kPaperBottom; y += kSquare)
+        painter.drawLine(QPointF(px(kPaperLeft), px(y)), QPointF(px(kPaperRight), px(y)));
+}
+
+const Ruling& Ruling::forPage(QSize pixels, double pixelsPerTwip)
+{
+    auto& rulings = kept();
+    for (auto it = rulings.begin(); it != rulings.end(); ++it) {
+        if ((*it)->size_ == pixels && (*it)->pixelsPerTwip_ == pixelsPerTwip) {
+            std::rotate(rulings.begin(), it, it + 1);
+            return *rulings.front();
+        }
+    }
+    if (rulings.size() == kSizesKept)
+        rulings.pop_back();
+    rulings.insert(rulings.begin(), std::unique_ptr<Ruling>(new Ruling(pixels, pixelsPerTwip)));
+    return *rulings.front();
+}
+
+Ruling::Ruling(QSize pixels, double pixelsPerTwip) : size_(pixels), pixelsPerTwip_(pixelsPerTwip)
+{
+    ++drawingsMade;
+    QImage lit(pixels, QImage::Format_ARGB32_Premultiplied);
+    lit.fill(Qt::transparent);
+    {
+        QPainter painter(&lit);
+        drawLines(painter, pixelsPerTwip);
+    }
+    const int width = lit.width();
+    const int height = lit.height();
+    const auto on = [&lit, width, height](int x, int y) {
+        return x >= 0 && y >= 0 && x < width && y < height &&
+               qAlpha(reinterpret_cast<const QRgb*>(lit.constScanLine(y))[x]) != 0;
+    };
+    // Only the rows and columns near a line can hold lit pixels.
+    std::vector<bool> nearColumn(static_cast<std::size_t>(width) + 1, false);
+    std::vector<bool> nearRow(static_cast<std::size_t>(height) + 1, false);
+    const auto mark = [](std::vector<bool>& near, double at) {
+        const int centre = static_cast<int>(at);
+        for (int i = centre - 2; i <= centre + 2; ++i) {
+            if (i >= 0 && i < static_cast<int>(near.size()))
+                near[static_cast<std::size_t>(i)] = true;
+        }
+    };
+    for (int x = kPaperLeft; x <= kPaperRight; x += kSquare)
+        mark(nearColumn, x * pixelsPerTwip);
+    for (int y = kPaperTop; y <= kPaperBottom; y += kSquare)
+        mark(nearRow, y * pixelsPerTwip);
+    // Every lit pixel lies on a column run or a row run of two or more, or
+    // stands alone; their union is exactly what the lines lit.
+    for (int x = 0; x < width; ++x) {
+        if (!nearColumn[static_cast<std::size_t>(x)])
+            continue;
+        int start = -1;
+        for (int y = 0; y <= height; ++y) {
+            const bool here = y < height && on(x, y);
+            if (here && start < 0)
+                start = y;
+            if (!here && start >= 0) {
+                if (y - start >= 2)
+                    runs_.emplace_back(x, start, 1, y - start);
+                start = -1;
+            }
+        }
+    }
+    for (int y = 0; y < height; ++y) {
+        if (!nearRow[static_cast<std::size_t>(y)])
+            continue;
+        int start = -1;
+        for (int x = 0; x <= width; ++x) {
+            const bool here = x < width && on(x, y);
+            if (here && start < 0)
+                start = x;
+            if (!here && start >= 0) {
+                if (x - start >= 2)
+                    runs_.emplace_back(start, y, x - start, 1);
+                start = -1;
+            }
+        }
+    }
+    for (int y = 0; y < height; ++y) {
+        for (int x = 0; x < width; ++x) {
+            if ((nearRow[static_cast<std::size_t>(y)] || nearColumn[static_cast<std::size_t>(x)]) && on(x, y) &&
+                !on(x - 1, y) && !on(x + 1, y) && !on(x, y - 1) && !on(x, y + 1))
+                runs_.emplace_back(x, y, 1, 1);
+        }
+    }
+}
+
+void Ruling::paint(QPainter& painter) const
+{
+    for (const QRect& run : runs_)
+        painter.fillRect(run, colour());
+}
+
+}  // namespace quillo

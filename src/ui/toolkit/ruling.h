@@ -1,0 +1,41 @@
+#pragma once
+
+#include <QColor>
+#include <QRect>
+#include <QSize>
+
+#include <vector>
+
+class QPainter;
+
+namespace quillo {
+
+// The squared paper's ruling at one page size. Drawn line by line once, then
+// kept as the runs of pixels those lines lit: filling them again at every
+// paint lights exactly the same pixels, for a fraction of the cost of
+// drawing the lines anew.
+class Ruling {
+public:
+    // The ruling of a page this many pixels wide and high at this scale;
+    // drawn now unless a page of that size was ruled recently.
+    static const Ruling& forPage(QSize pixels, double pixelsPerTwip);
+
+    void paint(QPainter& painter) const;
+
+    // The line-by-line drawings made so far, over every size.
+    static int drawings();
+
+    // What the lines light, drawn line by line onto an image filled with the
+    // paper: the ruling's reference look.
+    static void drawLines(QPainter& painter, double pixelsPerTwip);
+    static const QColor& colour();
+
+private:
+    Ruling(QSize pixels, double pixelsPerTwip);
+
+    QSize size_;
+    double pixelsPerTwip_;
+    std::vector<QRect> runs_;
+};
+
+}  // namespace quillo
