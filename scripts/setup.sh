@@ -5,7 +5,7 @@ set -euo pipefail
 
 packages=(
   make cmake ninja-build g++
-  qt6-base-dev qt6-qpa-plugins
+  qt6-base-dev qt6-qpa-plugins qt6-translations-l10n
   libgtest-dev
   fonts-liberation2 fonts-dancingscript
 )

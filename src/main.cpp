@@ -1,4 +1,5 @@
 #include "ui/app/screen_registry.h"
+#include "ui/app/translations.h"
 #include "core/scoring/score_board.h"
 #include "core/kit/random_source.h"
 #include "ui/toolkit/look.h"
@@ -10,6 +11,7 @@ int main(int argc, char* argv[])
 {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Quillo"));
+    quillo::installItalianTranslations(app);
     quillo::installLook();
 
     quillo::ScoreBoard board;

@@ -1,12 +1,16 @@
 #include "ui/toolkit/controls.h"
 
 #include "ui/toolkit/look.h"
+#include "ui/toolkit/plain_text.h"
 #include "ui/toolkit/shared_palette.h"
 
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QStyleOptionButton>
 #include <QStylePainter>
+#include <QValidator>
+
+#include <algorithm>
 
 namespace quillo {
 
@@ -79,22 +83,100 @@ void Button::initStyleOption(QStyleOptionButton* option) const
     option->palette.setCurrentColorGroup(colours.currentColorGroup());
 }
 
+void Button::keyPressEvent(QKeyEvent* event)
+{
+    const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
+    if (!enter || (event->modifiers() & ~Qt::KeypadModifier)) {
+        QPushButton::keyPressEvent(event);
+        return;
+    }
+    // A held Enter presses once, as a held Space does: one "OK", one exercise.
+    if (!event->isAutoRepeat())
+        click();
+    event->accept();
+}
+
+namespace {
+struct Caption {
+    QString text;
+    QFont font;
+};
+
+// The largest pixel size, down to a floor, at which every line fits the room.
+int fittingSize(const QStringList& lines, QFont font, QSize room)
+{
+    for (; font.pixelSize() > 6; font.setPixelSize(font.pixelSize() - 1)) {
+        const QFontMetrics metrics(font);
+        const bool narrow = std::all_of(lines.begin(), lines.end(),
+                                        [&](const QString& line) { return metrics.horizontalAdvance(line) <= room.width(); });
+        if (narrow && metrics.height() * lines.size() <= room.height())
+            break;
+    }
+    return font.pixelSize();
+}
+
+// The caption on one line if it fits; otherwise on the two lines, broken at a
+// space, that let it be largest, or else on one line made smaller.
+Caption fitCaption(const QString& text, const QFont& font, QSize room)
+{
+    if (QFontMetrics(font).horizontalAdvance(text) <= room.width())
+        return {text, font};
+    Caption best{text, font};
+    best.font.setPixelSize(fittingSize({text}, font, room));
+    const QString words = text.trimmed();
+    for (qsizetype at = words.indexOf(QLatin1Char(' ')); at > 0; at = words.indexOf(QLatin1Char(' '), at + 1)) {
+        const QStringList lines{words.left(at).trimmed(), words.mid(at + 1).trimmed()};
+        const int size = fittingSize(lines, font, room);
+        if (size > best.font.pixelSize()) {
+            best.text = lines.join(QLatin1Char('\n'));
+            best.font.setPixelSize(size);
+        }
+    }
+    return best;
+}
+}  // namespace
+
 void Button::paintEvent(QPaintEvent*)
 {
     QStylePainter painter(this);
     QStyleOptionButton option;
     initStyleOption(&option);
-    QFont fitted = font();
-    const int room = width() - 4;
-    while (fitted.pixelSize() > 6 && QFontMetrics(fitted).horizontalAdvance(text()) > room)
-        fitted.setPixelSize(fitted.pixelSize() - 1);
-    painter.setFont(fitted);
-    option.fontMetrics = QFontMetrics(fitted);
+    const Caption caption = fitCaption(text(), font(), size() - QSize(4, 4));
+    option.text = caption.text;
+    option.fontMetrics = QFontMetrics(caption.font);
+    painter.setFont(caption.font);
     painter.drawControl(QStyle::CE_PushButton, option);
 }
 
+namespace {
+// Every way into a box (a typed key, a paste, a drop, a middle click, setText)
+// ends in this check, so none of them can bring in what plainText leaves out
+// or more characters than the box holds. What does not fit is cut from the
+// end of what just came in, which ends at the cursor.
+class PlainTextValidator : public QValidator {
+public:
+    explicit PlainTextValidator(TextBox* box) : QValidator(box), box_(*box) {}
+
+    State validate(QString& input, int& cursor) const override
+    {
+        QString before = plainText(input.left(cursor));
+        QString after = plainText(input.mid(cursor));
+        const int limit = box_.maxLength();
+        after = firstCharacters(after, limit);
+        before = firstCharacters(before, limit - characterCount(after));
+        input = before + after;
+        cursor = static_cast<int>(before.size());
+        return Acceptable;
+    }
+
+private:
+    const TextBox& box_;
+};
+}  // namespace
+
 TextBox::TextBox(QWidget* parent) : QLineEdit(parent)
 {
+    setValidator(new PlainTextValidator(this));
     setAcceptsPaste(false);
     setAttribute(Qt::WA_InputMethodEnabled, false);
     setColours(background_, textColour_);
@@ -135,14 +217,24 @@ void TextBox::setAcceptsPaste(bool accepts)
     setContextMenuPolicy(accepts ? Qt::DefaultContextMenu : Qt::NoContextMenu);
 }
 
+void TextBox::setMaxLength(int characters)
+{
+    maxCharacters_ = characters;
+    // QLineEdit's own limit stays at its widest; the validator counts.
+    if (characterCount(text()) > maxCharacters_)
+        setText(text());
+}
+
 int TextBox::characterCode(const QKeyEvent& event)
 {
     const int key = event.key();
     if ((event.modifiers() & Qt::ControlModifier) && key >= Qt::Key_A && key <= Qt::Key_Z)
         return key - Qt::Key_A + 1;
-    const QString text = event.text();
-    if (!text.isEmpty() && text.at(0).unicode() != 0 && text.at(0).unicode() != 127)
-        return text.at(0).unicode();
+    // A character beyond the basic plane comes as two halves; its code is
+    // the whole character's.
+    const QList<uint> text = event.text().toUcs4();
+    if (!text.isEmpty() && text.first() != 0 && text.first() != 127)
+        return static_cast<int>(text.first());
     switch (key) {
     case Qt::Key_Backspace: return 8;
     case Qt::Key_Return:
@@ -178,6 +270,11 @@ void TextBox::keyPressEvent(QKeyEvent* event)
         case Qt::Key_End:
             QLineEdit::keyPressEvent(event);
             return;
+        case Qt::Key_Delete:
+            if (!isReadOnly() && !(event->modifiers() & ~Qt::KeypadModifier))
+                del();
+            event->accept();
+            return;
         default:
             event->ignore();
             return;
@@ -204,7 +301,8 @@ void TextBox::typeCharacter(int code)
     }
     if (code < 32)
         return;
-    insert(QString(QChar(code)));
+    const auto character = static_cast<char32_t>(code);
+    insert(QString::fromUcs4(&character, 1));
 }
 
 void TextBox::keyReleaseEvent(QKeyEvent* event)

@@ -33,8 +33,11 @@ private:
     Colour textColour_ = colour::Black;
 };
 
-// A command button with its own background colour. A caption wider than the
-// button is drawn smaller rather than cut off, as on the square "Menu fraz".
+// A command button with its own background colour. Space and Enter both
+// press it when it has the focus, as on any desktop form. A caption too wide
+// for the button is never cut off: one that holds a space is laid on two
+// lines, as on the square "Menu fraz", and whatever still does not fit is
+// drawn smaller.
 class Button : public QPushButton {
     Q_OBJECT
 
@@ -44,6 +47,7 @@ public:
     Colour background() const { return background_; }
 
 protected:
+    void keyPressEvent(QKeyEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
     void initStyleOption(QStyleOptionButton* option) const override;
 
@@ -56,8 +60,10 @@ private:
 // that character's code (Backspace 8, Enter 13, Escape 27, Ctrl+letter 1 to
 // 26). Only a key the handler lets through is typed, by the box itself: no
 // paste, drop, middle click, input method or context menu can go around it,
-// unless the box is told to accept pasting (and even then it keeps its
-// maximum length).
+// unless the box is told to accept pasting. Whatever way text comes in, the
+// box keeps its maximum length, counted in whole characters, and nothing
+// that plainText leaves out. Delete, like the arrows, edits without being a
+// key press.
 class TextBox : public QLineEdit {
     Q_OBJECT
 
@@ -76,6 +82,10 @@ public:
     Colour background() const { return background_; }
     Colour textColour() const { return textColour_; }
     void setAcceptsPaste(bool accepts);
+    // Hide QLineEdit's own, which counts halves of characters beyond the
+    // basic plane and would cut an emoji in two at the limit.
+    void setMaxLength(int characters);
+    int maxLength() const { return maxCharacters_; }
 
     // The character code a key event carries, or -1 for a key that produces
     // no character.
@@ -102,6 +112,7 @@ private:
     Colour background_ = colour::White;
     Colour textColour_ = colour::Black;
     bool acceptsPaste_ = false;
+    int maxCharacters_ = 32767;
     std::optional<Colour> seeThrough_;
 };
 

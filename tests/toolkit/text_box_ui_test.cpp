@@ -1,0 +1,118 @@
+#include "support/harness.h"
+#include "ui/toolkit/plain_text.h"
+
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QClipboard>
+#include <QMimeData>
+#include <QTest>
+
+namespace quillo::testing {
+namespace {
+
+const QString kName = QStringLiteral("Text1");
+const QString kGrin = QStringLiteral(u"\U0001F600");
+
+// A keyboard layout or a compose sequence gives a character beyond the basic
+// plane as one key event carrying both halves.
+void pressCharacter(QWidget* box, const QString& character)
+{
+    QKeyEvent press(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, character);
+    QApplication::sendEvent(box, &press);
+    QKeyEvent release(QEvent::KeyRelease, Qt::Key_unknown, Qt::NoModifier, character);
+    QApplication::sendEvent(box, &release);
+}
+
+// A box takes a drop only after the drag has entered it.
+void drop(QWidget* box, const QString& text)
+{
+    QMimeData data;
+    data.setText(text);
+    QDragEnterEvent enter(QPoint(2, 2), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(box, &enter);
+    QDropEvent event(QPointF(2, 2), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(box, &event);
+}
+
+TEST(TextBox, DeleteRemovesTheCharacterAfterTheCursor)
+{
+    Harness app;
+    auto* name = app.find<TextBox>(kName);
+    app.enterName(QStringLiteral("Annna"));
+    name->setCursorPosition(2);
+    app.key(kName, Qt::Key_Delete);
+    EXPECT_EQ(name->text(), QStringLiteral("Anna"));
+    EXPECT_EQ(app.board.pupilName(), "Anna") << "the name is stored after a Delete as after any edit";
+    name->setText(QStringLiteral("A") + kGrin + QStringLiteral("B"));
+    name->setCursorPosition(1);
+    app.key(kName, Qt::Key_Delete);
+    EXPECT_EQ(name->text(), QStringLiteral("AB")) << "both halves go";
+
+    name->setReadOnly(true);
+    name->home(false);
+    app.key(kName, Qt::Key_Delete);
+    EXPECT_EQ(name->text(), QStringLiteral("AB")) << "a read-only box keeps its text";
+}
+
+TEST(TextBox, TheNameHoldsFortyWholeCharactersWhateverComesIn)
+{
+    const QString thirtyNine(39, QLatin1Char('a'));
+    {
+        Harness app;
+        app.enterName(thirtyNine);
+        pressCharacter(app.find(kName), kGrin);
+        EXPECT_EQ(app.find<TextBox>(kName)->text(), thirtyNine + kGrin) << "typed at the limit";
+        EXPECT_EQ(app.board.pupilName(), (thirtyNine + kGrin).toStdString());
+    }
+    {
+        Harness app;
+        app.enterName(thirtyNine);
+        QGuiApplication::clipboard()->setText(kGrin + kGrin);
+        app.key(kName, Qt::Key_V, Qt::ControlModifier);
+        EXPECT_EQ(app.find<TextBox>(kName)->text(), thirtyNine + kGrin) << "pasted at the limit";
+    }
+    {
+        Harness app;
+        QGuiApplication::clipboard()->setText(kGrin.repeated(50));
+        app.key(kName, Qt::Key_V, Qt::ControlModifier);
+        EXPECT_EQ(app.find<TextBox>(kName)->text(), kGrin.repeated(40)) << "forty characters, not twenty";
+    }
+}
+
+TEST(TextBox, NoControlOrDirectionCharacterEntersTheName)
+{
+    const QString dirty = QStringLiteral(u"Mario\tRossi\u001B\u202E\r\nV\u0000B\u2066");
+    Harness app;
+    auto* name = app.find<TextBox>(kName);
+    QGuiApplication::clipboard()->setText(dirty);
+    app.key(kName, Qt::Key_V, Qt::ControlModifier);
+    EXPECT_EQ(name->text(), QStringLiteral("Mario Rossi VB"));
+    EXPECT_EQ(app.board.pupilName(), "Mario Rossi VB");
+    name->clear();
+    drop(name, dirty);
+    EXPECT_EQ(name->text(), QStringLiteral("Mario Rossi VB")) << "dropped";
+}
+
+TEST(PlainText, KeepsWhatAPupilMeansToWrite)
+{
+    const std::pair<QString, QString> rows[] = {
+        {QStringLiteral(u"Zoë D'Amico 5ªB \U0001F600"), QStringLiteral(u"Zoë D'Amico 5ªB \U0001F600")},
+        {QStringLiteral(u"Giulia\u202Efdp.exe"), QStringLiteral("Giuliafdp.exe")},
+        {QStringLiteral(u"a\u200Fb\u2067c\u061C"), QStringLiteral("abc")},
+        {QStringLiteral(u"riga\r\n\tdue\u2028tre\u0085"), QStringLiteral("riga due tre ")},
+        {QStringLiteral(u"a\u0000b\u007Fc\u0090d\u001B"), QStringLiteral("abcd")},
+        {QStringLiteral("x") + QChar(0xD83D) + QStringLiteral("y") + QChar(0xDE00), QStringLiteral("xy")},
+    };
+    for (const auto& [text, plain] : rows)
+        EXPECT_EQ(plainText(text), plain) << text.toStdString();
+
+    const QString mixed = QStringLiteral(u"\U0001F600a\U0001F600");
+    EXPECT_EQ(characterCount(mixed), 3);
+    EXPECT_EQ(firstCharacters(mixed, 1), QStringLiteral(u"\U0001F600"));
+    EXPECT_EQ(firstCharacters(mixed, 2), QStringLiteral(u"\U0001F600a"));
+    EXPECT_EQ(firstCharacters(mixed, 9), mixed);
+}
+
+}  // namespace
+}  // namespace quillo::testing
