@@ -1,3 +1,5 @@
+#include "ui/app/app_identity.h"
+#include "ui/app/command_line.h"
 #include "ui/app/screen_registry.h"
 #include "core/scoring/score_board.h"
 #include "core/kit/random_source.h"
@@ -8,8 +10,12 @@
 
 int main(int argc, char* argv[])
 {
+    const quillo::CommandLine commandLine = quillo::readCommandLine(argc, argv, QStringLiteral(QUILLO_VERSION));
+    if (!commandLine.startWindow)
+        return quillo::report(commandLine);
+
     QApplication app(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("Quillo"));
+    quillo::installIdentity(QStringLiteral(QUILLO_VERSION), QStringLiteral(QUILLO_APP_ID));
     quillo::installLook();
 
     quillo::ScoreBoard board;
