@@ -7,7 +7,7 @@ BENCH_BUILD ?= build-bench
 JOBS        ?= 2
 CMAKE_FLAGS ?= -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
 
-.PHONY: all setup build run test sanitize screenshots bench clean
+.PHONY: all setup build run test sanitize screenshots bench package clean
 
 all: build
 
@@ -44,6 +44,10 @@ $(BENCH_BUILD)/build.ninja: | setup
 bench: setup $(BENCH_BUILD)/build.ninja
 	cmake --build $(BENCH_BUILD) -j $(JOBS)
 	QT_QPA_PLATFORM=offscreen ./$(BENCH_BUILD)/bench/quillo_bench
+
+# The Debian package, checked by lintian, in dist/ (see scripts/package.sh).
+package:
+	JOBS=$(JOBS) bash scripts/package.sh
 
 clean:
 	rm -rf $(BUILD) $(SAN_BUILD) $(BENCH_BUILD)
