@@ -14,7 +14,7 @@ RUNTIME_DIR := $(CURDIR)/$(BUILD)/xdg-runtime
 QUIET       := XDG_RUNTIME_DIR=$(RUNTIME_DIR) QT_LOGGING_RULES="qt.qpa.*=false"
 quiet-runtime = @mkdir -p -m 700 $(RUNTIME_DIR)
 
-.PHONY: all setup build run test sanitize screenshots bench clean
+.PHONY: all setup build run test sanitize screenshots bench package clean
 
 all: build
 
@@ -55,6 +55,10 @@ bench: setup $(BENCH_BUILD)/build.ninja
 	cmake --build $(BENCH_BUILD) -j $(JOBS)
 	$(quiet-runtime)
 	@$(QUIET) ./$(BENCH_BUILD)/bench/quillo_bench
+
+# The Debian package, checked by lintian, in dist/ (see scripts/package.sh).
+package:
+	JOBS=$(JOBS) bash scripts/package.sh
 
 clean:
 	rm -rf $(BUILD) $(SAN_BUILD) $(BENCH_BUILD)

@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# Installs the Debian packages Quillo needs to build, test and run.
+# Installs the Debian packages Quillo needs to build, test and run;
+# `setup.sh packaging` adds what building and checking the .deb needs.
 # Quick when everything is already there: dpkg is asked first, apt only for what is missing.
 set -euo pipefail
 
@@ -8,7 +9,11 @@ packages=(
   qt6-base-dev qt6-qpa-plugins qt6-translations-l10n
   libgtest-dev
   fonts-liberation2 fonts-dancingscript
+  librsvg2-bin desktop-file-utils appstream
 )
+if [ "${1:-}" = packaging ]; then
+  packages+=(build-essential debhelper lintian)
+fi
 
 missing=()
 for p in "${packages[@]}"; do

@@ -1,3 +1,5 @@
+#include "ui/app/app_identity.h"
+#include "ui/app/command_line.h"
 #include "ui/app/screen_registry.h"
 #include "ui/app/translations.h"
 #include "core/scoring/score_board.h"
@@ -9,8 +11,12 @@
 
 int main(int argc, char* argv[])
 {
+    const quillo::CommandLine commandLine = quillo::readCommandLine(argc, argv, QStringLiteral(QUILLO_VERSION));
+    if (!commandLine.startWindow)
+        return quillo::report(commandLine);
+
     QApplication app(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("Quillo"));
+    quillo::installIdentity(QStringLiteral(QUILLO_VERSION), QStringLiteral(QUILLO_APP_ID));
     quillo::installItalianTranslations(app);
     quillo::installLook();
 
