@@ -38,7 +38,7 @@ void DecimalComparisonScreen::build(Page&)
             const int number = static_cast<int>(pair) * 2 * kSideLength + i + 1;
             labels[static_cast<std::size_t>(i)] = addDigitLabel(QStringLiteral("Label%1").arg(number), cellAt(x, y));
         }
-        DigitCell* box = addCell(QStringLiteral("Text%1").arg(pair + 1), {kBoxX, y}, KeyFilter::None);
+        DigitCell* box = addCell(QStringLiteral("Text%1").arg(pair + 1), {kBoxX, y}, KeyFilter::Sign);
         if (pair + 1 == boxes_.size())
             box->familyStep = [this](int) { checkButton().setEnabled(true); };
         boxes_[pair] = box;

@@ -89,7 +89,7 @@ DigitCell* PlaceValueScreen::addMarkBox(int number, int place, int y)
     const int markLength = static_cast<int>(Exercise::expectedMark(place).size());
     if (Exercise::isDecimalPlace(place)) {
         // One character: every key replaces what the box held, in the case typed.
-        box->configure(KeyFilter::None, kDarkGrey, 1, markColour(place));
+        box->configure(KeyFilter::Mark, kDarkGrey, 1, markColour(place));
         if (number == 1) {
             box->familyStep = [this, place](int) {
                 if (place == exercise_.lastIndicatedDecimal(1))
@@ -102,7 +102,7 @@ DigitCell* PlaceValueScreen::addMarkBox(int number, int place, int y)
     // lowered, so a capital typed last stays as typed; one letter too many
     // empties the box when the key comes up. The extra character of room
     // lets that letter be seen to arrive before the box empties.
-    box->configure(KeyFilter::None, colour::LightCyan, markLength + 1, markColour(place));
+    box->configure(KeyFilter::Mark, colour::LightCyan, markLength + 1, markColour(place));
     box->familyStep = [box](int) { box->setText(box->text().toLower()); };
     box->onKeyRelease = [box, markLength](int) {
         if (box->text().size() > markLength)
