@@ -85,7 +85,7 @@ QStringList run(const Script& script, Way way)
     Harness app({1920, 1080});
     Whiteboard on(app, way);
     QStringList states;
-    const Snap snap = [&] { states << pageState(app); };
+    const Snap snap = [&] { states << pageState(app).join(QLatin1Char('\n')); };
     on.write(QStringLiteral("Text1"), QStringLiteral("Anna Rossi 5A"));
     snap();
     script(on, snap);
