@@ -14,6 +14,7 @@
 #include "ui/screens/columns/division_screen.h"
 #include "ui/screens/fractions/decimal_fractions_screen.h"
 #include "ui/screens/fractions/fraction_comparison_screen.h"
+#include "ui/kit/keypad.h"
 #include "ui/toolkit/main_window.h"
 #include "ui/toolkit/page.h"
 
@@ -50,6 +51,7 @@ ScreenRegistry::ScreenRegistry(MainWindow& window, ScoreBoard& board, RandomSour
     : window_(window), services_{board, random, *this}
 {
     windowClosed_ = QObject::connect(&window_, &MainWindow::closed, [this] { endProgram(); });
+    window_.setSidePanel(new Keypad);
 }
 
 ScreenRegistry::~ScreenRegistry()

@@ -2,6 +2,26 @@
 
 namespace quillo {
 
+namespace {
+constexpr const char* kFilterProperty = "keypadFilter";
+}  // namespace
+
+void setKeypadFilter(TextBox& box, KeyFilter filter)
+{
+    box.setProperty(kFilterProperty, static_cast<int>(filter));
+}
+
+std::optional<KeyFilter> keypadFilter(const QWidget* widget)
+{
+    const auto* box = qobject_cast<const TextBox*>(widget);
+    if (!box || box->isReadOnly() || !box->isEnabled() || !box->isVisible())
+        return std::nullopt;
+    const QVariant filter = box->property(kFilterProperty);
+    if (!filter.isValid())
+        return std::nullopt;
+    return static_cast<KeyFilter>(filter.toInt());
+}
+
 DigitCell::DigitCell(QWidget* parent) : TextBox(parent)
 {
     setAlignment(Qt::AlignCenter);
@@ -15,6 +35,7 @@ void DigitCell::configure(KeyFilter filter, Colour familyColour, int maxCharacte
     filter_ = filter;
     familyColour_ = familyColour;
     typingTextColour_ = textColour;
+    setKeypadFilter(*this, filter);
     setMaxLength(maxCharacters);
     resetColours();
 }

@@ -5,6 +5,7 @@
 #include "ui/toolkit/controls.h"
 
 #include <functional>
+#include <optional>
 
 namespace quillo {
 
@@ -41,5 +42,11 @@ private:
     Colour familyColour_ = colour::LightCyan;
     Colour typingTextColour_ = colour::Blue;
 };
+
+// What the on-screen keypad reads from the box that has the focus: the
+// filter its keys pass. A cell carries its own; a plain box (the name box)
+// is given one. Nothing is read from a box the pupil cannot type in now.
+void setKeypadFilter(TextBox& box, KeyFilter filter);
+std::optional<KeyFilter> keypadFilter(const QWidget* widget);
 
 }  // namespace quillo

@@ -37,7 +37,7 @@ void DecimalComparisonScreen::build(Page&)
             const int number = static_cast<int>(pair) * 2 * kSideLength + i + 1;
             labels[static_cast<std::size_t>(i)] = addDigitLabel(QStringLiteral("Label%1").arg(number), cellAt(x, y));
         }
-        DigitCell* box = addCell(QStringLiteral("Text%1").arg(pair + 1), {kBoxX, y}, KeyFilter::None);
+        DigitCell* box = addCell(QStringLiteral("Text%1").arg(pair + 1), {kBoxX, y}, KeyFilter::Sign);
         box->setAccessibleName(QStringLiteral("Segno della coppia %1").arg(pair + 1));
         box->familyStep = [this, pair](int) {
             if (DecimalComparisonExercise::opensCheck(static_cast<int>(pair)))

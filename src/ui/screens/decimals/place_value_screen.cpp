@@ -95,7 +95,7 @@ DigitCell* PlaceValueScreen::addMarkBox(int number, int place, int y)
                                .arg(number + 1));
     if (Exercise::isDecimalPlace(place)) {
         // One character: every key replaces what the box held, in the case typed.
-        box->configure(KeyFilter::None, kDarkGrey, 1, markColour(place));
+        box->configure(KeyFilter::Mark, kDarkGrey, 1, markColour(place));
         box->familyStep = [this, number, place](int) {
             if (exercise_.opensCheck(number, place))
                 checkButton().setEnabled(true);
@@ -105,7 +105,7 @@ DigitCell* PlaceValueScreen::addMarkBox(int number, int place, int y)
     // The extra character of room lets one letter too many be seen to arrive
     // before the box empties.
     const int markLength = static_cast<int>(Exercise::expectedMark(place).size());
-    box->configure(KeyFilter::None, colour::LightCyan, markLength + 1, markColour(place));
+    box->configure(KeyFilter::Mark, colour::LightCyan, markLength + 1, markColour(place));
     box->familyStep = [box](int) {
         box->setText(QString::fromStdString(Exercise::wholeMarkBeforeKey(box->text().toStdString())));
     };

@@ -2,6 +2,7 @@
 
 #include "core/scoring/saturating.h"
 #include "core/scoring/score_board.h"
+#include "ui/kit/digit_cell.h"
 #include "ui/toolkit/look.h"
 #include "ui/toolkit/page.h"
 
@@ -49,6 +50,7 @@ void MainMenuScreen::build(Page& page)
     nameBox_->setColours(0xFFFFC0, colour::Blue);
     nameBox_->setMaxLength(kNameLength);
     nameBox_->setAcceptsPaste(true);
+    setKeypadFilter(*nameBox_, KeyFilter::Name);
     nameBox_->setAccessibleName(QStringLiteral("Nome, Cognome, classse e sez."));
     nameBox_->onKeyPress = [this](int) {
         nameKeyPressed();

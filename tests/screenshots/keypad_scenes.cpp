@@ -1,0 +1,61 @@
+#include "exercises/decimals/decimals_script.h"
+#include "support/scenes.h"
+
+namespace quillo::testing {
+namespace {
+
+// A 16:9 whiteboard: the keypad stands in the band. (The offscreen platform
+// pins a full-screen window to its own small screen, so the board is a
+// window of the board's size with the keypad shown, as full screen shows it.)
+void onTheBoard(Harness& app)
+{
+    app.window.toggleSidePanel();
+    Harness::settle();
+}
+
+void divisionOnTheBoard(Harness& app, const Shoot& shoot)
+{
+    onTheBoard(app);
+    app.enterName(QStringLiteral("Giulia Rossi V A"));
+    app.click(QStringLiteral("Command1"));
+    app.click(QStringLiteral("Text44"));
+    app.random.push(drawing(7568, 1001, 1001 + 9999 - 1));
+    app.random.push(drawing(23, 11, 109));
+    app.click(QStringLiteral("NewExerciseButton"));
+    for (const auto& [cell, digit] : {std::pair{9, "3"}, {10, "2"}, {11, "9"}, {17, "6"}, {18, "6"}})
+        app.type(QStringLiteral("Text%1").arg(cell), QString::fromLatin1(digit));
+    app.find(QStringLiteral("Text21"))->setFocus();
+    shoot(QStringLiteral("keypad"));
+}
+
+void placeValueOnTheBoard(Harness& app, const Shoot& shoot)
+{
+    onTheBoard(app);
+    app.enterName(QStringLiteral("Giulia Rossi V A"));
+    app.click(QStringLiteral("Command8"));
+    app.click(QStringLiteral("Command1"));
+    scriptPlaceValue(app.random, 3, 6, {{8, 5, 3, 2, 3, 4, 8, 5, 6}, {3, 7, 1, 1, 2, 9, 7, 7, 3}});
+    app.click(QStringLiteral("NewExerciseButton"));
+    app.type(QStringLiteral("Text1"), QStringLiteral("d"));
+    app.type(QStringLiteral("Text5"), QStringLiteral("da"));
+    shoot(QStringLiteral("keypad"));
+}
+
+// A 4:3 window leaves no band: the keypad floats over it.
+void nameOnA4to3Window(Harness& app, const Shoot& shoot)
+{
+    app.window.toggleSidePanel();
+    app.type(QStringLiteral("Text1"), QStringLiteral("Giulia"));
+    shoot(QStringLiteral("name"));
+    app.click(QStringLiteral("Command4"));
+    shoot(QStringLiteral("addition"));
+}
+
+const SceneRegistrar keypad{
+    {QStringLiteral("board-division"), {1920, 1080}, divisionOnTheBoard},
+    {QStringLiteral("board-place-value"), {1920, 1080}, placeValueOnTheBoard},
+    {QStringLiteral("floating-keypad"), {1024, 768}, nameOnA4to3Window},
+};
+
+}  // namespace
+}  // namespace quillo::testing
