@@ -100,7 +100,8 @@ void Keypad::followFocus()
     std::vector<int> offer;
     bool capitals = false;
     if (filter) {
-        const auto* box = static_cast<const QLineEdit*>(focus);
+        // The box's own length, in whole characters, not the line edit's.
+        const auto* box = static_cast<const TextBox*>(focus);
         offer = offeredKeys(*filter, box->maxLength() > 1);
         capitals = offersCapitals(*filter);
     }
