@@ -5,6 +5,7 @@
 #include "ui/kit/digit_cell.h"
 #include "ui/toolkit/look.h"
 #include "ui/toolkit/page.h"
+#include "ui/toolkit/plain_text.h"
 
 namespace quillo {
 
@@ -106,7 +107,7 @@ void MainMenuScreen::enableNavigation(bool enabled) const
 void MainMenuScreen::nameKeyPressed()
 {
     enableNavigation(true);
-    if (nameBox_->text().size() > kNameLength - 1)
+    if (characterCount(nameBox_->text()) > kNameLength - 1)
         nameBox_->clear();
     pupilName_->setText(nameBox_->text());
 }

@@ -10,6 +10,7 @@
 #include "ui/toolkit/look.h"
 #include "ui/toolkit/focus_guard.h"
 #include "ui/toolkit/page.h"
+#include "ui/toolkit/plain_text.h"
 #include "ui/toolkit/twips.h"
 
 #include <QDate>
@@ -161,7 +162,7 @@ void GlobalEvaluationScreen::print()
 QString GlobalEvaluationScreen::pdfName(const QString& pupilName)
 {
     QString name;
-    for (const QChar c : pupilName.simplified()) {
+    for (const QChar c : plainText(pupilName).simplified()) {
         // Separators and the characters some file systems refuse.
         const bool unsafe = c.category() == QChar::Other_Control || QStringLiteral("/\\:*?\"<>|").contains(c);
         name.append(unsafe ? QLatin1Char('-') : c);
@@ -170,7 +171,7 @@ QString GlobalEvaluationScreen::pdfName(const QString& pupilName)
         name.remove(0, 1);
     if (name.isEmpty())
         return QStringLiteral("Valutazione dell'esercitazione.pdf");
-    return QStringLiteral("Valutazione - %1.pdf").arg(name.left(60));
+    return QStringLiteral("Valutazione - %1.pdf").arg(firstCharacters(name, 60));
 }
 
 }  // namespace quillo
