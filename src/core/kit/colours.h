@@ -41,4 +41,19 @@ constexpr Colour familyColour(ExerciseFamily family)
     }
 }
 
+// The paper a family's page is ruled on, the colour pupils know it by. The
+// column families whose cells rest in their own colour on white paper stay
+// white: on paper of the cells' colour, the squares to fill would vanish.
+constexpr Colour paperColour(ExerciseFamily family)
+{
+    switch (family) {
+    case ExerciseFamily::Division: return colour::LightCyan;
+    case ExerciseFamily::FractionConcept: return 0xDDEDEE;
+    case ExerciseFamily::FractionKinds: return 0xE0E8FC;
+    case ExerciseFamily::FractionComparison: return colour::PaleSky;
+    case ExerciseFamily::DecimalFractions: return 0xECFDDD;
+    default: return colour::White;
+    }
+}
+
 }  // namespace quillo

@@ -38,6 +38,13 @@ void paintFocusOutline(QWidget& widget)
     const double inset = thickness / 2.0;
     painter.drawRect(QRectF(widget.rect()).adjusted(inset, inset, -inset, -inset));
 }
+
+bool pressesControl(const QKeyEvent& event)
+{
+    const int key = event.key();
+    const bool pressKey = key == Qt::Key_Space || key == Qt::Key_Return || key == Qt::Key_Enter;
+    return pressKey && !(event.modifiers() & ~Qt::KeypadModifier);
+}
 }  // namespace
 
 Label::Label(QWidget* parent) : QLabel(parent)
@@ -68,6 +75,32 @@ void Label::mousePressEvent(QMouseEvent* event)
     QLabel::mousePressEvent(event);
     if (event->button() == Qt::LeftButton)
         Q_EMIT clicked();
+}
+
+void Label::setPressable()
+{
+    // Tab reaches it; a click presses it without leaving the focus there,
+    // so a pupil with a mouse keeps the keyboard where it was.
+    setFocusPolicy(Qt::TabFocus);
+}
+
+void Label::keyPressEvent(QKeyEvent* event)
+{
+    if (focusPolicy() == Qt::NoFocus || !pressesControl(*event)) {
+        QLabel::keyPressEvent(event);
+        return;
+    }
+    // Held down, the key presses once: one part painted, not a flicker.
+    if (!event->isAutoRepeat())
+        Q_EMIT clicked();
+    event->accept();
+}
+
+void Label::paintEvent(QPaintEvent* event)
+{
+    QLabel::paintEvent(event);
+    if (hasFocus())
+        paintFocusOutline(*this);
 }
 
 Button::Button(QWidget* parent) : QPushButton(parent)
@@ -354,7 +387,9 @@ void TextBox::mouseReleaseEvent(QMouseEvent* event)
 void TextBox::paintEvent(QPaintEvent* event)
 {
     QLineEdit::paintEvent(event);
-    if (hasFocus() && !isReadOnly())
+    // A read-only box that takes the focus is pressed like a button, and
+    // shows it has the keyboard as any other control does.
+    if (hasFocus())
         paintFocusOutline(*this);
 }
 

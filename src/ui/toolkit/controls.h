@@ -22,12 +22,17 @@ public:
     Colour textColour() const { return textColour_; }
     void setBackground(Colour colour);
     void setTransparent();
+    // Makes the label a control in its own right: Tab gives it the
+    // keyboard, and then Space or Enter press it as a click does.
+    void setPressable();
 
 Q_SIGNALS:
     void clicked();
 
 protected:
     void mousePressEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
 
 private:
     Colour textColour_ = colour::Black;

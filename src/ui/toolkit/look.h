@@ -34,7 +34,7 @@ enum class Face { Arial, Script };
 
 struct FontSpec {
     Face face = Face::Arial;
-    int points = 10;
+    double points = 10;
     bool bold = false;
 };
 

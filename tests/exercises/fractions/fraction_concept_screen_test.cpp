@@ -2,6 +2,9 @@
 #include "ui/screens/fractions/fraction_concept_layout.h"
 #include "fraction_screens.h"
 
+#include <QApplication>
+#include <QTest>
+
 #include <algorithm>
 #include <set>
 
@@ -112,6 +115,52 @@ TEST(FractionConceptScreen, PartsOpenOneAfterAnother)
     EXPECT_TRUE(on.cell(5)->isEnabled()) << "the last part opens the cells";
     on.app.click(part(3));
     EXPECT_EQ(on.fillOf(3), colour::Blue) << "a reached part can be coloured again";
+}
+
+TEST(FractionConceptScreen, AKeyboardAloneColoursTheWholeAndWritesTheComplement)
+{
+    ConceptApp on;
+    on.present(1, 3);  // parts 3, 4, 5
+    const auto focused = [] { return QApplication::focusWidget(); };
+    const auto tab = [&] { QTest::keyClick(focused(), Qt::Key_Tab); };
+    // Whatever has the keyboard wears the orange outline.
+    const auto outlined = [](QWidget* widget) {
+        return widget->grab().toImage().pixelColor(2, widget->height() / 2) == QColor(0xFF, 0x80, 0x00);
+    };
+    on.app.find(QStringLiteral("SectionMenuButton"))->setFocus();
+    tab();
+    ASSERT_EQ(focused(), on.app.find(cellName(0))) << "Tab leads from the menus to the red swatch";
+    EXPECT_TRUE(outlined(focused()));
+    QTest::keyClick(focused(), Qt::Key_Space);
+    tab();
+    tab();
+    ASSERT_EQ(focused(), on.app.find(part(3))) << "then past blue to the first open part";
+    EXPECT_TRUE(outlined(focused()));
+    QTest::keyClick(focused(), Qt::Key_Return);
+    EXPECT_EQ(on.fillOf(3), colour::Red);
+    tab();
+    ASSERT_EQ(focused(), on.app.find(part(4))) << "a part opens to Tab once the one before is coloured";
+    QTest::keyClick(focused(), Qt::Key_Space, Qt::ShiftModifier);
+    EXPECT_EQ(on.fillOf(4), colour::White) << "Shift+Space is no press";
+    QTest::keyClick(focused(), Qt::Key_Tab, Qt::ShiftModifier);
+    QTest::keyClick(focused(), Qt::Key_Tab, Qt::ShiftModifier);
+    QTest::keyClick(focused(), Qt::Key_Enter, Qt::KeypadModifier);  // blue
+    tab();
+    tab();
+    QTest::keyClick(focused(), Qt::Key_Space);
+    tab();
+    QTest::keyClick(focused(), Qt::Key_Space);
+    EXPECT_EQ(on.fillOf(4), colour::Blue);
+    EXPECT_EQ(on.fillOf(5), colour::Blue);
+    tab();
+    EXPECT_EQ(focused(), on.cell(3)) << "after the parts, the complementary fraction";
+    QTest::keyClicks(focused(), QStringLiteral("2"));
+    tab();
+    EXPECT_EQ(focused(), on.cell(5)) << "hidden tens cells are passed by";
+    QTest::keyClicks(focused(), QStringLiteral("3"));
+    EXPECT_TRUE(on.enabled(kCheck));
+    on.checkAndEvaluate();
+    EXPECT_EQ(on.verdict()->text(), QStringLiteral("Esatto"));
 }
 
 TEST(FractionConceptScreen, OkForgetsTheColoursOfTheLastWhole)

@@ -120,7 +120,6 @@ ExerciseLayout DivisionScreen::layout() const
 
 void DivisionScreen::build(Page& page)
 {
-    page.setPaperColour(colour::LightCyan);
     if (auto* instruction = page.findChild<Label*>(QStringLiteral("Instruction")))
         instruction->setTextColour(colour::Blue);
     if (auto* footer = page.findChild<Label*>(QStringLiteral("Footer")))
@@ -153,7 +152,7 @@ void DivisionScreen::buildCells()
     for (int i = 1; i <= DivisionExercise::kQuotientCells; ++i) {
         DigitCell* cell = addCell(cellName(0, i), square(10 + i, 1));
         cell->setAccessibleName(digitRole(QStringLiteral("Quoziente"), i));
-        cell->setSeeThrough(colour::LightCyan);
+        cell->setSeeThrough(paperColour(family()));
         quotient_.set(static_cast<std::size_t>(i - 1), cell);
     }
     for (int row = 1; row <= DivisionExercise::kStepRows; ++row) {
@@ -162,7 +161,7 @@ void DivisionScreen::buildCells()
             const int index = kUnitsColumn + 1 - column;
             DigitCell* cell = addCell(cellName(row, index), square(column, row + 1));
             cell->setAccessibleName(digitRole(QStringLiteral("Resto parziale %1").arg(row), index));
-            cell->setSeeThrough(colour::LightCyan);
+            cell->setSeeThrough(paperColour(family()));
             cell->afterFilter = [this, row, index](int, bool) { keyInStepCell(row, index); };
             cell->onKeyRelease = [this, row, index](int) { keyReleasedInStepCell(row, index); };
             stepCells_[slot][static_cast<std::size_t>(index - 1)] = cell;

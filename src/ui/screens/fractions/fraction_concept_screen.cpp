@@ -3,6 +3,7 @@
 #include "core/scoring/score_board.h"
 #include "ui/screens/fractions/fraction_concept_layout.h"
 #include "ui/kit/digit_cell.h"
+#include "ui/kit/selector.h"
 #include "ui/kit/verdict_box.h"
 #include "ui/toolkit/page.h"
 
@@ -81,11 +82,30 @@ void FractionConceptScreen::build(Page& page)
     // the clicks where a wide whole reaches the headings.
     buildFraction(page);
     buildParts(page);
-    addSwatch(page, QStringLiteral("Text1"), 2640, PartColour::Red,
-              QStringLiteral("Assegna il colore rosso al puntatore"));
-    addSwatch(page, QStringLiteral("Text2"), 3240, PartColour::Blue,
-              QStringLiteral("Assegna il colore blu al puntatore"));
+    TextBox* red = addSwatch(page, QStringLiteral("Text1"), 2640, PartColour::Red,
+                             QStringLiteral("Assegna il colore rosso al puntatore"));
+    TextBox* blue = addSwatch(page, QStringLiteral("Text2"), 3240, PartColour::Blue,
+                              QStringLiteral("Assegna il colore blu al puntatore"));
+    keyboardFollowsTheWork(red, blue);
     showPointerCursor();
+}
+
+// Tab goes the way the exercise is done: a colour, the parts, then the
+// complementary fraction.
+void FractionConceptScreen::keyboardFollowsTheWork(TextBox* red, TextBox* blue) const
+{
+    QWidget* previous = red;
+    const auto follow = [&previous](QWidget* next) {
+        QWidget::setTabOrder(previous, next);
+        previous = next;
+    };
+    follow(blue);
+    for (Label* target : targets_)
+        follow(target);
+    for (DigitCell* cell : complementNumerator_)
+        follow(cell);
+    for (DigitCell* cell : complementDenominator_)
+        follow(cell);
 }
 
 void FractionConceptScreen::buildFraction(Page& page)
@@ -145,6 +165,7 @@ void FractionConceptScreen::buildParts(Page& page)
 
         auto* target = page.add<Label>(QStringLiteral("Label%1").arg(part), rect);
         target->setTransparent();
+        target->setPressable();
         const int first = Exercise::wholeParts(Exercise::wholeOf(part)).front();
         target->setAccessibleName(QStringLiteral("Parte %1 dell'intero").arg(part - first + 1));
         target->hide();
@@ -156,15 +177,9 @@ void FractionConceptScreen::buildParts(Page& page)
 TextBox* FractionConceptScreen::addSwatch(Page& page, const QString& name, int left, PartColour colour,
                                           const QString& tooltip)
 {
-    auto* swatch = page.add<TextBox>(name, cellAt(left, 5880));
-    swatch->setColours(colourOf(colour), colourOf(colour));
-    swatch->setReadOnly(true);
-    swatch->setFocusPolicy(Qt::NoFocus);
-    swatch->setToolTip(tooltip);
-    swatch->setAccessibleName(tooltip);
-    swatch->setCursor(Qt::PointingHandCursor);
-    QObject::connect(swatch, &TextBox::clicked, &page, [this, colour] { choosePointer(colour); });
-    return swatch;
+    return addSelector(page, {.name = name, .place = cellAt(left, 5880), .tooltip = tooltip,
+                              .background = colourOf(colour)},
+                       [this, colour] { choosePointer(colour); });
 }
 
 void FractionConceptScreen::load()

@@ -40,6 +40,7 @@ private:
     void buildParts(Page& page);
     void buildFraction(Page& page);
     TextBox* addSwatch(Page& page, const QString& name, int left, PartColour colour, const QString& tooltip);
+    void keyboardFollowsTheWork(TextBox* red, TextBox* blue) const;
     void choosePointer(PartColour colour);
     void clickPart(int part);
     void hideParts();
