@@ -1,7 +1,6 @@
 #include "ui/app/screen_registry.h"
 
-#include "ui/screens/menus/decimals_menu_screen.h"
-#include "ui/screens/menus/fractions_menu_screen.h"
+#include "ui/screens/menus/section_menus.h"
 #include "ui/screens/report/global_evaluation_screen.h"
 #include "ui/screens/menus/main_menu_screen.h"
 #include "ui/screens/decimals/decimal_comparison_screen.h"
@@ -28,8 +27,8 @@ std::unique_ptr<Screen> createScreen(ScreenId id, Services& services)
 {
     switch (id) {
     case ScreenId::MainMenu: return std::make_unique<MainMenuScreen>(services);
-    case ScreenId::FractionsMenu: return std::make_unique<FractionsMenuScreen>(services);
-    case ScreenId::DecimalsMenu: return std::make_unique<DecimalsMenuScreen>(services);
+    case ScreenId::FractionsMenu: return std::make_unique<MenuScreen>(services, fractionsMenu());
+    case ScreenId::DecimalsMenu: return std::make_unique<MenuScreen>(services, decimalsMenu());
     case ScreenId::GlobalEvaluation: return std::make_unique<GlobalEvaluationScreen>(services);
     case ScreenId::PlaceValue: return std::make_unique<PlaceValueScreen>(services);
     case ScreenId::DecimalComparison: return std::make_unique<DecimalComparisonScreen>(services);

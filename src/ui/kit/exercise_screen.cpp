@@ -4,6 +4,7 @@
 #include "core/kit/colours.h"
 #include "core/kit/standard_texts.h"
 #include "ui/kit/digit_cell.h"
+#include "ui/kit/footer.h"
 #include "ui/kit/standard_button.h"
 #include "ui/kit/verdict_box.h"
 #include "ui/toolkit/focus_guard.h"
@@ -12,13 +13,7 @@
 namespace quillo {
 
 namespace {
-constexpr FontSpec kButtonFont{Face::Arial, 9, false};
 constexpr FontSpec kInstructionFont{Face::Script, 16, true};
-constexpr FontSpec kFooterFont{Face::Script, 12, false};
-constexpr FontSpec kSmallFooterFont{Face::Arial, 7.5, true};
-constexpr TwipRect kFooterPlace{3000, 6480, 3600, 390};
-// The fraction section's pages sign themselves small, beside "exit".
-constexpr TwipRect kSmallFooterPlace{840, 6120, 1812, 372};
 constexpr FontSpec kVerdictFont{Face::Script, 24, true};
 constexpr TwipRect kExitPlace{240, 5880, kCellSize, kCellSize};
 constexpr TwipRect kMenuPlace{8640, 5880, kCellSize, kCellSize};
@@ -36,23 +31,14 @@ Page* ExerciseScreen::open()
     page_ = new Page(look.caption);
     page_->setPaperColour(paperColour(family_));
     instruction_ = addLabel(QStringLiteral("Instruction"), {240, 0, 9000, 480}, look.instruction, kInstructionFont);
-    addFooter();
+    // The fraction section's pages sign themselves small, beside "exit".
+    addFooter(*page_, sectionOf(family_) == Section::Fractions ? FooterPlace::BesideExit : FooterPlace::Centred);
     buildStandardControls(look);
     build(*page_);
     protocol().withdraw();
     load();
     apply(protocol().cycle().opened);
     return page_;
-}
-
-void ExerciseScreen::addFooter()
-{
-    if (sectionOf(family_) == Section::Fractions) {
-        addLabel(QStringLiteral("Footer"), kSmallFooterPlace, toQString(kFooter), kSmallFooterFont)
-            ->setTextColour(colour::Blue);
-        return;
-    }
-    addLabel(QStringLiteral("Footer"), kFooterPlace, toQString(kFooter), kFooterFont)->setAlignment(Qt::AlignCenter);
 }
 
 Button* ExerciseScreen::addStandardButton(const QString& name, const QString& role, TwipRect place,
@@ -64,7 +50,6 @@ Button* ExerciseScreen::addStandardButton(const QString& name, const QString& ro
                               .caption = toQString(caption),
                               .tooltip = toQString(tooltip),
                               .background = background,
-                              .font = kButtonFont,
                               .accessibleName = accessibleName,
                               .role = role});
 }

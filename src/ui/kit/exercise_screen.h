@@ -120,7 +120,6 @@ private:
     void apply(const ButtonChange& change);
     // Shows an evaluation's verdict and, when it counts, writes its grade.
     void showEvaluation(const Evaluation& evaluation);
-    void addFooter();
     void buildStandardControls(const ExerciseLayout& layout);
     Button* addStandardButton(const QString& name, const QString& role, TwipRect place, std::string_view caption,
                               std::string_view tooltip, Colour background, const QString& accessibleName = {});

@@ -19,7 +19,9 @@ struct ButtonDesign {
     QString caption;
     QString tooltip;
     Colour background = colour::Green;
-    FontSpec font;
+    // The caption of the exercise screens' and the report card's buttons;
+    // the menus write theirs larger.
+    FontSpec font{Face::Arial, 9, false};
     // What a screen reader says; the caption when empty.
     QString accessibleName;
     // How shared code and tests find a standard control on every screen.

@@ -14,36 +14,28 @@ constexpr FontSpec kNameFont{Face::Script, 18, false};
 constexpr FontSpec kNameBoxFont{Face::Arial, 14, true};
 constexpr FontSpec kHeadingFont{Face::Script, 18, false};
 constexpr FontSpec kCreditFont{Face::Script, 12, false};
-}  // namespace
 
-QString MainMenuScreen::caption() const
-{
-    return QStringLiteral("tv-pb - Esercitazione di Aritmetica cl. V - Menu principale");
-}
-
-QString MainMenuScreen::title() const
-{
-    return QStringLiteral("Esercitazione di Aritmetica cl. V");
-}
-
-std::vector<MenuEntry> MainMenuScreen::entries() const
+MenuDesign design()
 {
     return {
-        {"Command1", "div2", "Divisioni col divisore di due cifre", ScreenId::Division, 0xFFFFC0},
-        {"Command3", "mol", "Moltiplicazioni col moltiplicatore di due o tre cifre", ScreenId::Multiplication,
-         0xCCECEE},
-        {"Command4", "add", "Addizioni con due o tre addendi", ScreenId::Addition, 0xFBEEDF},
-        {"Command5", "sot", "Sottrazioni", ScreenId::Subtraction, 0xE2F7D8},
-        {"Command7", "fraz", "Menu frazioni", ScreenId::FractionsMenu, 0xE6FDFB},
-        {"Command8", "nd", "Menu numeri decimali", ScreenId::DecimalsMenu, 0xE7FAFE},
-        {"Command2", " Val  ", "Valutazione dell'esercitazione", ScreenId::GlobalEvaluation, 0xE0E8FC},
+        .caption = QStringLiteral("tv-pb - Esercitazione di Aritmetica cl. V - Menu principale"),
+        .title = QStringLiteral("Esercitazione di Aritmetica cl. V"),
+        .entries = {{"Command1", "div2", "Divisioni col divisore di due cifre", ScreenId::Division, 0xFFFFC0},
+                    {"Command3", "mol", "Moltiplicazioni col moltiplicatore di due o tre cifre",
+                     ScreenId::Multiplication, 0xCCECEE},
+                    {"Command4", "add", "Addizioni con due o tre addendi", ScreenId::Addition, 0xFBEEDF},
+                    {"Command5", "sot", "Sottrazioni", ScreenId::Subtraction, 0xE2F7D8},
+                    {"Command7", "fraz", "Menu frazioni", ScreenId::FractionsMenu, 0xE6FDFB},
+                    {"Command8", "nd", "Menu numeri decimali", ScreenId::DecimalsMenu, 0xE7FAFE},
+                    {"Command2", " Val  ", "Valutazione dell'esercitazione", ScreenId::GlobalEvaluation,
+                     0xE0E8FC}},
+        .exit = {"Command6", {8040, 5280, 1212, kCellSize}, "", colour::Green},
+        .footer = false,
     };
 }
+}  // namespace
 
-MenuCorner MainMenuScreen::exitCorner() const
-{
-    return {"Command6", {8040, 5280, 1212, kCellSize}, "", colour::Green};
-}
+MainMenuScreen::MainMenuScreen(Services& services) : MenuScreen(services, design()) {}
 
 void MainMenuScreen::build(Page& page)
 {

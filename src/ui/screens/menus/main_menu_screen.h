@@ -12,7 +12,7 @@ class TextBox;
 // the later ones, and opens everything else.
 class MainMenuScreen final : public MenuScreen {
 public:
-    using MenuScreen::MenuScreen;
+    explicit MainMenuScreen(Services& services);
 
     std::int16_t menuVisits() const { return menuVisits_; }
 
@@ -20,12 +20,6 @@ public:
     static constexpr int kNameLength = 40;
 
 protected:
-    QString caption() const override;
-    QString title() const override;
-    std::vector<MenuEntry> entries() const override;
-    MenuCorner exitCorner() const override;
-    bool hasMainMenuCorner() const override { return false; }
-    QString footer() const override { return {}; }
     void build(Page& page) override;
     void load() override;
 

@@ -1,6 +1,6 @@
 #include "ui/screens/menus/menu_screen.h"
 
-#include "core/kit/standard_texts.h"
+#include "ui/kit/footer.h"
 #include "ui/kit/standard_button.h"
 #include "ui/toolkit/look.h"
 #include "ui/toolkit/focus_guard.h"
@@ -12,7 +12,6 @@ namespace {
 constexpr FontSpec kTitleFont{Face::Script, 24, false};
 constexpr FontSpec kDescriptionFont{Face::Script, 18, false};
 constexpr FontSpec kButtonFont{Face::Arial, 10, true};
-constexpr FontSpec kFooterFont{Face::Script, 12, false};
 constexpr int kButtonLeft = 240;
 constexpr int kButtonWidth = 1212;
 constexpr int kDescriptionLeft = 1680;
@@ -20,16 +19,16 @@ constexpr int kDescriptionLeft = 1680;
 
 Page* MenuScreen::open()
 {
-    page_ = new Page(caption());
+    page_ = new Page(design_.caption);
     entryButtons_.clear();
 
     auto* heading = page_->add<Label>(QStringLiteral("Title"), {240, 0, 9000, 480}, kTitleFont);
-    heading->setText(title());
+    heading->setText(design_.title);
     heading->setAlignment(Qt::AlignCenter);
     heading->setTextColour(colour::Blue);
 
     int top = kFirstEntryTop;
-    for (const MenuEntry& entry : entries()) {
+    for (const MenuEntry& entry : design_.entries) {
         auto* button = addButton(*page_, {.name = QString::fromLatin1(entry.control),
                                           .place = {kButtonLeft, top, kButtonWidth, kCellSize},
                                           .caption = toQString(entry.caption),
@@ -48,11 +47,11 @@ Page* MenuScreen::open()
         top += kSquare;
     }
 
-    auto* exit = addCorner(exitCorner(), QStringLiteral("exit"), QStringLiteral("Esci dal programma"));
+    auto* exit = addCorner(design_.exit, QStringLiteral("exit"), QStringLiteral("Esci dal programma"));
     QObject::connect(exit, &QPushButton::clicked, page_, [this] { services_.navigator.endProgram(); });
     Button* menu = nullptr;
-    if (hasMainMenuCorner()) {
-        menu = addCorner(mainMenuCorner(), QStringLiteral("Menu"), QStringLiteral("Menu principale"));
+    if (design_.mainMenu) {
+        menu = addCorner(*design_.mainMenu, QStringLiteral("Menu"), QStringLiteral("Menu principale"));
         QObject::connect(menu, &QPushButton::clicked, page_,
                          [this] { services_.navigator.showScreen(ScreenId::MainMenu); });
     }
@@ -64,19 +63,11 @@ Page* MenuScreen::open()
                 return entry;
         return menu;
     });
-    if (const QString text = footer(); !text.isEmpty()) {
-        auto* label = page_->add<Label>(QStringLiteral("Footer"), {3000, 6480, 3600, 390}, kFooterFont);
-        label->setText(text);
-        label->setAlignment(Qt::AlignCenter);
-    }
+    if (design_.footer)
+        addFooter(*page_);
     build(*page_);
     load();
     return page_;
-}
-
-QString MenuScreen::footer() const
-{
-    return toQString(kFooter);
 }
 
 Button* MenuScreen::addCorner(const MenuCorner& corner, const QString& caption, const QString& spokenName)

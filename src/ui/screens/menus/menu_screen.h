@@ -12,7 +12,9 @@
 #include <QPointer>
 #include <QString>
 
+#include <optional>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 namespace quillo {
@@ -37,23 +39,27 @@ struct MenuCorner {
     Colour colour;
 };
 
+// What tells one menu from another.
+struct MenuDesign {
+    QString caption;
+    QString title;
+    std::vector<MenuEntry> entries;
+    MenuCorner exit;
+    // The "Menu" corner of the section menus; the main menu has none.
+    std::optional<MenuCorner> mainMenu;
+    // The label at the bottom centre, which the main menu goes without.
+    bool footer = true;
+};
+
 // The look every menu shares: a title across the top, a column of buttons
-// one ruled line apart with their descriptions, and corner buttons.
+// one ruled line apart with their descriptions, and corner buttons. The
+// section menus are this alone; the main menu adds the pupil's name.
 class MenuScreen : public Screen {
 public:
-    explicit MenuScreen(Services& services) : services_(services) {}
+    MenuScreen(Services& services, MenuDesign design) : services_(services), design_(std::move(design)) {}
     Page* open() final;
 
 protected:
-    virtual QString caption() const = 0;
-    virtual QString title() const = 0;
-    virtual std::vector<MenuEntry> entries() const = 0;
-    virtual MenuCorner exitCorner() const = 0;
-    // The "Menu" corner of the section menus; the main menu has none.
-    virtual bool hasMainMenuCorner() const { return true; }
-    virtual MenuCorner mainMenuCorner() const { return {}; }
-    // The label at the bottom centre; none when empty.
-    virtual QString footer() const;
     // Everything a menu adds to the shared look, and its load handler.
     virtual void build(Page&) {}
     virtual void load() {}
@@ -68,6 +74,7 @@ private:
     Button* addCorner(const MenuCorner& corner, const QString& caption, const QString& spokenName);
 
     Services& services_;
+    MenuDesign design_;
     QPointer<Page> page_;
     std::vector<Button*> entryButtons_;
 };

@@ -22,7 +22,6 @@ constexpr FontSpec kTitleFont{Face::Script, 24, true};
 constexpr FontSpec kLineFont{Face::Script, 18, true};
 constexpr FontSpec kWordFont{Face::Script, 22, true};
 constexpr FontSpec kOverallFont{Face::Script, 24, true};
-constexpr FontSpec kButtonFont{Face::Arial, 9, false};
 constexpr FontSpec kFooterFont{Face::Script, 10, false};
 constexpr FontSpec kCreditFont{Face::Script, 11, false};
 
@@ -106,7 +105,6 @@ void GlobalEvaluationScreen::build()
                                 .caption = caption,
                                 .tooltip = tooltip,
                                 .background = background,
-                                .font = kButtonFont,
                                 .accessibleName = spokenName});
     };
     auto* exit = button("ExitButton", cellAt(240, 5280), QStringLiteral("exit"), {}, colour::Green,
