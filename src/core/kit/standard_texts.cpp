@@ -106,4 +106,23 @@ Colour exitColour(ExerciseFamily family)
     }
 }
 
+Colour newExerciseColour(ExerciseFamily family)
+{
+    switch (family) {
+    case F::Division:
+    case F::Multiplication: return colour::Green;
+    default: return checkColour(family);
+    }
+}
+
+Colour checkColour(ExerciseFamily family)
+{
+    switch (family) {
+    case F::Addition:
+    case F::Subtraction:
+    case F::FractionConcept: return colour::Green;
+    default: return colour::LightGreen;
+    }
+}
+
 }  // namespace quillo

@@ -24,6 +24,9 @@ std::string_view sectionMenuCaption(Section section);
 std::string_view sectionMenuTooltip(ExerciseFamily family);
 Colour sectionMenuColour(Section section);
 Colour exitColour(ExerciseFamily family);
+Colour newExerciseColour(ExerciseFamily family);
+// "Controllo" and "Valutazione" always share their colour.
+Colour checkColour(ExerciseFamily family);
 
 inline constexpr std::string_view kFooter = "vt-pb - Aritmetica V";
 inline constexpr std::string_view kCaptionPrefix = "vt-pb - Esercitazione di Aritmetica cl. V - ";

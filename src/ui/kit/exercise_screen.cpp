@@ -10,6 +10,9 @@
 #include "ui/toolkit/focus_guard.h"
 #include "ui/toolkit/page.h"
 
+#include <utility>
+#include <vector>
+
 namespace quillo {
 
 namespace {
@@ -18,16 +21,51 @@ constexpr FontSpec kVerdictFont{Face::Script, 24, true};
 constexpr TwipRect kExitPlace{240, 5880, kCellSize, kCellSize};
 constexpr TwipRect kMenuPlace{8640, 5880, kCellSize, kCellSize};
 constexpr TwipRect kSectionMenuPlace{8040, 5880, kCellSize, kCellSize};
+
+// The design names of the standard controls; by default, their roles.
+struct StandardNames {
+    QString newExercise = QStringLiteral("NewExerciseButton");
+    QString check = QStringLiteral("CheckButton");
+    QString evaluate = QStringLiteral("EvaluateButton");
+    QString mainMenu = QStringLiteral("MainMenuButton");
+    QString sectionMenu = QStringLiteral("SectionMenuButton");
+    QString exit = QStringLiteral("ExitButton");
+    QString verdict = QStringLiteral("VerdictBox");
+};
+
+StandardNames namesOf(const ExerciseLayout& look, bool hasSectionMenu)
+{
+    StandardNames names;
+    names.verdict = look.verdictName;
+    std::vector<QString*> drawn;
+    switch (look.commandNames) {
+    case CommandNames::ByRole: return names;
+    case CommandNames::ExitFirst:
+        drawn = {&names.exit, &names.mainMenu, &names.newExercise, &names.check, &names.evaluate};
+        if (hasSectionMenu)
+            drawn.push_back(&names.sectionMenu);
+        break;
+    case CommandNames::OkFirst:
+        drawn = {&names.newExercise, &names.check, &names.evaluate, &names.mainMenu};
+        if (hasSectionMenu)
+            drawn.push_back(&names.sectionMenu);
+        drawn.push_back(&names.exit);
+        break;
+    }
+    for (std::size_t i = 0; i < drawn.size(); ++i)
+        *drawn[i] = QStringLiteral("Command%1").arg(i + 1);
+    return names;
+}
 }  // namespace
 
-ExerciseScreen::ExerciseScreen(Services& services, ExerciseFamily family)
-    : services_(services), family_(family)
+ExerciseScreen::ExerciseScreen(Services& services, ExerciseFamily family, ExerciseLayout layout)
+    : services_(services), family_(family), layout_(std::move(layout))
 {
 }
 
 Page* ExerciseScreen::open()
 {
-    const ExerciseLayout look = layout();
+    const ExerciseLayout& look = layout_;
     page_ = new Page(look.caption);
     page_->setPaperColour(paperColour(family_));
     instruction_ = addLabel(QStringLiteral("Instruction"), {240, 0, 9000, 480}, look.instruction, kInstructionFont);
@@ -56,22 +94,24 @@ Button* ExerciseScreen::addStandardButton(const QString& name, const QString& ro
 
 void ExerciseScreen::buildStandardControls(const ExerciseLayout& look)
 {
+    const Section section = sectionOf(family_);
     const StandardNames roles;
-    newExercise_ = addStandardButton(look.names.newExercise, roles.newExercise, look.newExercise, "OK",
-                                     newExerciseTooltip(family_), look.newExerciseColour,
+    const StandardNames names = namesOf(look, section != Section::None);
+    newExercise_ = addStandardButton(names.newExercise, roles.newExercise, look.newExercise, "OK",
+                                     newExerciseTooltip(family_), newExerciseColour(family_),
                                      QStringLiteral("Nuovo esercizio"));
-    check_ = addStandardButton(look.names.check, roles.check, look.check, checkCaption(family_), checkTooltip(family_),
-                               look.checkColour, QStringLiteral("Controllo"));
-    evaluate_ = addStandardButton(look.names.evaluate, roles.evaluate, look.evaluate, "Valutazione",
-                                  evaluateTooltip(family_), look.evaluateColour);
+    check_ = addStandardButton(names.check, roles.check, look.check, checkCaption(family_), checkTooltip(family_),
+                               checkColour(family_), QStringLiteral("Controllo"));
+    evaluate_ = addStandardButton(names.evaluate, roles.evaluate, look.evaluate, "Valutazione",
+                                  evaluateTooltip(family_), checkColour(family_));
     QObject::connect(newExercise_, &QPushButton::clicked, page_, [this] { present(); });
     QObject::connect(check_, &QPushButton::clicked, page_, [this] { runCheck(); });
     QObject::connect(evaluate_, &QPushButton::clicked, page_, [this] { runEvaluate(); });
 
-    auto* exit = addStandardButton(look.names.exit, roles.exit, kExitPlace, "exit", "", exitColour(family_),
+    auto* exit = addStandardButton(names.exit, roles.exit, kExitPlace, "exit", "", exitColour(family_),
                                    QStringLiteral("Esci dal programma"));
     QObject::connect(exit, &QPushButton::clicked, page_, [this] { navigator().endProgram(); });
-    auto* menu = addStandardButton(look.names.mainMenu, roles.mainMenu, kMenuPlace, "Menu", mainMenuTooltip(family_),
+    auto* menu = addStandardButton(names.mainMenu, roles.mainMenu, kMenuPlace, "Menu", mainMenuTooltip(family_),
                                    colour::MenuButton, QStringLiteral("Menu principale"));
     new FocusGuard(page_, exit, [this, menu]() -> QWidget* {
         if (QWidget* box = nextEmptyBox(*page_))
@@ -80,10 +120,10 @@ void ExerciseScreen::buildStandardControls(const ExerciseLayout& look)
     });
     QObject::connect(menu, &QPushButton::clicked, page_,
                      [this] { navigator().showScreen(ScreenId::MainMenu); });
-    if (const Section section = sectionOf(family_); section != Section::None) {
+    if (section != Section::None) {
         const bool fractions = section == Section::Fractions;
         auto* sectionMenu = addStandardButton(
-            look.names.sectionMenu, roles.sectionMenu, kSectionMenuPlace, sectionMenuCaption(section),
+            names.sectionMenu, roles.sectionMenu, kSectionMenuPlace, sectionMenuCaption(section),
             sectionMenuTooltip(family_), sectionMenuColour(section),
             fractions ? QStringLiteral("Menu delle frazioni") : QStringLiteral("Menu dei numeri decimali"));
         const ScreenId target = fractions ? ScreenId::FractionsMenu : ScreenId::DecimalsMenu;
@@ -91,7 +131,7 @@ void ExerciseScreen::buildStandardControls(const ExerciseLayout& look)
                          [this, target] { navigator().showScreen(target); });
     }
 
-    verdict_ = page_->add<VerdictBox>(look.names.verdict, look.verdict, kVerdictFont);
+    verdict_ = page_->add<VerdictBox>(names.verdict, look.verdict, kVerdictFont);
     verdict_->setProperty("role", roles.verdict);
     verdict_->setAccessibleName(QStringLiteral("Giudizio"));
     verdict_->setBackgroundColour(look.verdictBackground);

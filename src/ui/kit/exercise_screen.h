@@ -24,23 +24,20 @@ class ScoreBoard;
 class RandomSource;
 class VerdictBox;
 
-// Where a family puts its own standard buttons and verdict, and their looks.
-// The names a family's screen gives its standard controls. Each control is
-// also found by its role (the defaults below) through the "role" property,
-// so shared code and tests need not know every screen's names.
-struct StandardNames {
-    QString newExercise = QStringLiteral("NewExerciseButton");
-    QString check = QStringLiteral("CheckButton");
-    QString evaluate = QStringLiteral("EvaluateButton");
-    QString mainMenu = QStringLiteral("MainMenuButton");
-    QString sectionMenu = QStringLiteral("SectionMenuButton");
-    QString exit = QStringLiteral("ExitButton");
-    QString verdict = QStringLiteral("VerdictBox");
-
+// How a family's screen named its standard buttons: by their role
+// ("NewExerciseButton", "CheckButton"...), or Command1, Command2... in the
+// order its form drew them. Shared code and tests find every standard
+// control by its role, through the "role" property, whatever its name.
+enum class CommandNames {
+    ByRole,
+    ExitFirst,  // "exit", "Menu", "OK", "Controllo", "Valutazione", section menu
+    OkFirst,    // "OK", "Controllo", "Valutazione", "Menu", section menu, "exit"
 };
 
+// Where a family puts its own standard buttons and verdict, and their looks.
 struct ExerciseLayout {
-    StandardNames names;
+    CommandNames commandNames = CommandNames::ByRole;
+    QString verdictName = QStringLiteral("VerdictBox");
     QString caption;
     QString instruction;
     TwipRect newExercise;
@@ -48,9 +45,6 @@ struct ExerciseLayout {
     TwipRect evaluate{3840, 5520, 1812, 372};
     TwipRect verdict{2640, 5880, 4212, 612};
     Colour verdictBackground = colour::LightYellow;
-    Colour newExerciseColour = colour::Green;
-    Colour checkColour = colour::Green;
-    Colour evaluateColour = colour::Green;
 };
 
 // The page every exercise screen shares: caption, instruction, footer, the
@@ -59,14 +53,13 @@ struct ExerciseLayout {
 // buttons; navigation, the tally write and the colour code live here.
 class ExerciseScreen : public Screen {
 public:
-    ExerciseScreen(Services& services, ExerciseFamily family);
+    ExerciseScreen(Services& services, ExerciseFamily family, ExerciseLayout layout);
     Page* open() final;
 
     ExerciseFamily family() const { return family_; }
     const EvaluationTally& tally() const { return tally_; }
 
 protected:
-    virtual ExerciseLayout layout() const = 0;
     // The family's exercise, whose protocol drives the enable cycle.
     virtual ExerciseProtocol& protocol() = 0;
     // The family's own controls, in their design state.
@@ -126,6 +119,7 @@ private:
 
     Services& services_;
     ExerciseFamily family_;
+    ExerciseLayout layout_;
     EvaluationTally tally_;
     QPointer<Page> page_;
     Button* newExercise_ = nullptr;

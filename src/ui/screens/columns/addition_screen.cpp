@@ -21,27 +21,12 @@ QString cellName(int row, int column)
 {
     return QStringLiteral("Text%1").arg(6 * (row - 1) + column);
 }
-}  // namespace
 
-AdditionScreen::AdditionScreen(Services& services) : ExerciseScreen(services, ExerciseFamily::Addition) {}
-
-void AdditionScreen::Rules::setVisible(bool visible) const
-{
-    for (LineShape* line : lines)
-        line->setVisible(visible);
-}
-
-ExerciseLayout AdditionScreen::layout() const
+ExerciseLayout layout()
 {
     ExerciseLayout look;
-    look.names = {
-        .newExercise = QStringLiteral("Command3"),
-        .check = QStringLiteral("Command4"),
-        .evaluate = QStringLiteral("Command5"),
-        .mainMenu = QStringLiteral("Command2"),
-        .exit = QStringLiteral("Command1"),
-        .verdict = QStringLiteral("Text33"),
-    };
+    look.commandNames = CommandNames::ExitFirst;
+    look.verdictName = QStringLiteral("Text33");
     look.caption = toQString(kCaptionPrefix) + QStringLiteral("Addizioni con due o più addendi");
     look.instruction = QStringLiteral("Esegui la seguente addizione in colonna");
     look.newExercise = {7440, 3480, kCellSize, kCellSize};
@@ -49,6 +34,15 @@ ExerciseLayout AdditionScreen::layout() const
     look.check = {8040, 4320, 1212, 372};
     look.verdict = {2640, 5856, 4212, kCellSize};
     return look;
+}
+}  // namespace
+
+AdditionScreen::AdditionScreen(Services& services) : FamilyScreen(services, ExerciseFamily::Addition, layout()) {}
+
+void AdditionScreen::Rules::setVisible(bool visible) const
+{
+    for (LineShape* line : lines)
+        line->setVisible(visible);
 }
 
 void AdditionScreen::build(Page& page)

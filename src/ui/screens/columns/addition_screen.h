@@ -2,7 +2,7 @@
 
 #include "core/exercises/columns/addition_exercise.h"
 #include "ui/kit/column_row.h"
-#include "ui/kit/exercise_screen.h"
+#include "ui/kit/family_screen.h"
 
 #include <array>
 
@@ -10,20 +10,16 @@ namespace quillo {
 
 // Column addition with two or three addends: the pupil picks the number of
 // addends, asks for an addition and writes its sum one digit per cell.
-class AdditionScreen final : public ExerciseScreen {
+class AdditionScreen final : public FamilyScreen<AdditionExercise> {
 public:
     explicit AdditionScreen(Services& services);
 
-    const AdditionExercise& exercise() const { return exercise_; }
-
 protected:
-    ExerciseLayout layout() const override;
     void build(Page& page) override;
     void load() override;
     void newExercise() override;
     void check() override;
     void evaluated(const Evaluation& evaluation) override;
-    ExerciseProtocol& protocol() override { return exercise_; }
 
 private:
     static constexpr int kRows = 5;
@@ -41,7 +37,6 @@ private:
     const ColumnRow& sumRow(int addendCount) const { return row(addendCount == 3 ? 5 : 4); }
     void setChoiceEnabled(bool enabled) const;
 
-    AdditionExercise exercise_;
     // The number of addends picked by the latest click on a choice box.
     int chosen_ = 2;
 

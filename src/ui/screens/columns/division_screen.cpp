@@ -102,21 +102,20 @@ QString DivisionScreen::cellName(int row, int index)
     return textName(number + DivisionExercise::cellsInRow(row) - index);
 }
 
-DivisionScreen::DivisionScreen(Services& services) : ExerciseScreen(services, ExerciseFamily::Division) {}
-
-ExerciseLayout DivisionScreen::layout() const
+namespace {
+ExerciseLayout layout()
 {
     ExerciseLayout look;
-    look.names.verdict = QStringLiteral("Text36");
+    look.verdictName = QStringLiteral("Text36");
     look.caption = QStringLiteral("vt-pb  - Esercitazione di Aritmetica cl. V - Divisione col divisore di due cifre");
     look.instruction = QStringLiteral("Esegui la seguente divisione in colonna:");
     look.newExercise = cellOn(15, 8);
     look.check = {1800, 5520, 1812, 372};
-    look.newExerciseColour = colour::Green;
-    look.checkColour = colour::LightGreen;
-    look.evaluateColour = colour::LightGreen;
     return look;
 }
+}  // namespace
+
+DivisionScreen::DivisionScreen(Services& services) : FamilyScreen(services, ExerciseFamily::Division, layout()) {}
 
 void DivisionScreen::build(Page& page)
 {

@@ -2,7 +2,7 @@
 
 #include "core/exercises/columns/division_exercise.h"
 #include "ui/kit/cell_series.h"
-#include "ui/kit/exercise_screen.h"
+#include "ui/kit/family_screen.h"
 
 #include <array>
 
@@ -16,11 +16,9 @@ class TextBox;
 // the dividend has, then writes the quotient and, under the dividend, one
 // step row per quotient digit down to the final remainder. A marking pen
 // lets the pupil jot over the dividend while working.
-class DivisionScreen final : public ExerciseScreen {
+class DivisionScreen final : public FamilyScreen<DivisionExercise> {
 public:
     explicit DivisionScreen(Services& services);
-
-    const DivisionExercise& exercise() const { return exercise_; }
 
     // The design name of a quotient or step-row cell, indexed as the
     // exercise indexes it.
@@ -30,13 +28,11 @@ public:
     static constexpr TwipRect kPenStrip{240, 720, 3560, 372};
 
 protected:
-    ExerciseLayout layout() const override;
     void build(Page& page) override;
     void load() override;
     void newExercise() override;
     void check() override;
     void evaluated(const Evaluation& evaluation) override;
-    ExerciseProtocol& protocol() override { return exercise_; }
 
 private:
     void buildCells();
@@ -50,7 +46,6 @@ private:
     void keyReleasedInStepCell(int row, int index) const;
     DivisionAnswer answer() const;
 
-    DivisionExercise exercise_;
     CellSeries<DivisionExercise::kQuotientCells> quotient_;
     // Step row k has 7 - k cells, indexed from the units; the rest stay null.
     std::array<std::array<DigitCell*, 6>, DivisionExercise::kStepRows> stepCells_{};

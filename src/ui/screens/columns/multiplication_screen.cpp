@@ -81,10 +81,22 @@ constexpr int cellCount(const CellSeries<N>&)
     return static_cast<int>(N);
 }
 
+ExerciseLayout layout()
+{
+    ExerciseLayout look;
+    look.caption = toQString(kCaptionPrefix) + QStringLiteral("Moltiplicazioni col moltiplicatore di due o tre cifre");
+    look.instruction = QStringLiteral("Esegui la seguente moltiplicazione in colonna:");
+    look.newExercise = {8040, 5280, kCellSize, kCellSize};
+    look.check = {7680, 3720, 1332, 372};
+    look.evaluate = {840, 1920, 1812, 372};
+    look.verdict = {240, 2280, 3012, 612};
+    look.verdictBackground = kVerdictPaper;
+    return look;
+}
 }  // namespace
 
 MultiplicationScreen::MultiplicationScreen(Services& services)
-    : ExerciseScreen(services, ExerciseFamily::Multiplication)
+    : FamilyScreen(services, ExerciseFamily::Multiplication, layout())
 {
 }
 
@@ -101,22 +113,6 @@ void MultiplicationScreen::forLine(Line line, F&& f) const
     case Line::ProductOfThree: return f(lines_.productOfThree);
     case Line::ProductOfZeroEnding: return f(lines_.productOfZeroEnding);
     }
-}
-
-ExerciseLayout MultiplicationScreen::layout() const
-{
-    ExerciseLayout look;
-    look.caption = toQString(kCaptionPrefix) + QStringLiteral("Moltiplicazioni col moltiplicatore di due o tre cifre");
-    look.instruction = QStringLiteral("Esegui la seguente moltiplicazione in colonna:");
-    look.newExercise = {8040, 5280, kCellSize, kCellSize};
-    look.check = {7680, 3720, 1332, 372};
-    look.evaluate = {840, 1920, 1812, 372};
-    look.verdict = {240, 2280, 3012, 612};
-    look.verdictBackground = kVerdictPaper;
-    look.newExerciseColour = colour::Green;
-    look.checkColour = colour::LightGreen;
-    look.evaluateColour = colour::LightGreen;
-    return look;
 }
 
 void MultiplicationScreen::build(Page& page)

@@ -2,7 +2,7 @@
 
 #include "core/exercises/columns/multiplication_exercise.h"
 #include "ui/kit/cell_series.h"
-#include "ui/kit/exercise_screen.h"
+#include "ui/kit/family_screen.h"
 
 #include <array>
 #include <vector>
@@ -16,17 +16,14 @@ class TextBox;
 // multiplier ("2", "3" or "P"), "OK" draws an exercise and the pupil writes
 // every digit of the partial products and of the product; writing the
 // product's leading digit makes "Controllo" available.
-class MultiplicationScreen final : public ExerciseScreen {
+class MultiplicationScreen final : public FamilyScreen<MultiplicationExercise> {
 public:
     explicit MultiplicationScreen(Services& services);
 
-    const MultiplicationExercise& exercise() const { return exercise_; }
     // The thick rules of a kind's layout on the page shown, top to bottom.
     std::vector<const LineShape*> rules(MultiplierKind kind) const;
 
 protected:
-    ExerciseLayout layout() const override;
-    ExerciseProtocol& protocol() override { return exercise_; }
     void build(Page& page) override;
     void load() override;
     void newExercise() override;
@@ -80,7 +77,6 @@ private:
     void onProductKey(MultiplierKind kind, int slot) const;
 
     // Survives leaving the screen, as the instance does.
-    MultiplicationExercise exercise_;
 
     // The controls of the page on show, rebuilt at every opening.
     Lines lines_;

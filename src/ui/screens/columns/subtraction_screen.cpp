@@ -16,27 +16,21 @@ constexpr int kSignLeft = 6240;
 constexpr int kRulesLeft = 2040;
 constexpr int kRulesRight = 6840;
 constexpr std::array<int, 3> kRuleHeights = {3120, 4200, 4320};
-}  // namespace
 
-SubtractionScreen::SubtractionScreen(Services& services) : ExerciseScreen(services, ExerciseFamily::Subtraction) {}
-
-ExerciseLayout SubtractionScreen::layout() const
+ExerciseLayout layout()
 {
     ExerciseLayout look;
-    look.names = {
-        .newExercise = QStringLiteral("Command1"),
-        .check = QStringLiteral("Command2"),
-        .evaluate = QStringLiteral("Command3"),
-        .mainMenu = QStringLiteral("Command4"),
-        .exit = QStringLiteral("Command5"),
-        .verdict = QStringLiteral("Text19"),
-    };
+    look.commandNames = CommandNames::OkFirst;
+    look.verdictName = QStringLiteral("Text19");
     look.caption = toQString(kCaptionPrefix) + QStringLiteral("Sottrazioni con minuendo entro 999.999");
     look.instruction = QStringLiteral("Esegui la seguente sottrazione in colonna");
     look.newExercise = {7440, 4680, kCellSize, kCellSize};
     look.check = {3840, 4920, 1812, 372};
     return look;
 }
+}  // namespace
+
+SubtractionScreen::SubtractionScreen(Services& services) : FamilyScreen(services, ExerciseFamily::Subtraction, layout()) {}
 
 void SubtractionScreen::build(Page& page)
 {

@@ -2,7 +2,7 @@
 
 #include "core/exercises/columns/subtraction_exercise.h"
 #include "ui/kit/column_row.h"
-#include "ui/kit/exercise_screen.h"
+#include "ui/kit/family_screen.h"
 
 #include <array>
 
@@ -10,26 +10,20 @@ namespace quillo {
 
 // Column subtraction with a minuend up to 999,999: the pupil writes the
 // difference in every column of the minuend, leading zeros included.
-class SubtractionScreen final : public ExerciseScreen {
+class SubtractionScreen final : public FamilyScreen<SubtractionExercise> {
 public:
     explicit SubtractionScreen(Services& services);
 
-    const SubtractionExercise& exercise() const { return exercise_; }
-
 protected:
-    ExerciseLayout layout() const override;
     void build(Page& page) override;
     void load() override;
     void newExercise() override;
     void check() override;
-    ExerciseProtocol& protocol() override { return exercise_; }
 
 private:
     void differenceKeyPressed(int column);
     // The rules start one square left of the minuend's first digit.
     void setRulesLeft(int left) const;
-
-    SubtractionExercise exercise_;
 
     ColumnRow minuendRow_;
     ColumnRow subtrahendRow_;

@@ -9,20 +9,20 @@ namespace quillo {
 namespace {
 constexpr int kBoxX = 4440;
 constexpr std::array<int, DecimalComparisonExercise::kPairs> kRowY = {1680, 2880, 4080};
-}  // namespace
 
-DecimalComparisonScreen::DecimalComparisonScreen(Services& services)
-    : ExerciseScreen(services, ExerciseFamily::DecimalComparison)
-{
-}
-
-ExerciseLayout DecimalComparisonScreen::layout() const
+ExerciseLayout layout()
 {
     ExerciseLayout look = decimalsLayout(
         QStringLiteral("vt-pb - Esercitazione di Aritmetica cl. V - Confronto di numeri decimali"),
         QStringLiteral("Confronta le seguenti coppie di numeri decimali, usando i segni <, =, >"));
-    look.names.verdict = QStringLiteral("Text4");
+    look.verdictName = QStringLiteral("Text4");
     return look;
+}
+}  // namespace
+
+DecimalComparisonScreen::DecimalComparisonScreen(Services& services)
+    : FamilyScreen(services, ExerciseFamily::DecimalComparison, layout())
+{
 }
 
 void DecimalComparisonScreen::build(Page&)

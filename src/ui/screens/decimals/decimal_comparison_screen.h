@@ -1,25 +1,21 @@
 #pragma once
 
 #include "core/exercises/decimals/decimal_comparison_exercise.h"
-#include "ui/kit/exercise_screen.h"
+#include "ui/kit/family_screen.h"
 
 #include <array>
 
 namespace quillo {
 
 // Three pairs of decimal numbers, each with a relation box between them.
-class DecimalComparisonScreen final : public ExerciseScreen {
+class DecimalComparisonScreen final : public FamilyScreen<DecimalComparisonExercise> {
 public:
     explicit DecimalComparisonScreen(Services& services);
-
-    const DecimalComparisonExercise& exercise() const { return exercise_; }
 
     // Seven character places on each side of a relation box.
     static constexpr int kSideLength = DecimalComparisonExercise::kLongestText;
 
 protected:
-    ExerciseLayout layout() const override;
-    ExerciseProtocol& protocol() override { return exercise_; }
     void build(Page& page) override;
     void newExercise() override;
     void check() override;
@@ -28,7 +24,6 @@ protected:
 private:
     void showNumbers() const;
 
-    DecimalComparisonExercise exercise_;
     std::array<DigitCell*, DecimalComparisonExercise::kPairs> boxes_{};
     // Per pair, the labels counted from the box outwards: left side, then right.
     std::array<std::array<Label*, 2 * kSideLength>, DecimalComparisonExercise::kPairs> labels_{};

@@ -13,9 +13,6 @@ inline ExerciseLayout decimalsLayout(QString caption, QString instruction)
     look.instruction = std::move(instruction);
     look.check = {1800, 5520, 1812, 372};
     look.newExercise = cellAt(7440, 5280);
-    look.newExerciseColour = colour::LightGreen;
-    look.checkColour = colour::LightGreen;
-    look.evaluateColour = colour::LightGreen;
     return look;
 }
 

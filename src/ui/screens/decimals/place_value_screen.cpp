@@ -38,9 +38,17 @@ std::size_t at(int index)
 {
     return static_cast<std::size_t>(index);
 }
+
+ExerciseLayout layout()
+{
+    return decimalsLayout(
+        QStringLiteral("vt-pb - Esercitazione di Aritmetica cl. V - Valore di posiszione delle cifre"),
+        QStringLiteral("Sistema opportunamente le marche sulle cifre indicate. Usa us, das, hs , uk, dak, hk "
+                       "per la parte intera; d, c, m per la parte decimale."));
+}
 }  // namespace
 
-PlaceValueScreen::PlaceValueScreen(Services& services) : ExerciseScreen(services, ExerciseFamily::PlaceValue) {}
+PlaceValueScreen::PlaceValueScreen(Services& services) : FamilyScreen(services, ExerciseFamily::PlaceValue, layout()) {}
 
 Colour PlaceValueScreen::markColour(int place)
 {
@@ -52,14 +60,6 @@ Colour PlaceValueScreen::markColour(int place)
 Colour PlaceValueScreen::boxBackground(int place)
 {
     return Exercise::isDecimalPlace(place) ? kDarkGrey : colour::LightCyan;
-}
-
-ExerciseLayout PlaceValueScreen::layout() const
-{
-    return decimalsLayout(
-        QStringLiteral("vt-pb - Esercitazione di Aritmetica cl. V - Valore di posiszione delle cifre"),
-        QStringLiteral("Sistema opportunamente le marche sulle cifre indicate. Usa us, das, hs , uk, dak, hk "
-                       "per la parte intera; d, c, m per la parte decimale."));
 }
 
 void PlaceValueScreen::build(Page& page)

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "core/exercises/decimals/place_value_exercise.h"
-#include "ui/kit/exercise_screen.h"
+#include "ui/kit/family_screen.h"
 
 #include <array>
 
@@ -10,19 +10,15 @@ namespace quillo {
 // Two decimal numbers with a mark box above every indicated digit.
 // Controls: the box of place p of the first number is Text<p> and its digit
 // Label<p>; the second number's are Text<p+10> and Label<p+10>.
-class PlaceValueScreen final : public ExerciseScreen {
+class PlaceValueScreen final : public FamilyScreen<PlaceValueExercise> {
 public:
     explicit PlaceValueScreen(Services& services);
-
-    const PlaceValueExercise& exercise() const { return exercise_; }
 
     // The text and background colours of a place's mark box.
     static Colour markColour(int place);
     static Colour boxBackground(int place);
 
 protected:
-    ExerciseLayout layout() const override;
-    ExerciseProtocol& protocol() override { return exercise_; }
     void build(Page& page) override;
     void newExercise() override;
     void check() override;
@@ -33,7 +29,6 @@ private:
     DigitCell* addMarkBox(int number, int place, int y);
     void showExercise() const;
 
-    PlaceValueExercise exercise_;
     std::array<Row, PlaceValueExercise::kNumbers> boxes_{};
     std::array<std::array<Label*, PlaceValueExercise::kPlaces + 1>, PlaceValueExercise::kNumbers> digits_{};
 };

@@ -22,14 +22,8 @@ int numeratorTop(int index) { return index < 2 ? 1680 : 3480; }
 int denominatorTop(int index) { return index < 2 ? 2280 : 4080; }
 // The bar ends after the units column and starts over the longer number.
 int barRight(int index) { return itemLeft(index) + 4 * kSquare; }
-}  // namespace
 
-DecimalFractionsScreen::DecimalFractionsScreen(Services& services)
-    : ExerciseScreen(services, ExerciseFamily::DecimalFractions)
-{
-}
-
-ExerciseLayout DecimalFractionsScreen::layout() const
+ExerciseLayout layout()
 {
     ExerciseLayout look;
     look.caption = toQString(kCaptionPrefix) +
@@ -37,10 +31,13 @@ ExerciseLayout DecimalFractionsScreen::layout() const
     look.instruction = QStringLiteral("Trasforma le seguenti frazioni decimali in numeri decimali");
     look.newExercise = {8640, 4680, 612, 612};
     look.check = {6240, 4920, 1812, 372};
-    look.newExerciseColour = colour::LightGreen;
-    look.checkColour = colour::LightGreen;
-    look.evaluateColour = colour::LightGreen;
     return look;
+}
+}  // namespace
+
+DecimalFractionsScreen::DecimalFractionsScreen(Services& services)
+    : FamilyScreen(services, ExerciseFamily::DecimalFractions, layout())
+{
 }
 
 void DecimalFractionsScreen::build(Page& page)

@@ -2,7 +2,7 @@
 
 #include "core/exercises/fractions/decimal_fractions_exercise.h"
 #include "ui/kit/cell_series.h"
-#include "ui/kit/exercise_screen.h"
+#include "ui/kit/family_screen.h"
 
 #include <QPointer>
 
@@ -15,17 +15,14 @@ class LineShape;
 
 // Four decimal fractions, each with a wide answer cell where the pupil
 // types the whole decimal number.
-class DecimalFractionsScreen final : public ExerciseScreen {
+class DecimalFractionsScreen final : public FamilyScreen<DecimalFractionsExercise> {
 public:
     explicit DecimalFractionsScreen(Services& services);
 
-    const DecimalFractionsExercise& exercise() const { return exercise_; }
     // The bar of item i (0 to 3) on the open page.
     const LineShape* bar(int index) const { return bars_.at(static_cast<std::size_t>(index)); }
 
 protected:
-    ExerciseLayout layout() const override;
-    ExerciseProtocol& protocol() override { return exercise_; }
     void build(Page& page) override;
     void newExercise() override;
     void check() override;
@@ -36,7 +33,6 @@ private:
     void showItem(int index);
     void releasedIn(int index) const;
 
-    DecimalFractionsExercise exercise_;
     CellSeries<DecimalFractionsExercise::kItems> cells_;
     std::array<std::array<QPointer<Label>, 3>, DecimalFractionsExercise::kItems> numerators_{};
     std::array<std::array<QPointer<Label>, 4>, DecimalFractionsExercise::kItems> denominators_{};

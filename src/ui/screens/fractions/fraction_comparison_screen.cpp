@@ -24,33 +24,23 @@ QString digitName(bool numerator, int index, int column)
     const int number = 3 * index + column + (numerator ? 1 : 25);
     return QStringLiteral("Label%1").arg(number);
 }
-}  // namespace
 
-FractionComparisonScreen::FractionComparisonScreen(Services& services)
-    : ExerciseScreen(services, ExerciseFamily::FractionComparison)
-{
-}
-
-ExerciseLayout FractionComparisonScreen::layout() const
+ExerciseLayout layout()
 {
     ExerciseLayout look;
-    look.names = {
-        .newExercise = QStringLiteral("Command1"),
-        .check = QStringLiteral("Command2"),
-        .evaluate = QStringLiteral("Command3"),
-        .mainMenu = QStringLiteral("Command4"),
-        .sectionMenu = QStringLiteral("Command5"),
-        .exit = QStringLiteral("Command6"),
-        .verdict = QStringLiteral("Text5"),
-    };
+    look.commandNames = CommandNames::OkFirst;
+    look.verdictName = QStringLiteral("Text5");
     look.caption = toQString(kCaptionPrefix) + QStringLiteral("Confronto tra frazioni");
     look.instruction = QStringLiteral("Confronta le seguenti coppie di frazioni, usando il segno  < , = , >");
     look.newExercise = {8040, 4680, 612, 612};
     look.check = {6240, 5520, 1212, 372};
-    look.newExerciseColour = colour::LightGreen;
-    look.checkColour = colour::LightGreen;
-    look.evaluateColour = colour::LightGreen;
     return look;
+}
+}  // namespace
+
+FractionComparisonScreen::FractionComparisonScreen(Services& services)
+    : FamilyScreen(services, ExerciseFamily::FractionComparison, layout())
+{
 }
 
 void FractionComparisonScreen::build(Page& page)

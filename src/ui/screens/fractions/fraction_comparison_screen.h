@@ -2,7 +2,7 @@
 
 #include "core/exercises/fractions/fraction_comparison_exercise.h"
 #include "ui/kit/cell_series.h"
-#include "ui/kit/exercise_screen.h"
+#include "ui/kit/family_screen.h"
 
 #include <QPointer>
 
@@ -14,18 +14,15 @@ class Label;
 class LineShape;
 
 // Four pairs of fractions and a relation cell in front of each right one.
-class FractionComparisonScreen final : public ExerciseScreen {
+class FractionComparisonScreen final : public FamilyScreen<FractionComparisonExercise> {
 public:
     explicit FractionComparisonScreen(Services& services);
 
-    const FractionComparisonExercise& exercise() const { return exercise_; }
     // The bar of fraction i (0 to 7) on the open page; bars are painted by
     // the page and have no object name to be found by.
     const LineShape* bar(int index) const { return bars_.at(static_cast<std::size_t>(index)); }
 
 protected:
-    ExerciseLayout layout() const override;
-    ExerciseProtocol& protocol() override { return exercise_; }
     void build(Page& page) override;
     void newExercise() override;
     void check() override;
@@ -34,7 +31,6 @@ protected:
 private:
     void showFraction(int index);
 
-    FractionComparisonExercise exercise_;
     CellSeries<FractionComparisonExercise::kPairs> cells_;
     // Hundreds, tens, units of each numerator, then of each denominator.
     std::array<QPointer<Label>, 2 * 3 * FractionComparisonExercise::kFractions> digits_{};

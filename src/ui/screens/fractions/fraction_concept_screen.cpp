@@ -31,25 +31,12 @@ constexpr int kComplementBarY = 4080;
 constexpr int kNumeratorCellTop = 3480;
 constexpr int kDenominatorCellTop = 4086;
 constexpr int kFractionCellHeight = 570;
-}  // namespace
 
-FractionConceptScreen::FractionConceptScreen(Services& services)
-    : ExerciseScreen(services, ExerciseFamily::FractionConcept)
-{
-}
-
-ExerciseLayout FractionConceptScreen::layout() const
+ExerciseLayout layout()
 {
     ExerciseLayout look;
-    look.names = {
-        .newExercise = QStringLiteral("Command3"),
-        .check = QStringLiteral("Command4"),
-        .evaluate = QStringLiteral("Command5"),
-        .mainMenu = QStringLiteral("Command2"),
-        .sectionMenu = QStringLiteral("Command6"),
-        .exit = QStringLiteral("Command1"),
-        .verdict = QStringLiteral("Text8"),
-    };
+    look.commandNames = CommandNames::ExitFirst;
+    look.verdictName = QStringLiteral("Text8");
     look.caption = QStringLiteral("vt-pb - Esercitazione di Aritmetica cl. V - Concetto di frazione e frazione "
                                   "complementare");
     look.instruction = QStringLiteral("Del seguente intero colora in rosso la parte indicata dalla frazione "
@@ -60,6 +47,12 @@ ExerciseLayout FractionConceptScreen::layout() const
     look.verdict = {4440, 5880, 3012, 612};
     look.verdictBackground = kYellow;
     return look;
+}
+}  // namespace
+
+FractionConceptScreen::FractionConceptScreen(Services& services)
+    : FamilyScreen(services, ExerciseFamily::FractionConcept, layout())
+{
 }
 
 const RectShape* FractionConceptScreen::partShape(int part) const

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "core/exercises/fractions/fraction_concept_exercise.h"
-#include "ui/kit/exercise_screen.h"
+#include "ui/kit/family_screen.h"
 
 #include <array>
 
@@ -14,17 +14,14 @@ class TextBox;
 // transparent click target laid over each), the given fraction and the
 // cells of the complementary one on the right, and the two pointer swatches
 // at the bottom.
-class FractionConceptScreen final : public ExerciseScreen {
+class FractionConceptScreen final : public FamilyScreen<FractionConceptExercise> {
 public:
     explicit FractionConceptScreen(Services& services);
 
-    const FractionConceptExercise& exercise() const { return exercise_; }
     // The rectangle of a part on the open page.
     const RectShape* partShape(int part) const;
 
 protected:
-    ExerciseLayout layout() const override;
-    ExerciseProtocol& protocol() override { return exercise_; }
     void build(Page& page) override;
     void load() override;
     void newExercise() override;
@@ -45,8 +42,6 @@ private:
     void clickPart(int part);
     void hideParts();
     void showPointerCursor() const;
-
-    FractionConceptExercise exercise_;
 
     // Controls of the open page, rebuilt at every opening.
     std::array<RectShape*, kParts> shapes_{};

@@ -22,33 +22,23 @@ int tensLeft(int index) { return kPaperLeft + 1800 * Exercise::columnOf(index); 
 // The bar ends after the units column and starts over the columns in use.
 int barEnd(int index) { return tensLeft(index) + 2 * kSquare; }
 int barStart(int index, int digitWidth) { return tensLeft(index) + kSquare * (2 - digitWidth); }
-}  // namespace
 
-FractionKindsScreen::FractionKindsScreen(Services& services) : ExerciseScreen(services, ExerciseFamily::FractionKinds)
-{
-}
-
-ExerciseLayout FractionKindsScreen::layout() const
+ExerciseLayout layout()
 {
     ExerciseLayout look;
-    look.names = {
-        .newExercise = QStringLiteral("Command1"),
-        .check = QStringLiteral("Command2"),
-        .evaluate = QStringLiteral("Command3"),
-        .mainMenu = QStringLiteral("Command4"),
-        .sectionMenu = QStringLiteral("Command5"),
-        .exit = QStringLiteral("Command6"),
-        .verdict = QStringLiteral("Text11"),
-    };
+    look.commandNames = CommandNames::OkFirst;
+    look.verdictName = QStringLiteral("Text11");
     look.caption = QStringLiteral("vt-pb  Esercitazione di Aritmetica cl.V - Frazioni proprie,improprie,apparenti");
     look.instruction = QStringLiteral("Distingui le seguenti frazioni ");
     look.newExercise = {8640, 3480, 612, 612};
     look.check = {6240, 5520, 1212, 372};
     look.evaluate = {3840, 5520, 1812, 372};
-    look.newExerciseColour = colour::LightGreen;
-    look.checkColour = colour::LightGreen;
-    look.evaluateColour = colour::LightGreen;
     return look;
+}
+}  // namespace
+
+FractionKindsScreen::FractionKindsScreen(Services& services) : FamilyScreen(services, ExerciseFamily::FractionKinds, layout())
+{
 }
 
 const LineShape* FractionKindsScreen::bar(int index) const

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "core/exercises/fractions/fraction_kinds_exercise.h"
-#include "ui/kit/exercise_screen.h"
+#include "ui/kit/family_screen.h"
 
 #include <array>
 
@@ -11,17 +11,14 @@ class DigitCell;
 
 // Ten fractions in two rows of five, each with its digit labels, its bar
 // and one letter cell under the units column.
-class FractionKindsScreen final : public ExerciseScreen {
+class FractionKindsScreen final : public FamilyScreen<FractionKindsExercise> {
 public:
     explicit FractionKindsScreen(Services& services);
 
-    const FractionKindsExercise& exercise() const { return exercise_; }
     // The bar of fraction i (0 to 9) on the open page.
     const LineShape* bar(int index) const;
 
 protected:
-    ExerciseLayout layout() const override;
-    ExerciseProtocol& protocol() override { return exercise_; }
     void build(Page& page) override;
     void newExercise() override;
     void check() override;
@@ -29,8 +26,6 @@ protected:
 
 private:
     static constexpr std::size_t kCount = FractionKindsExercise::kCount;
-
-    FractionKindsExercise exercise_;
 
     // Controls of the open page, rebuilt at every opening.
     struct Column {
