@@ -10,10 +10,13 @@
 // page go. Instances keep their fields, so an exercise left on screen and
 // its tally are still there when the pupil comes back.
 //
-// An exercise screen (ui/kit/exercise_screen.h) only binds: it forwards
-// key presses and clicks to its *Exercise class in quillo_core, which draws
-// the exercise from the random source, knows every expected cell, counts the
-// errors and settles the verdict and grade. The screen paints the answers
-// and writes the scoreboard through recordPresented() and recordEvaluation()
-// (core/scoring/evaluation_tally.h), the one tally write every family shares. The
+// An exercise screen (ui/kit/family_screen.h, a FamilyScreen of its
+// family's exercise) only binds: it states its layout, forwards key presses
+// and clicks to its *Exercise class in quillo_core, which draws the exercise
+// from the random source, knows every expected cell, counts the errors and
+// settles the verdict and grade; ExerciseScreen runs the OK / Controllo /
+// Valutazione cycle from what the exercise answers. The screen paints the
+// answers and writes the scoreboard through recordPresented() and
+// recordEvaluation() (core/scoring/evaluation_tally.h), the one tally write
+// every family shares. The menus are one MenuScreen given a MenuDesign; the
 // report card reads the scoreboard and never writes it.
