@@ -67,10 +67,10 @@ const std::vector<int> kRuleRows[] = {
     {3120, 4200, 4320},        // ZeroEnding
 };
 
-constexpr FontSpec kHeaderFont{Face::Arial, 10, true};
-constexpr FontSpec kHintFont{Face::Arial, 8, true};
+constexpr FontSpec kHeaderFont{Face::Arial, 10.5, true};
+constexpr FontSpec kHintFont{Face::Arial, 7.5, true};
 constexpr FontSpec kTitleFont{Face::Script, 24, true};
-constexpr FontSpec kVerdictFont{Face::Script, 20, true};
+constexpr FontSpec kVerdictFont{Face::Script, 19.5, true};
 constexpr FontSpec kSelectorsCaptionFont{Face::Script, 10, true};
 
 std::size_t at(auto value) { return static_cast<std::size_t>(value); }

@@ -11,7 +11,7 @@ namespace {
 using Exercise = DecimalFractionsExercise;
 
 constexpr int kBarWidth = 3;
-constexpr FontSpec kTitleFont{Face::Script, 20, true};
+constexpr FontSpec kTitleFont{Face::Script, 19.5, true};
 // Room for the longest answer and one character more, which the key
 // release then clears: an answer longer than the right one empties itself.
 constexpr int kLongestAnswer = 6;
