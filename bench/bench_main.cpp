@@ -267,6 +267,23 @@ void writeMainMenu(const QString& path, quillo::MainWindow& window, quillo::Scre
         out << w;
 }
 
+// Writes the main menu's description for "startup-bare" and stops, so either
+// start-up can be run alone under a profiler.
+int describeMainMenu(int argc, char* argv[], QSize size, const char* path)
+{
+    QApplication app(argc, argv);
+    quillo::installLook();
+    quillo::ScoreBoard board;
+    quillo::ClockRandom random;
+    quillo::MainWindow window;
+    quillo::ScreenRegistry registry(window, board, random);
+    window.show();
+    window.resize(size);
+    settle(window);
+    writeMainMenu(QString::fromLocal8Bit(path), window, registry);
+    return 0;
+}
+
 Sides timeStartUps(const std::string& self, QSize size, const QString& description, int runs)
 {
     const std::string sizeText = std::to_string(size.width()) + "x" + std::to_string(size.height());
@@ -404,6 +421,8 @@ int main(int argc, char* argv[])
         return startQuillo(argc, argv, parseSize(argv[2]));
     if (argc > 3 && std::string(argv[1]) == "startup-bare")
         return startBare(argc, argv, parseSize(argv[2]), argv[3]);
+    if (argc > 3 && std::string(argv[1]) == "describe")
+        return describeMainMenu(argc, argv, parseSize(argv[2]), argv[3]);
 
     const std::string self = argv[0];
     QApplication app(argc, argv);

@@ -63,21 +63,26 @@ const Ruling& Ruling::forPage(QSize pixels, double pixelsPerTwip)
 Ruling::Ruling(QSize pixels, double pixelsPerTwip) : size_(pixels), pixelsPerTwip_(pixelsPerTwip)
 {
     ++drawingsMade;
-    QImage lit(pixels, QImage::Format_ARGB32_Premultiplied);
-    lit.fill(Qt::transparent);
+    // One byte a pixel: a page's worth of fresh memory costs its page
+    // faults at every start, and only whether a pixel is lit matters here.
+    QImage lit(pixels, QImage::Format_Alpha8);
+    lit.fill(0);
     {
         QPainter painter(&lit);
         drawLines(painter, pixelsPerTwip);
     }
     const int width = lit.width();
     const int height = lit.height();
-    const auto on = [&lit, width, height](int x, int y) {
-        return x >= 0 && y >= 0 && x < width && y < height &&
-               qAlpha(reinterpret_cast<const QRgb*>(lit.constScanLine(y))[x]) != 0;
+    const uchar* bits = lit.constBits();
+    const qsizetype stride = lit.bytesPerLine();
+    const auto on = [bits, stride, width, height](int x, int y) {
+        return x >= 0 && y >= 0 && x < width && y < height && bits[y * stride + x] != 0;
     };
-    // Only the rows and columns near a line can hold lit pixels.
-    std::vector<bool> nearColumn(static_cast<std::size_t>(width) + 1, false);
-    std::vector<bool> nearRow(static_cast<std::size_t>(height) + 1, false);
+    // Only the rows and columns near a line can hold lit pixels: a page of
+    // a whiteboard has a million and a half pixels, its lines a few score
+    // thousand, and reading only those keeps a new size cheap at start-up.
+    std::vector<bool> nearColumn(static_cast<std::size_t>(width), false);
+    std::vector<bool> nearRow(static_cast<std::size_t>(height), false);
     const auto mark = [](std::vector<bool>& near, double at) {
         const int centre = static_cast<int>(at);
         for (int i = centre - 2; i <= centre + 2; ++i) {
@@ -89,43 +94,51 @@ Ruling::Ruling(QSize pixels, double pixelsPerTwip) : size_(pixels), pixelsPerTwi
         mark(nearColumn, x * pixelsPerTwip);
     for (int y = kPaperTop; y <= kPaperBottom; y += kSquare)
         mark(nearRow, y * pixelsPerTwip);
+    const auto indices = [](const std::vector<bool>& near) {
+        std::vector<int> marked;
+        for (std::size_t i = 0; i < near.size(); ++i) {
+            if (near[i])
+                marked.push_back(static_cast<int>(i));
+        }
+        return marked;
+    };
+    const std::vector<int> columns = indices(nearColumn);
+    const std::vector<int> rows = indices(nearRow);
+
     // Every lit pixel lies on a column run or a row run of two or more, or
-    // stands alone; their union is exactly what the lines lit.
-    for (int x = 0; x < width; ++x) {
-        if (!nearColumn[static_cast<std::size_t>(x)])
-            continue;
+    // stands alone; their union is exactly what the lines lit. A pixel alone
+    // shows as a run of one both ways: it is kept from the column it lies
+    // near, or from its row when no column is near.
+    const auto keepRun = [&](int x, int y, int length, bool vertical) {
+        if (length >= 2)
+            runs_.emplace_back(x, y, vertical ? 1 : length, vertical ? length : 1);
+        else if (vertical ? !on(x - 1, y) && !on(x + 1, y)
+                          : !nearColumn[static_cast<std::size_t>(x)] && !on(x, y - 1) && !on(x, y + 1))
+            runs_.emplace_back(x, y, 1, 1);
+    };
+    for (const int x : columns) {
         int start = -1;
         for (int y = 0; y <= height; ++y) {
             const bool here = y < height && on(x, y);
             if (here && start < 0)
                 start = y;
             if (!here && start >= 0) {
-                if (y - start >= 2)
-                    runs_.emplace_back(x, start, 1, y - start);
+                keepRun(x, start, y - start, true);
                 start = -1;
             }
         }
     }
-    for (int y = 0; y < height; ++y) {
-        if (!nearRow[static_cast<std::size_t>(y)])
-            continue;
+    for (const int y : rows) {
+        const uchar* row = bits + y * stride;
         int start = -1;
         for (int x = 0; x <= width; ++x) {
-            const bool here = x < width && on(x, y);
+            const bool here = x < width && row[x] != 0;
             if (here && start < 0)
                 start = x;
             if (!here && start >= 0) {
-                if (x - start >= 2)
-                    runs_.emplace_back(start, y, x - start, 1);
+                keepRun(start, y, x - start, false);
                 start = -1;
             }
-        }
-    }
-    for (int y = 0; y < height; ++y) {
-        for (int x = 0; x < width; ++x) {
-            if ((nearRow[static_cast<std::size_t>(y)] || nearColumn[static_cast<std::size_t>(x)]) && on(x, y) &&
-                !on(x - 1, y) && !on(x + 1, y) && !on(x, y - 1) && !on(x, y + 1))
-                runs_.emplace_back(x, y, 1, 1);
         }
     }
 }
