@@ -35,14 +35,30 @@ int Ruling::drawings()
     return drawingsMade;
 }
 
-void Ruling::drawLines(QPainter& painter, double pixelsPerTwip)
+namespace {
+// The ruling's lines in pixels: the columns first, then the rows.
+std::vector<QLineF> linesAt(double pixelsPerTwip)
 {
     const auto px = [pixelsPerTwip](int twips) { return twips * pixelsPerTwip; };
-    painter.setPen(QPen(colour(), 1));
+    std::vector<QLineF> lines;
     for (int x = kPaperLeft; x <= kPaperRight; x += kSquare)
-        painter.drawLine(QPointF(px(x), px(kPaperTop)), QPointF(px(x), px(kPaperBottom)));
+        lines.emplace_back(px(x), px(kPaperTop), px(x), px(kPaperBottom));
     for (int y = kPaperTop; y <= kPaperBottom; y += kSquare)
-        painter.drawLine(QPointF(px(kPaperLeft), px(y)), QPointF(px(kPaperRight), px(y)));
+        lines.emplace_back(px(kPaperLeft), px(y), px(kPaperRight), px(y));
+    return lines;
+}
+
+QPen rulingPen()
+{
+    return QPen(Ruling::colour(), 1);
+}
+}  // namespace
+
+void Ruling::drawLines(QPainter& painter, double pixelsPerTwip)
+{
+    painter.setPen(rulingPen());
+    for (const QLineF& line : linesAt(pixelsPerTwip))
+        painter.drawLine(line);
 }
 
 const Ruling& Ruling::forPage(QSize pixels, double pixelsPerTwip)
@@ -63,81 +79,45 @@ const Ruling& Ruling::forPage(QSize pixels, double pixelsPerTwip)
 Ruling::Ruling(QSize pixels, double pixelsPerTwip) : size_(pixels), pixelsPerTwip_(pixelsPerTwip)
 {
     ++drawingsMade;
-    // One byte a pixel: a page's worth of fresh memory costs its page
-    // faults at every start, and only whether a pixel is lit matters here.
-    QImage lit(pixels, QImage::Format_Alpha8);
-    lit.fill(0);
-    {
-        QPainter painter(&lit);
-        drawLines(painter, pixelsPerTwip);
-    }
-    const int width = lit.width();
-    const int height = lit.height();
-    const uchar* bits = lit.constBits();
-    const qsizetype stride = lit.bytesPerLine();
-    const auto on = [bits, stride, width, height](int x, int y) {
-        return x >= 0 && y >= 0 && x < width && y < height && bits[y * stride + x] != 0;
-    };
-    // Only the rows and columns near a line can hold lit pixels: a page of
-    // a whiteboard has a million and a half pixels, its lines a few score
-    // thousand, and reading only those keeps a new size cheap at start-up.
-    std::vector<bool> nearColumn(static_cast<std::size_t>(width), false);
-    std::vector<bool> nearRow(static_cast<std::size_t>(height), false);
-    const auto mark = [](std::vector<bool>& near, double at) {
-        const int centre = static_cast<int>(at);
-        for (int i = centre - 2; i <= centre + 2; ++i) {
-            if (i >= 0 && i < static_cast<int>(near.size()))
-                near[static_cast<std::size_t>(i)] = true;
+    // Each line is drawn alone on a strip a few pixels across, moved there
+    // by a whole number of pixels, which lights the same pixels as on the
+    // page: a page-sized image would cost its page faults at every start,
+    // for the few thousand pixels the lines light.
+    constexpr int kStrip = 8;
+    QImage column(kStrip, pixels.height(), QImage::Format_ARGB32_Premultiplied);
+    QImage row(pixels.width(), kStrip, QImage::Format_ARGB32_Premultiplied);
+    for (const QLineF& line : linesAt(pixelsPerTwip)) {
+        const bool vertical = line.x1() == line.x2();
+        QImage& strip = vertical ? column : row;
+        // The strip's first pixel stands here on the page.
+        const QPoint origin = vertical ? QPoint(static_cast<int>(line.x1()) - kStrip / 2, 0)
+                                       : QPoint(0, static_cast<int>(line.y1()) - kStrip / 2);
+        strip.fill(Qt::transparent);
+        {
+            QPainter painter(&strip);
+            painter.translate(-origin);
+            painter.setPen(rulingPen());
+            painter.drawLine(line);
         }
-    };
-    for (int x = kPaperLeft; x <= kPaperRight; x += kSquare)
-        mark(nearColumn, x * pixelsPerTwip);
-    for (int y = kPaperTop; y <= kPaperBottom; y += kSquare)
-        mark(nearRow, y * pixelsPerTwip);
-    const auto indices = [](const std::vector<bool>& near) {
-        std::vector<int> marked;
-        for (std::size_t i = 0; i < near.size(); ++i) {
-            if (near[i])
-                marked.push_back(static_cast<int>(i));
-        }
-        return marked;
-    };
-    const std::vector<int> columns = indices(nearColumn);
-    const std::vector<int> rows = indices(nearRow);
-
-    // Every lit pixel lies on a column run or a row run of two or more, or
-    // stands alone; their union is exactly what the lines lit. A pixel alone
-    // shows as a run of one both ways: it is kept from the column it lies
-    // near, or from its row when no column is near.
-    const auto keepRun = [&](int x, int y, int length, bool vertical) {
-        if (length >= 2)
-            runs_.emplace_back(x, y, vertical ? 1 : length, vertical ? length : 1);
-        else if (vertical ? !on(x - 1, y) && !on(x + 1, y)
-                          : !nearColumn[static_cast<std::size_t>(x)] && !on(x, y - 1) && !on(x, y + 1))
-            runs_.emplace_back(x, y, 1, 1);
-    };
-    for (const int x : columns) {
-        int start = -1;
-        for (int y = 0; y <= height; ++y) {
-            const bool here = y < height && on(x, y);
-            if (here && start < 0)
-                start = y;
-            if (!here && start >= 0) {
-                keepRun(x, start, y - start, true);
-                start = -1;
-            }
-        }
-    }
-    for (const int y : rows) {
-        const uchar* row = bits + y * stride;
-        int start = -1;
-        for (int x = 0; x <= width; ++x) {
-            const bool here = x < width && row[x] != 0;
-            if (here && start < 0)
-                start = x;
-            if (!here && start >= 0) {
-                keepRun(start, y, x - start, false);
-                start = -1;
+        // The lit pixels of a column line as runs down the page, of a row
+        // line as runs across it.
+        const auto* pixel = reinterpret_cast<const QRgb*>(strip.constBits());
+        const qsizetype perRow = strip.bytesPerLine() / static_cast<qsizetype>(sizeof(QRgb));
+        const int across = vertical ? strip.width() : strip.height();
+        const int along = vertical ? strip.height() : strip.width();
+        const qsizetype stepAcross = vertical ? 1 : perRow;
+        const qsizetype stepAlong = vertical ? perRow : 1;
+        for (int i = 0; i < across; ++i) {
+            int start = -1;
+            for (int j = 0; j <= along; ++j) {
+                const bool here = j < along && qAlpha(pixel[i * stepAcross + j * stepAlong]) != 0;
+                if (here && start < 0)
+                    start = j;
+                if (!here && start >= 0) {
+                    runs_.push_back(vertical ? QRect(origin.x() + i, start, 1, j - start)
+                                             : QRect(start, origin.y() + i, j - start, 1));
+                    start = -1;
+                }
             }
         }
     }
