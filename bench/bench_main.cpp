@@ -271,20 +271,28 @@ void writeMainMenu(const QString& path, quillo::MainWindow& window, quillo::Scre
         out << w;
 }
 
+// The program shown at one size, for the modes that run one part alone.
+struct ShownAt {
+    explicit ShownAt(QSize size)
+    {
+        window.show();
+        window.resize(size);
+        settle(window);
+    }
+    quillo::ScoreBoard board;
+    quillo::ClockRandom random;
+    quillo::MainWindow window;
+    quillo::ScreenRegistry registry{window, board, random};
+};
+
 // Writes the main menu's description for "startup-bare" and stops, so either
 // start-up can be run alone under a profiler.
 int describeMainMenu(int argc, char* argv[], QSize size, const char* path)
 {
     QApplication app(argc, argv);
     quillo::installLook();
-    quillo::ScoreBoard board;
-    quillo::ClockRandom random;
-    quillo::MainWindow window;
-    quillo::ScreenRegistry registry(window, board, random);
-    window.show();
-    window.resize(size);
-    settle(window);
-    writeMainMenu(QString::fromLocal8Bit(path), window, registry);
+    ShownAt program(size);
+    writeMainMenu(QString::fromLocal8Bit(path), program.window, program.registry);
     return 0;
 }
 
@@ -448,14 +456,8 @@ int switchesOnly(int argc, char* argv[], QSize size, int rounds)
 {
     QApplication app(argc, argv);
     quillo::installLook();
-    quillo::ScoreBoard board;
-    quillo::ClockRandom random;
-    quillo::MainWindow window;
-    quillo::ScreenRegistry registry(window, board, random);
-    window.show();
-    window.resize(size);
-    settle(window);
-    report("switch", timeSwitches(window, registry, rounds), 1.20);
+    ShownAt program(size);
+    report("switch", timeSwitches(program.window, program.registry, rounds), 1.20);
     return 0;
 }
 
