@@ -10,7 +10,11 @@
 // paint has reached the display, so loading, Qt's start and fonts are all
 // counted. The two sides take turns at going first.
 //
-// Runs on the offscreen platform unless DISPLAY is set and QUILLO_BENCH_X=1.
+// Runs on the offscreen platform unless DISPLAY is set and QUILLO_BENCH_X=1;
+// QUILLO_BENCH_SCREENS=1 adds each screen's switch. For a profiler, one part
+// at a time: "describe WxH file" writes the main menu for "startup-bare WxH
+// file", "startup-quillo WxH" starts the program alone, and "switches WxH
+// rounds" times the switches at one size.
 #include "core/kit/random_source.h"
 #include "core/scoring/score_board.h"
 #include "ui/app/screen_registry.h"
@@ -267,6 +271,31 @@ void writeMainMenu(const QString& path, quillo::MainWindow& window, quillo::Scre
         out << w;
 }
 
+// The program shown at one size, for the modes that run one part alone.
+struct ShownAt {
+    explicit ShownAt(QSize size)
+    {
+        window.show();
+        window.resize(size);
+        settle(window);
+    }
+    quillo::ScoreBoard board;
+    quillo::ClockRandom random;
+    quillo::MainWindow window;
+    quillo::ScreenRegistry registry{window, board, random};
+};
+
+// Writes the main menu's description for "startup-bare" and stops, so either
+// start-up can be run alone under a profiler.
+int describeMainMenu(int argc, char* argv[], QSize size, const char* path)
+{
+    QApplication app(argc, argv);
+    quillo::installLook();
+    ShownAt program(size);
+    writeMainMenu(QString::fromLocal8Bit(path), program.window, program.registry);
+    return 0;
+}
+
 Sides timeStartUps(const std::string& self, QSize size, const QString& description, int runs)
 {
     const std::string sizeText = std::to_string(size.width()) + "x" + std::to_string(size.height());
@@ -286,6 +315,27 @@ Sides timeStartUps(const std::string& self, QSize size, const QString& descripti
         }
     }
     return {spread(quillo), spread(bare)};
+}
+
+// One switch on each side, kept out of line so a profiler can take either
+// alone (callgrind --toggle-collect=switchQuillo*).
+[[gnu::noinline]] void switchQuillo(quillo::MainWindow& window, quillo::ScreenRegistry& registry,
+                                    quillo::ScreenId screen)
+{
+    registry.showScreen(screen);
+    settle(window);
+}
+
+[[gnu::noinline]] void switchBare(QWidget& window, QWidget*& shown, const std::vector<BareWidget>& widgets,
+                                  QRect pageArea)
+{
+    QWidget* next = bareCopy(&window, widgets);
+    next->setGeometry(pageArea);
+    next->show();
+    shown->hide();
+    shown->deleteLater();
+    shown = next;
+    settle(window);
 }
 
 Sides timeSwitches(quillo::MainWindow& window, quillo::ScreenRegistry& registry, int rounds)
@@ -310,19 +360,12 @@ Sides timeSwitches(quillo::MainWindow& window, quillo::ScreenRegistry& registry,
     std::vector<double> bareTimes;
     const auto quilloSwitch = [&](std::size_t i) {
         const auto start = Clock::now();
-        registry.showScreen(built[i]);
-        settle(window);
+        switchQuillo(window, registry, built[i]);
         quilloTimes.push_back(millisecondsSince(start));
     };
     const auto bareSwitch = [&](std::size_t i) {
         const auto start = Clock::now();
-        QWidget* next = bareCopy(&bareWindow, bareScreens[i]);
-        next->setGeometry(window.page()->geometry());
-        next->show();
-        barePageShown->hide();
-        barePageShown->deleteLater();
-        barePageShown = next;
-        settle(bareWindow);
+        switchBare(bareWindow, barePageShown, bareScreens[i], window.page()->geometry());
         bareTimes.push_back(millisecondsSince(start));
     };
     for (int round = 0; round < rounds; ++round) {
@@ -334,6 +377,21 @@ Sides timeSwitches(quillo::MainWindow& window, quillo::ScreenRegistry& registry,
                 bareSwitch(i);
                 quilloSwitch(i);
             }
+        }
+    }
+    // Which screens the ratio comes from, when asked.
+    if (qEnvironmentVariable("QUILLO_BENCH_SCREENS") == QStringLiteral("1")) {
+        for (std::size_t i = 0; i < built.size(); ++i) {
+            std::vector<double> quillo;
+            std::vector<double> bare;
+            for (std::size_t k = i; k < quilloTimes.size(); k += built.size()) {
+                quillo.push_back(quilloTimes[k]);
+                bare.push_back(bareTimes[k]);
+            }
+            const double q = spread(quillo).median;
+            const double b = spread(bare).median;
+            std::printf("    screen %2d: Quillo %6.2f ms, bare %6.2f ms, ratio %.2f\n", static_cast<int>(built[i]), q, b,
+                        q / b);
         }
     }
     return {spread(quilloTimes), spread(bareTimes)};
@@ -393,6 +451,16 @@ void report(const char* what, const Sides& sides, double target)
                 sides.bare.max, ratio, target, ratio <= target ? "MET" : "MISSED");
 }
 
+// The switches alone at one size, for a profiler.
+int switchesOnly(int argc, char* argv[], QSize size, int rounds)
+{
+    QApplication app(argc, argv);
+    quillo::installLook();
+    ShownAt program(size);
+    report("switch", timeSwitches(program.window, program.registry, rounds), 1.20);
+    return 0;
+}
+
 }  // namespace
 
 int main(int argc, char* argv[])
@@ -404,6 +472,10 @@ int main(int argc, char* argv[])
         return startQuillo(argc, argv, parseSize(argv[2]));
     if (argc > 3 && std::string(argv[1]) == "startup-bare")
         return startBare(argc, argv, parseSize(argv[2]), argv[3]);
+    if (argc > 3 && std::string(argv[1]) == "describe")
+        return describeMainMenu(argc, argv, parseSize(argv[2]), argv[3]);
+    if (argc > 3 && std::string(argv[1]) == "switches")
+        return switchesOnly(argc, argv, parseSize(argv[2]), std::atoi(argv[3]));
 
     const std::string self = argv[0];
     QApplication app(argc, argv);

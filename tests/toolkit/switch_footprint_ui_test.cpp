@@ -1,5 +1,6 @@
 #include "support/harness.h"
 #include "ui/toolkit/look.h"
+#include "ui/toolkit/screen.h"
 
 #include <gtest/gtest.h>
 
@@ -59,6 +60,36 @@ TEST(SwitchFootprint, PagesShareTheirPalettesWithTheStyle)
         EXPECT_LT(warm, 40u);
     }
     installLook();
+}
+
+// Counts the palette changes that reach the page or any control on it.
+class PaletteChanges : public QObject {
+public:
+    explicit PaletteChanges(const QWidget& page) : page_(page) { qApp->installEventFilter(this); }
+    ~PaletteChanges() override { qApp->removeEventFilter(this); }
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        const auto* widget = qobject_cast<QWidget*>(watched);
+        if (event->type() == QEvent::PaletteChange && widget && (widget == &page_ || page_.isAncestorOf(widget)))
+            ++count;
+        return false;
+    }
+    int count = 0;
+
+private:
+    const QWidget& page_;
+};
+
+TEST(SwitchFootprint, TheWindowShowsAPageWithoutColouringItsControlsAgain)
+{
+    Harness app;
+    app.enterName();
+    for (const ScreenId screen : kRound) {
+        Page* page = app.registry.instance(screen)->open();
+        const PaletteChanges changes(*page);
+        app.window.showPage(page);
+        EXPECT_EQ(changes.count, 0) << "screen " << static_cast<int>(screen);
+    }
 }
 
 #if defined(__SANITIZE_ADDRESS__)

@@ -50,7 +50,12 @@ MainWindow::MainWindow()
     fullScreen->setContext(Qt::WindowShortcut);
     QObject::connect(fullScreen, &QShortcut::activated, this, &MainWindow::toggleFullScreen);
     resize(initialSize());
-    noteScaleForNewPages();
+    noteForNewPages();
+}
+
+MainWindow::~MainWindow()
+{
+    Page::setHomeForNewPages(nullptr, nullptr);
 }
 
 QSize MainWindow::initialSize()
@@ -139,12 +144,16 @@ void MainWindow::changeEvent(QEvent* event)
     QWidget::changeEvent(event);
     if (event->type() == QEvent::WindowStateChange)
         fitPage();
+    if (event->type() == QEvent::PaletteChange)
+        noteForNewPages();
 }
 
-void MainWindow::noteScaleForNewPages() const
+void MainWindow::noteForNewPages() const
 {
     Page::setScaleForNewPages(std::min(static_cast<double>(width()) / kPageWidth,
                                        static_cast<double>(height()) / kPageHeight));
+    const QPalette colours = palette();
+    Page::setHomeForNewPages(&colours, screen());
 }
 
 double MainWindow::fittingScale() const
@@ -161,7 +170,7 @@ int MainWindow::cellPixels(double scale) const
 
 void MainWindow::fitPage()
 {
-    noteScaleForNewPages();
+    noteForNewPages();
     const double scale = fittingScale();
     placePanel(scale);
     if (!page_)

@@ -42,6 +42,7 @@ class MainWindow : public QWidget {
 
 public:
     MainWindow();
+    ~MainWindow() override;
 
     // Shows the page and takes its caption; the previous page is destroyed.
     void showPage(Page* page);
@@ -72,7 +73,7 @@ private:
     void fitPage();
     void placePanel(double scale);
     void placeFloatingPanel(bool keepPlace);
-    void noteScaleForNewPages() const;
+    void noteForNewPages() const;
     double fittingScale() const;
     int cellPixels(double scale) const;
 

@@ -6,9 +6,12 @@
 #include <QLineEdit>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QPointer>
+#include <QScreen>
 
 #include <algorithm>
 #include <cmath>
+#include <optional>
 
 namespace quillo {
 
@@ -18,6 +21,17 @@ constexpr double kNaturalPixelsPerTwip = 1.0 / 15.0;
 constexpr double kTwipsPerPoint = 20.0;
 constexpr double kTwipsPerPixelWidth = 15.0;
 double scaleForNewPages = kNaturalPixelsPerTwip;
+
+struct Home {
+    QPalette palette;
+    QPointer<QScreen> screen;
+};
+
+std::optional<Home>& homeForNewPages()
+{
+    static std::optional<Home> home;
+    return home;
+}
 }  // namespace
 
 Page::Page(const QString& caption, int widthTwips, int heightTwips)
@@ -25,14 +39,29 @@ Page::Page(const QString& caption, int widthTwips, int heightTwips)
 {
     setAttribute(Qt::WA_OpaquePaintEvent);
     setAutoFillBackground(false);
+    if (const auto& home = homeForNewPages()) {
+        setPalette(home->palette);
+        if (home->screen)
+            setScreen(home->screen);
+    }
     resize(static_cast<int>(std::lround(widthTwips * scaleForNewPages)),
            static_cast<int>(std::lround(heightTwips * scaleForNewPages)));
+    laidOutFor_ = size();
 }
 
 void Page::setScaleForNewPages(double pixelsPerTwip)
 {
     if (pixelsPerTwip > 0)
         scaleForNewPages = pixelsPerTwip;
+}
+
+void Page::setHomeForNewPages(const QPalette* palette, QScreen* screen)
+{
+    auto& home = homeForNewPages();
+    if (palette)
+        home = Home{*palette, screen};
+    else
+        home.reset();
 }
 
 Page::~Page()
@@ -111,8 +140,10 @@ QFont Page::scaledFont(FontSpec wanted) const
     return font;
 }
 
-void Page::layOut(QWidget* widget, const Placement& placement) const
+void Page::layOut(QWidget* widget, const Placement& placement)
 {
+    if (size() != laidOutFor_)
+        laidOutFor_ = QSize();
     const auto& r = placement.rect;
     const int left = static_cast<int>(std::lround(twipsToPixels(r.x)));
     const int top = static_cast<int>(std::lround(twipsToPixels(r.y)));
@@ -125,8 +156,13 @@ void Page::layOut(QWidget* widget, const Placement& placement) const
 void Page::resizeEvent(QResizeEvent* event)
 {
     QWidget::resizeEvent(event);
+    // A page built hidden hears of its first size only when it is shown,
+    // with every control already standing where that size puts it.
+    if (size() == laidOutFor_)
+        return;
     for (auto it = placements_.cbegin(); it != placements_.cend(); ++it)
         layOut(const_cast<QWidget*>(it.key()), it.value());
+    laidOutFor_ = size();
 }
 
 std::vector<const LineShape*> Page::lines() const

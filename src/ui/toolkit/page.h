@@ -13,6 +13,8 @@
 #include <memory>
 #include <vector>
 
+class QScreen;
+
 namespace quillo {
 
 // One screen's page of squared paper. Everything on it lives in twips: the
@@ -29,6 +31,11 @@ public:
     // size lays out and loads its fonts once, not once for a default size
     // and again when the window fits it.
     static void setScaleForNewPages(double pixelsPerTwip);
+    // The colours and the screen a new page will have in the window that
+    // shows it, or none away from a window. A page that has them from the
+    // start gives every control its colours and its fonts once, rather than
+    // once as a window of its own and again when the window takes it.
+    static void setHomeForNewPages(const QPalette* palette, QScreen* screen);
 
     const QString& caption() const { return caption_; }
     int widthTwips() const { return widthTwips_; }
@@ -97,7 +104,7 @@ private:
         TwipRect rect;
         FontSpec font;
     };
-    void layOut(QWidget* widget, const Placement& placement) const;
+    void layOut(QWidget* widget, const Placement& placement);
     QFont scaledFont(FontSpec font) const;
     double twipsToPixels(double twips) const { return twips * pixelsPerTwip(); }
     void paintPaper(QPainter& painter);
@@ -112,6 +119,9 @@ private:
     int widthTwips_;
     int heightTwips_;
     QHash<const QWidget*, Placement> placements_;
+    // The size every control was last laid out for, or none while some
+    // stand where another size put them.
+    QSize laidOutFor_;
     std::vector<std::unique_ptr<RectShape>> rects_;
     std::vector<std::unique_ptr<LineShape>> lines_;
     InkLayer ink_{[this](QPainter& painter) { paintCleanPaper(painter); }};

@@ -35,14 +35,30 @@ int Ruling::drawings()
     return drawingsMade;
 }
 
-void Ruling::drawLines(QPainter& painter, double pixelsPerTwip)
+namespace {
+// The ruling's lines in pixels: the columns first, then the rows.
+std::vector<QLineF> linesAt(double pixelsPerTwip)
 {
     const auto px = [pixelsPerTwip](int twips) { return twips * pixelsPerTwip; };
-    painter.setPen(QPen(colour(), 1));
+    std::vector<QLineF> lines;
     for (int x = kPaperLeft; x <= kPaperRight; x += kSquare)
-        painter.drawLine(QPointF(px(x), px(kPaperTop)), QPointF(px(x), px(kPaperBottom)));
+        lines.emplace_back(px(x), px(kPaperTop), px(x), px(kPaperBottom));
     for (int y = kPaperTop; y <= kPaperBottom; y += kSquare)
-        painter.drawLine(QPointF(px(kPaperLeft), px(y)), QPointF(px(kPaperRight), px(y)));
+        lines.emplace_back(px(kPaperLeft), px(y), px(kPaperRight), px(y));
+    return lines;
+}
+
+QPen rulingPen()
+{
+    return QPen(Ruling::colour(), 1);
+}
+}  // namespace
+
+void Ruling::drawLines(QPainter& painter, double pixelsPerTwip)
+{
+    painter.setPen(rulingPen());
+    for (const QLineF& line : linesAt(pixelsPerTwip))
+        painter.drawLine(line);
 }
 
 const Ruling& Ruling::forPage(QSize pixels, double pixelsPerTwip)
@@ -63,69 +79,46 @@ const Ruling& Ruling::forPage(QSize pixels, double pixelsPerTwip)
 Ruling::Ruling(QSize pixels, double pixelsPerTwip) : size_(pixels), pixelsPerTwip_(pixelsPerTwip)
 {
     ++drawingsMade;
-    QImage lit(pixels, QImage::Format_ARGB32_Premultiplied);
-    lit.fill(Qt::transparent);
-    {
-        QPainter painter(&lit);
-        drawLines(painter, pixelsPerTwip);
-    }
-    const int width = lit.width();
-    const int height = lit.height();
-    const auto on = [&lit, width, height](int x, int y) {
-        return x >= 0 && y >= 0 && x < width && y < height &&
-               qAlpha(reinterpret_cast<const QRgb*>(lit.constScanLine(y))[x]) != 0;
-    };
-    // Only the rows and columns near a line can hold lit pixels.
-    std::vector<bool> nearColumn(static_cast<std::size_t>(width) + 1, false);
-    std::vector<bool> nearRow(static_cast<std::size_t>(height) + 1, false);
-    const auto mark = [](std::vector<bool>& near, double at) {
-        const int centre = static_cast<int>(at);
-        for (int i = centre - 2; i <= centre + 2; ++i) {
-            if (i >= 0 && i < static_cast<int>(near.size()))
-                near[static_cast<std::size_t>(i)] = true;
+    // Each line is drawn alone on a strip a few pixels across, moved there
+    // by a whole number of pixels, which lights the same pixels as on the
+    // page: a page-sized image would cost its page faults at every start,
+    // for the few thousand pixels the lines light.
+    constexpr int kStrip = 8;
+    QImage column(kStrip, pixels.height(), QImage::Format_ARGB32_Premultiplied);
+    QImage row(pixels.width(), kStrip, QImage::Format_ARGB32_Premultiplied);
+    for (const QLineF& line : linesAt(pixelsPerTwip)) {
+        const bool vertical = line.x1() == line.x2();
+        QImage& strip = vertical ? column : row;
+        // The strip's first pixel stands here on the page.
+        const QPoint origin = vertical ? QPoint(static_cast<int>(line.x1()) - kStrip / 2, 0)
+                                       : QPoint(0, static_cast<int>(line.y1()) - kStrip / 2);
+        strip.fill(Qt::transparent);
+        {
+            QPainter painter(&strip);
+            painter.translate(-origin);
+            painter.setPen(rulingPen());
+            painter.drawLine(line);
         }
-    };
-    for (int x = kPaperLeft; x <= kPaperRight; x += kSquare)
-        mark(nearColumn, x * pixelsPerTwip);
-    for (int y = kPaperTop; y <= kPaperBottom; y += kSquare)
-        mark(nearRow, y * pixelsPerTwip);
-    // Every lit pixel lies on a column run or a row run of two or more, or
-    // stands alone; their union is exactly what the lines lit.
-    for (int x = 0; x < width; ++x) {
-        if (!nearColumn[static_cast<std::size_t>(x)])
-            continue;
-        int start = -1;
-        for (int y = 0; y <= height; ++y) {
-            const bool here = y < height && on(x, y);
-            if (here && start < 0)
-                start = y;
-            if (!here && start >= 0) {
-                if (y - start >= 2)
-                    runs_.emplace_back(x, start, 1, y - start);
-                start = -1;
+        // The lit pixels of a column line as runs down the page, of a row
+        // line as runs across it.
+        const auto* pixel = reinterpret_cast<const QRgb*>(strip.constBits());
+        const qsizetype perRow = strip.bytesPerLine() / static_cast<qsizetype>(sizeof(QRgb));
+        const int across = vertical ? strip.width() : strip.height();
+        const int along = vertical ? strip.height() : strip.width();
+        const qsizetype stepAcross = vertical ? 1 : perRow;
+        const qsizetype stepAlong = vertical ? perRow : 1;
+        for (int i = 0; i < across; ++i) {
+            int start = -1;
+            for (int j = 0; j <= along; ++j) {
+                const bool here = j < along && qAlpha(pixel[i * stepAcross + j * stepAlong]) != 0;
+                if (here && start < 0)
+                    start = j;
+                if (!here && start >= 0) {
+                    runs_.push_back(vertical ? QRect(origin.x() + i, start, 1, j - start)
+                                             : QRect(start, origin.y() + i, j - start, 1));
+                    start = -1;
+                }
             }
-        }
-    }
-    for (int y = 0; y < height; ++y) {
-        if (!nearRow[static_cast<std::size_t>(y)])
-            continue;
-        int start = -1;
-        for (int x = 0; x <= width; ++x) {
-            const bool here = x < width && on(x, y);
-            if (here && start < 0)
-                start = x;
-            if (!here && start >= 0) {
-                if (x - start >= 2)
-                    runs_.emplace_back(start, y, x - start, 1);
-                start = -1;
-            }
-        }
-    }
-    for (int y = 0; y < height; ++y) {
-        for (int x = 0; x < width; ++x) {
-            if ((nearRow[static_cast<std::size_t>(y)] || nearColumn[static_cast<std::size_t>(x)]) && on(x, y) &&
-                !on(x - 1, y) && !on(x + 1, y) && !on(x, y - 1) && !on(x, y + 1))
-                runs_.emplace_back(x, y, 1, 1);
         }
     }
 }
