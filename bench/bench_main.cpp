@@ -494,7 +494,9 @@ int main(int argc, char* argv[])
         settle(window);
         const QString description = folder.filePath(QStringLiteral("main-menu-%1").arg(size.width()));
         writeMainMenu(description, window, registry);
-        const Sides startUp = timeStartUps(self, size, description, 15);
+        // A start-up on this kind of machine lands now and then some 30 ms
+        // late whichever side runs; enough runs keep the median off that.
+        const Sides startUp = timeStartUps(self, size, description, 41);
         const Sides switches = timeSwitches(window, registry, 30);
         std::printf("window %dx%d\n", size.width(), size.height());
         report("start-up", startUp, 1.15);

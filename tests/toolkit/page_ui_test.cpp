@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <QApplication>
 #include <QTest>
 
 namespace quillo::testing {
@@ -44,6 +45,32 @@ TEST(Page, PutsControlsOnTheSquaresTheyWereDrawnOn)
     page.moveTo(cell, cellAt(1440, 1080));
     EXPECT_EQ(cell->x(), 144);
     EXPECT_EQ(page.placement(cell), cellAt(1440, 1080));
+}
+
+TEST(Page, KeepsBlackInkUnderADarkDesktopTheme)
+{
+    const QPalette desktop = QApplication::palette();
+    QPalette dark = desktop;
+    for (auto group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled}) {
+        dark.setColor(group, QPalette::WindowText, Qt::white);
+        dark.setColor(group, QPalette::Base, QColor(0x20, 0x20, 0x20));
+        dark.setColor(group, QPalette::Text, Qt::white);
+    }
+    QApplication::setPalette(dark);
+    {
+        Harness app;
+        app.enterName();
+        app.registry.showScreen(ScreenId::Addition);
+        Harness::settle();
+        // Labels given no colour of their own, in every state.
+        for (const char* name : {"Footer", "Instruction"}) {
+            auto* label = app.find<Label>(QString::fromLatin1(name));
+            label->setEnabled(false);
+            for (auto group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled})
+                EXPECT_EQ(label->palette().color(group, QPalette::WindowText), QColor(Qt::black)) << name;
+        }
+    }
+    QApplication::setPalette(desktop);
 }
 
 TEST(MainWindow, F11TogglesFullScreen)

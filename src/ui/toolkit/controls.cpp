@@ -10,7 +10,7 @@
 #include <QStylePainter>
 #include <QValidator>
 
-#include <algorithm>
+#include <QHash>
 
 #include <algorithm>
 #include <cmath>
@@ -47,10 +47,10 @@ bool pressesControl(const QKeyEvent& event)
 }
 }  // namespace
 
+// A label's ink is the window's black until it is given a colour.
 Label::Label(QWidget* parent) : QLabel(parent)
 {
     setTransparent();
-    setTextColour(colour::Black);
 }
 
 void Label::setTextColour(Colour colour)
@@ -182,6 +182,19 @@ Caption fitCaption(const QString& text, const QFont& font, QSize room)
     }
     return best;
 }
+
+// Every page build brings the same few captions at the same sizes: each is
+// fitted once. Bounded, for a window resized again and again.
+const Caption& fittedCaption(const QString& text, const QFont& font, QSize room)
+{
+    static QHash<QString, Caption> fitted;
+    const QString key = QStringLiteral("%1|%2|%3x%4").arg(text, font.key()).arg(room.width()).arg(room.height());
+    if (const auto it = fitted.constFind(key); it != fitted.constEnd())
+        return *it;
+    if (fitted.size() >= 512)
+        fitted.clear();
+    return *fitted.insert(key, fitCaption(text, font, room));
+}
 }  // namespace
 
 void Button::paintEvent(QPaintEvent*)
@@ -189,7 +202,7 @@ void Button::paintEvent(QPaintEvent*)
     QStylePainter painter(this);
     QStyleOptionButton option;
     initStyleOption(&option);
-    const Caption caption = fitCaption(text(), font(), size() - QSize(4, 4));
+    const Caption& caption = fittedCaption(text(), font(), size() - QSize(4, 4));
     option.text = caption.text;
     option.fontMetrics = QFontMetrics(caption.font);
     painter.setFont(caption.font);
@@ -231,18 +244,27 @@ TextBox::TextBox(QWidget* parent) : QLineEdit(parent)
     setValidator(new PlainTextValidator(this));
     setAcceptsPaste(false);
     setAttribute(Qt::WA_InputMethodEnabled, false);
-    setColours(background_, textColour_);
 }
 
 void TextBox::setColours(Colour background, Colour text)
 {
+    // A new exercise resets every cell to the colours most already have;
+    // setting an equal palette again costs a style pass per cell.
+    if (coloured_ && background == background_ && text == textColour_)
+        return;
     background_ = background;
     textColour_ = text;
+    applyColours();
+}
+
+void TextBox::applyColours()
+{
+    coloured_ = true;
     QPalette palette = this->palette();
-    const QColor base = background == seeThrough_ ? QColor(Qt::transparent) : toQColor(background);
+    const QColor base = background_ == seeThrough_ ? QColor(Qt::transparent) : toQColor(background_);
     for (auto group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled}) {
         palette.setColor(group, QPalette::Base, base);
-        palette.setColor(group, QPalette::Text, toQColor(text));
+        palette.setColor(group, QPalette::Text, toQColor(textColour_));
     }
     setPalette(palette);
 }
@@ -258,7 +280,7 @@ void TextBox::initStyleOption(QStyleOptionFrame* option) const
 void TextBox::setSeeThrough(Colour paper)
 {
     seeThrough_ = paper;
-    setColours(background_, textColour_);
+    applyColours();
 }
 
 void TextBox::setAcceptsPaste(bool accepts)

@@ -114,12 +114,14 @@ protected:
 
 private:
     void typeCharacter(int code);
+    void applyColours();
 
     Colour background_ = colour::White;
     Colour textColour_ = colour::Black;
     bool acceptsPaste_ = false;
     int maxCharacters_ = 32767;
     std::optional<Colour> seeThrough_;
+    bool coloured_ = false;
 };
 
 }  // namespace quillo

@@ -45,6 +45,13 @@ MainWindow::MainWindow()
     setAutoFillBackground(true);
     QPalette surround = palette();
     surround.setColor(QPalette::Window, QColor(0xE8, 0xE4, 0xDA));
+    // Black ink on white boxes whatever the desktop's theme: every label and
+    // box of the pages takes these unless it is given colours of its own.
+    for (auto group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled}) {
+        surround.setColor(group, QPalette::WindowText, Qt::black);
+        surround.setColor(group, QPalette::Base, Qt::white);
+        surround.setColor(group, QPalette::Text, Qt::black);
+    }
     setPalette(surround);
     auto* fullScreen = new QShortcut(QKeySequence(Qt::Key_F11), this);
     fullScreen->setContext(Qt::WindowShortcut);
