@@ -184,16 +184,27 @@ Caption fitCaption(const QString& text, const QFont& font, QSize room)
 }
 
 // Every page build brings the same few captions at the same sizes: each is
-// fitted once. Bounded, for a window resized again and again.
-const Caption& fittedCaption(const QString& text, const QFont& font, QSize room)
+// fitted once. Only texts and sizes are kept, no font outlives the program's
+// fonts, and the store is bounded for a window resized again and again.
+Caption fittedCaption(const QString& text, const QFont& font, QSize room)
 {
-    static QHash<QString, Caption> fitted;
+    struct Fitted {
+        QString text;
+        int pixelSize;
+    };
+    static QHash<QString, Fitted> fitted;
     const QString key = QStringLiteral("%1|%2|%3x%4").arg(text, font.key()).arg(room.width()).arg(room.height());
-    if (const auto it = fitted.constFind(key); it != fitted.constEnd())
-        return *it;
-    if (fitted.size() >= 512)
-        fitted.clear();
-    return *fitted.insert(key, fitCaption(text, font, room));
+    auto it = fitted.constFind(key);
+    if (it == fitted.constEnd()) {
+        if (fitted.size() >= 512)
+            fitted.clear();
+        const Caption caption = fitCaption(text, font, room);
+        it = fitted.insert(key, {caption.text, caption.font.pixelSize()});
+    }
+    Caption caption{it->text, font};
+    if (it->pixelSize > 0)
+        caption.font.setPixelSize(it->pixelSize);
+    return caption;
 }
 }  // namespace
 
@@ -202,7 +213,7 @@ void Button::paintEvent(QPaintEvent*)
     QStylePainter painter(this);
     QStyleOptionButton option;
     initStyleOption(&option);
-    const Caption& caption = fittedCaption(text(), font(), size() - QSize(4, 4));
+    const Caption caption = fittedCaption(text(), font(), size() - QSize(4, 4));
     option.text = caption.text;
     option.fontMetrics = QFontMetrics(caption.font);
     painter.setFont(caption.font);
