@@ -41,17 +41,15 @@ StandardNames namesOf(const ExerciseLayout& look, bool hasSectionMenu)
     switch (look.commandNames) {
     case CommandNames::ByRole: return names;
     case CommandNames::ExitFirst:
-        drawn = {&names.exit, &names.mainMenu, &names.newExercise, &names.check, &names.evaluate};
-        if (hasSectionMenu)
-            drawn.push_back(&names.sectionMenu);
+        drawn = {&names.exit, &names.mainMenu, &names.newExercise, &names.check, &names.evaluate, &names.sectionMenu};
         break;
     case CommandNames::OkFirst:
-        drawn = {&names.newExercise, &names.check, &names.evaluate, &names.mainMenu};
-        if (hasSectionMenu)
-            drawn.push_back(&names.sectionMenu);
-        drawn.push_back(&names.exit);
+        drawn = {&names.newExercise, &names.check, &names.evaluate, &names.mainMenu, &names.sectionMenu, &names.exit};
         break;
     }
+    // Without a section menu the numbers run on past it.
+    if (!hasSectionMenu)
+        std::erase(drawn, &names.sectionMenu);
     for (std::size_t i = 0; i < drawn.size(); ++i)
         *drawn[i] = QStringLiteral("Command%1").arg(i + 1);
     return names;
