@@ -4,13 +4,12 @@
 #include "ui/toolkit/plain_text.h"
 #include "ui/toolkit/shared_palette.h"
 
+#include <QHash>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QStyleOptionButton>
 #include <QStylePainter>
 #include <QValidator>
-
-#include <QHash>
 
 #include <algorithm>
 #include <cmath>
