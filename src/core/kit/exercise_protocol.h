@@ -15,6 +15,8 @@ struct ButtonChange {
     std::optional<bool> check;
     std::optional<bool> evaluate;
     std::optional<bool> answers;
+    // The length or kind selectors, on the screens that have them.
+    std::optional<bool> kinds;
 };
 
 // When a check opens "Valutazione".

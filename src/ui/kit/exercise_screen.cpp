@@ -65,6 +65,7 @@ Page* ExerciseScreen::open()
 {
     const ExerciseLayout& look = layout_;
     page_ = new Page(look.caption);
+    kindSelectors_.clear();
     page_->setPaperColour(paperColour(family_));
     instruction_ = addLabel(QStringLiteral("Instruction"), {240, 0, 9000, 480}, look.instruction, kInstructionFont);
     // The fraction section's pages sign themselves small, beside "exit".
@@ -187,6 +188,17 @@ void ExerciseScreen::apply(const ButtonChange& change)
         evaluate_->setEnabled(*change.evaluate);
     if (change.answers)
         setAnswersEnabled(*change.answers);
+    if (change.kinds) {
+        for (TextBox* selector : kindSelectors_)
+            selector->setEnabled(*change.kinds);
+    }
+}
+
+TextBox* ExerciseScreen::addKindSelector(const SelectorDesign& design, std::function<void()> press)
+{
+    TextBox* selector = addSelector(*page_, design, std::move(press));
+    kindSelectors_.push_back(selector);
+    return selector;
 }
 
 void ExerciseScreen::kindChosen()

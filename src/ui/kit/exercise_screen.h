@@ -11,7 +11,11 @@
 #include "ui/toolkit/screen.h"
 #include "ui/toolkit/twips.h"
 
+#include "ui/kit/selector.h"
 #include "ui/toolkit/page.h"
+
+#include <functional>
+#include <vector>
 
 #include <QPointer>
 #include <QString>
@@ -74,6 +78,9 @@ protected:
     virtual void evaluated(const Evaluation&) {}
     // The answer cells, enabled or not as the cycle says.
     virtual void setAnswersEnabled(bool) {}
+    // A length or kind selector, enabled and disabled by the cycle; when
+    // pressed, its handler calls kindChosen().
+    TextBox* addKindSelector(const SelectorDesign& design, std::function<void()> press);
     // A length or kind selector was pressed: the exercise on the page is
     // withdrawn and the buttons take the cycle's state for a new choice.
     void kindChosen();
@@ -127,6 +134,7 @@ private:
     Button* evaluate_ = nullptr;
     VerdictBox* verdict_ = nullptr;
     Label* instruction_ = nullptr;
+    std::vector<TextBox*> kindSelectors_;
 };
 
 }  // namespace quillo

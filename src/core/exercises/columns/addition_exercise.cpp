@@ -41,11 +41,11 @@ ColumnMarks AdditionExercise::check(const ColumnTexts& answer)
 const ButtonCycle& AdditionExercise::cycle() const
 {
     static const ButtonCycle cycle{
-        .opened = {.newExercise = false, .check = false, .evaluate = false},
+        .opened = {.newExercise = false, .check = false, .evaluate = false, .kinds = true},
         .kindChosen = {.newExercise = true, .check = false, .evaluate = false},
-        .presented = {.newExercise = false, .check = false, .evaluate = false},
+        .presented = {.newExercise = false, .check = false, .evaluate = false, .kinds = false},
         .evaluateOpens = EvaluateOpens::WhileAwaitingUnshown,
-        .evaluated = {.check = true, .evaluate = false},
+        .evaluated = {.check = true, .evaluate = false, .kinds = true},
     };
     return cycle;
 }

@@ -234,12 +234,12 @@ std::optional<VerdictWord> DivisionExercise::verdict() const
 const ButtonCycle& DivisionExercise::cycle() const
 {
     static const ButtonCycle cycle{
-        .opened = {.newExercise = false, .check = false, .evaluate = false},
+        .opened = {.newExercise = false, .check = false, .evaluate = false, .kinds = true},
         .kindChosen = {.newExercise = true},
-        .presented = {.newExercise = false, .check = false, .evaluate = false},
+        .presented = {.newExercise = false, .check = false, .evaluate = false, .kinds = false},
         .evaluateOpens = EvaluateOpens::WhileAwaiting,
         // "OK" waits for a dividend length to be picked again.
-        .evaluated = {.newExercise = false, .check = true, .evaluate = false},
+        .evaluated = {.newExercise = false, .check = true, .evaluate = false, .kinds = true},
     };
     return cycle;
 }

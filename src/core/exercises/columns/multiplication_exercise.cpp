@@ -239,12 +239,12 @@ bool MultiplicationExercise::isNegative(VerdictWord word)
 const ButtonCycle& MultiplicationExercise::cycle() const
 {
     static const ButtonCycle cycle{
-        .opened = {.newExercise = false, .check = false, .evaluate = false},
+        .opened = {.newExercise = false, .check = false, .evaluate = false, .kinds = true},
         .kindChosen = {.newExercise = true, .check = false, .evaluate = false},
-        .presented = {.newExercise = false, .check = false, .evaluate = false},
+        .presented = {.newExercise = false, .check = false, .evaluate = false, .kinds = false},
         .evaluateOpens = EvaluateOpens::WhileAwaiting,
         // "OK" waits for a kind to be picked again.
-        .evaluated = {.check = true, .evaluate = false},
+        .evaluated = {.check = true, .evaluate = false, .kinds = true},
     };
     return cycle;
 }

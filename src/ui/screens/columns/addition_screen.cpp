@@ -79,20 +79,18 @@ void AdditionScreen::build(Page& page)
     addLabel(QStringLiteral("Label1"), {7440, 4800, 1800, 480}, QStringLiteral("Numero addendi"), kChoiceLabelFont);
     auto choice = [this, &page](const QString& name, int x, const QString& text, const QString& tooltip,
                                 Colour background, int addends) {
-        return addSelector(page,
-                           {.name = name,
-                            .place = {x, 5280, kCellSize, kCellSize},
-                            .text = text,
-                            .tooltip = tooltip,
-                            .background = background,
-                            .font = kChoiceFont,
-                            .framed = false},
-                           [this, addends] { choose(addends); });
+        return addKindSelector({.name = name,
+                                .place = {x, 5280, kCellSize, kCellSize},
+                                .text = text,
+                                .tooltip = tooltip,
+                                .background = background,
+                                .font = kChoiceFont,
+                                .framed = false},
+                               [this, addends] { choose(addends); });
     };
     chooseTwo_ = choice(QStringLiteral("Text31"), 7440, QStringLiteral("2"), QStringLiteral("Addizione con due addendi"),
                         0xE6FDFB, 2);
-    chooseThree_ = choice(QStringLiteral("Text32"), 8040, QStringLiteral("3"),
-                          QStringLiteral("Addizione con tre addendi"), 0xCBEEFA, 3);
+    choice(QStringLiteral("Text32"), 8040, QStringLiteral("3"), QStringLiteral("Addizione con tre addendi"), 0xCBEEFA, 3);
 }
 
 void AdditionScreen::load()
@@ -105,14 +103,7 @@ void AdditionScreen::load()
         sign->hide();
     twoAddendRules_.setVisible(false);
     threeAddendRules_.setVisible(false);
-    setChoiceEnabled(true);
     page().setInitialFocus(chooseTwo_);
-}
-
-void AdditionScreen::setChoiceEnabled(bool enabled) const
-{
-    chooseTwo_->setEnabled(enabled);
-    chooseThree_->setEnabled(enabled);
 }
 
 void AdditionScreen::choose(int addendCount)
@@ -143,7 +134,6 @@ void AdditionScreen::newExercise()
 {
     sumRow(2).resetColours();
     sumRow(3).resetColours();
-    setChoiceEnabled(false);
     for (const ColumnRow& each : rows_)
         each.clear();
     verdictBox().clear();
@@ -167,11 +157,6 @@ void AdditionScreen::check()
 {
     const ColumnRow& sum = sumRow(exercise_.addendCount());
     sum.mark(exercise_.check(sum.texts()));
-}
-
-void AdditionScreen::evaluated(const Evaluation&)
-{
-    setChoiceEnabled(true);
 }
 
 }  // namespace quillo

@@ -19,7 +19,6 @@ protected:
     void load() override;
     void newExercise() override;
     void check() override;
-    void evaluated(const Evaluation& evaluation) override;
 
 private:
     static constexpr int kRows = 5;
@@ -35,7 +34,6 @@ private:
     const ColumnRow& row(int number) const { return rows_.at(static_cast<std::size_t>(number - 1)); }
     // The sum's row for two addends (row 4) or three (row 5).
     const ColumnRow& sumRow(int addendCount) const { return row(addendCount == 3 ? 5 : 4); }
-    void setChoiceEnabled(bool enabled) const;
 
     // The number of addends picked by the latest click on a choice box.
     int chosen_ = 2;
@@ -45,7 +43,6 @@ private:
     Rules twoAddendRules_;
     Rules threeAddendRules_;
     TextBox* chooseTwo_ = nullptr;
-    TextBox* chooseThree_ = nullptr;
 };
 
 }  // namespace quillo

@@ -178,14 +178,13 @@ void DivisionScreen::buildSelectors()
     for (std::size_t n = 0; n < kSelectors.size(); ++n) {
         const Selector& selector = kSelectors[n];
         const int column = 11 + static_cast<int>(n);
-        selectors_[n] = addSelector(page(),
-                                    {.name = textName(kNumbers.selectorFirst + static_cast<int>(n)),
-                                     .place = cellOn(column, 7),
-                                     .text = QString::number(selector.digits),
-                                     .tooltip = QString::fromUtf8(selector.tooltip),
-                                     .background = selector.background,
-                                     .font = kSelectorFont},
-                                    [this, digits = selector.digits] { selectDividendDigits(digits); });
+        addKindSelector({.name = textName(kNumbers.selectorFirst + static_cast<int>(n)),
+                         .place = cellOn(column, 7),
+                         .text = QString::number(selector.digits),
+                         .tooltip = QString::fromUtf8(selector.tooltip),
+                         .background = selector.background,
+                         .font = kSelectorFont},
+                        [this, digits = selector.digits] { selectDividendDigits(digits); });
     }
 }
 
@@ -193,13 +192,6 @@ void DivisionScreen::load()
 {
     // The page comes back empty, the division that was left on it withdrawn.
     resetPage();
-    enableSelectors(true);
-}
-
-void DivisionScreen::enableSelectors(bool enabled) const
-{
-    for (TextBox* selector : selectors_)
-        selector->setEnabled(enabled);
 }
 
 void DivisionScreen::resetPage() const
@@ -235,7 +227,6 @@ void DivisionScreen::selectDividendDigits(int digits)
 
 void DivisionScreen::newExercise()
 {
-    enableSelectors(false);
     exercise_.newDivision(random());
     resetPage();
     quotient_[0].setFocus();
@@ -281,11 +272,6 @@ void DivisionScreen::check()
         for (std::size_t index = 0; index < stepCells_[row].size(); ++index)
             if (DigitCell* cell = stepCells_[row][index])
                 show(cell, marks.steps[row][index]);
-}
-
-void DivisionScreen::evaluated(const Evaluation&)
-{
-    enableSelectors(true);
 }
 
 }  // namespace quillo

@@ -32,13 +32,11 @@ protected:
     void load() override;
     void newExercise() override;
     void check() override;
-    void evaluated(const Evaluation& evaluation) override;
 
 private:
     void buildCells();
     void buildSelectors();
     void selectDividendDigits(int digits);
-    void enableSelectors(bool enabled) const;
     // Empties the whole division on the page and opens or locks each cell
     // as the exercise says.
     void resetPage() const;
@@ -52,7 +50,6 @@ private:
     std::array<Label*, DivisionExercise::kStepRows> remainderMarks_{};
     std::array<Label*, DivisionExercise::kDividendCells> dividendDigits_{};
     std::array<Label*, 2> divisorDigits_{};
-    std::array<TextBox*, 5> selectors_{};
 };
 
 }  // namespace quillo

@@ -211,21 +211,19 @@ void MultiplicationScreen::buildSelectors()
     caption->setTextColour(colour::Blue);
     for (std::size_t i = 0; i < std::size(kSelectors); ++i) {
         const KindSelector& selector = kSelectors[i];
-        selectors_[i] = addSelector(page(),
-                                    {.name = toQString(selector.name),
-                                     .place = cellAt(selector.x, 4680),
-                                     .text = toQString(selector.text),
-                                     .tooltip = toQString(selector.tooltip),
-                                     .background = selector.background,
-                                     .font = kCellFont,
-                                     .framed = false},
-                                    [this, kind = selector.kind] { selectKind(kind); });
+        addKindSelector({.name = toQString(selector.name),
+                         .place = cellAt(selector.x, 4680),
+                         .text = toQString(selector.text),
+                         .tooltip = toQString(selector.tooltip),
+                         .background = selector.background,
+                         .font = kCellFont,
+                         .framed = false},
+                        [this, kind = selector.kind] { selectKind(kind); });
     }
 }
 
 void MultiplicationScreen::load()
 {
-    enableSelectors(true);
     // Until a kind is chosen the paper shows the two empty operands and
     // their signs, and nothing to fill.
     for (Line line : kAnswerLines)
@@ -299,7 +297,6 @@ void MultiplicationScreen::selectKind(Kind kind)
 void MultiplicationScreen::newExercise()
 {
     verdictBox().clear();
-    enableSelectors(false);
     exercise_.present(random());
     showExercise();
 }
@@ -341,21 +338,10 @@ void MultiplicationScreen::check()
         cellOf(cell).markWrong();
 }
 
-void MultiplicationScreen::evaluated(const Evaluation&)
-{
-    enableSelectors(true);
-}
-
 std::vector<const LineShape*> MultiplicationScreen::rules(Kind kind) const
 {
     const auto& kindRules = rules_[at(kind)];
     return {kindRules.begin(), kindRules.end()};
-}
-
-void MultiplicationScreen::enableSelectors(bool enabled) const
-{
-    for (TextBox* selector : selectors_)
-        selector->setEnabled(enabled);
 }
 
 void MultiplicationScreen::emptyLayout(Kind kind) const

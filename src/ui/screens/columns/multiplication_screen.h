@@ -28,7 +28,6 @@ protected:
     void load() override;
     void newExercise() override;
     void check() override;
-    void evaluated(const Evaluation& evaluation) override;
 
 private:
     // The rows of cells on the paper. Each kind writes its product on a row
@@ -61,7 +60,6 @@ private:
 
     void selectKind(MultiplierKind kind);
     void showExercise();
-    void enableSelectors(bool enabled) const;
     void emptyLayout(MultiplierKind kind) const;
     void moveRules(MultiplierKind kind, int fromX) const;
     void showLine(Line line, bool visible) const;
@@ -81,7 +79,6 @@ private:
     // The controls of the page on show, rebuilt at every opening.
     Lines lines_;
     std::array<std::vector<LineShape*>, 3> rules_;
-    std::array<TextBox*, 3> selectors_{};
     std::array<Label*, 5> signs_{};  // Label8 to Label12
     Label* zeroEndingHint_ = nullptr;
 };
