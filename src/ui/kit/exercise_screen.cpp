@@ -65,6 +65,7 @@ Page* ExerciseScreen::open()
 {
     const ExerciseLayout& look = layout_;
     page_ = new Page(look.caption);
+    answers_.clear();
     kindSelectors_.clear();
     page_->setPaperColour(paperColour(family_));
     instruction_ = addLabel(QStringLiteral("Instruction"), {240, 0, 9000, 480}, look.instruction, kInstructionFont);
@@ -192,6 +193,18 @@ void ExerciseScreen::apply(const ButtonChange& change)
         for (TextBox* selector : kindSelectors_)
             selector->setEnabled(*change.kinds);
     }
+}
+
+DigitCell* ExerciseScreen::addAnswer(DigitCell* cell)
+{
+    answers_.push_back(cell);
+    return cell;
+}
+
+void ExerciseScreen::setAnswersEnabled(bool enabled) const
+{
+    for (DigitCell* cell : answers_)
+        cell->setEnabled(enabled);
 }
 
 TextBox* ExerciseScreen::addKindSelector(const SelectorDesign& design, std::function<void()> press)

@@ -76,8 +76,10 @@ protected:
     virtual void check() = 0;
     // After "Valutazione" has shown and graded: what a family paints besides.
     virtual void evaluated(const Evaluation&) {}
-    // The answer cells, enabled or not as the cycle says.
-    virtual void setAnswersEnabled(bool) {}
+    // Counts a cell among the answers, which the cycle opens and closes
+    // together.
+    DigitCell* addAnswer(DigitCell* cell);
+    void setAnswersEnabled(bool enabled) const;
     // A length or kind selector, enabled and disabled by the cycle; when
     // pressed, its handler calls kindChosen().
     TextBox* addKindSelector(const SelectorDesign& design, std::function<void()> press);
@@ -134,6 +136,7 @@ private:
     Button* evaluate_ = nullptr;
     VerdictBox* verdict_ = nullptr;
     Label* instruction_ = nullptr;
+    std::vector<DigitCell*> answers_;
     std::vector<TextBox*> kindSelectors_;
 };
 

@@ -43,14 +43,8 @@ void DecimalComparisonScreen::build(Page&)
             if (DecimalComparisonExercise::opensCheck(static_cast<int>(pair)))
                 checkButton().setEnabled(true);
         };
-        boxes_[pair] = box;
+        boxes_[pair] = addAnswer(box);
     }
-}
-
-void DecimalComparisonScreen::setAnswersEnabled(bool enabled)
-{
-    for (DigitCell* box : boxes_)
-        box->setEnabled(enabled);
 }
 
 void DecimalComparisonScreen::newExercise()

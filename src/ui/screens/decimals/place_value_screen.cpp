@@ -82,7 +82,7 @@ void PlaceValueScreen::build(Page& page)
         // Boxes after the digits, so they lie over the digits' top edge and
         // Tab walks them left to right.
         for (int place : kReadingOrder)
-            boxes_[at(number)][at(place)] = addMarkBox(number, place, kMarkY[at(number)]);
+            boxes_[at(number)][at(place)] = addAnswer(addMarkBox(number, place, kMarkY[at(number)]));
     }
 }
 
@@ -114,13 +114,6 @@ DigitCell* PlaceValueScreen::addMarkBox(int number, int place, int y)
             box->clear();
     };
     return box;
-}
-
-void PlaceValueScreen::setAnswersEnabled(bool enabled)
-{
-    for (const Row& row : boxes_)
-        for (int place : kReadingOrder)
-            row[at(place)]->setEnabled(enabled);
 }
 
 void PlaceValueScreen::newExercise()

@@ -22,7 +22,6 @@ protected:
     void build(Page& page) override;
     void newExercise() override;
     void check() override;
-    void setAnswersEnabled(bool enabled) override;
 
 private:
     using Row = std::array<DigitCell*, PlaceValueExercise::kPlaces + 1>;

@@ -80,13 +80,8 @@ void DecimalFractionsScreen::build(Page& page)
             if (Exercise::opensCheck(index))
                 checkButton().setEnabled(true);
         };
-        cells_.set(i, cell);
+        cells_.set(i, addAnswer(cell));
     }
-}
-
-void DecimalFractionsScreen::setAnswersEnabled(bool enabled)
-{
-    cells_.setEnabled(enabled);
 }
 
 void DecimalFractionsScreen::releasedIn(int index) const

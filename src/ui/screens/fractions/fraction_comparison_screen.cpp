@@ -74,13 +74,8 @@ void FractionComparisonScreen::build(Page& page)
             if (Exercise::opensCheck(pair))
                 checkButton().setEnabled(true);
         };
-        cells_.set(static_cast<std::size_t>(pair), cell);
+        cells_.set(static_cast<std::size_t>(pair), addAnswer(cell));
     }
-}
-
-void FractionComparisonScreen::setAnswersEnabled(bool enabled)
-{
-    cells_.setEnabled(enabled);
 }
 
 void FractionComparisonScreen::newExercise()

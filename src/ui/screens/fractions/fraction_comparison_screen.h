@@ -26,7 +26,6 @@ protected:
     void build(Page& page) override;
     void newExercise() override;
     void check() override;
-    void setAnswersEnabled(bool enabled) override;
 
 private:
     void showFraction(int index);

@@ -125,7 +125,7 @@ void FractionConceptScreen::buildFraction(Page& page)
         page.moveTo(cell, {left, top, kCellSize, kFractionCellHeight});
         page.setFontOf(cell, kSmallCellFont);
         cell->setAccessibleName(role);
-        return cell;
+        return addAnswer(cell);
     };
     complementNumerator_ = {
         addFractionCell(QStringLiteral("Text4"), kUnitsLeft, kNumeratorCellTop,
@@ -227,14 +227,6 @@ void FractionConceptScreen::hideParts()
         shapes_[i]->setFill(colour::White);
         targets_[i]->hide();
     }
-}
-
-void FractionConceptScreen::setAnswersEnabled(bool enabled)
-{
-    for (DigitCell* cell : complementNumerator_)
-        cell->setEnabled(enabled);
-    for (DigitCell* cell : complementDenominator_)
-        cell->setEnabled(enabled);
 }
 
 void FractionConceptScreen::newExercise()

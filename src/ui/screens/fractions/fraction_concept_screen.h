@@ -27,7 +27,6 @@ protected:
     void newExercise() override;
     void check() override;
     void evaluated(const Evaluation& evaluation) override;
-    void setAnswersEnabled(bool enabled) override;
 
 private:
     static constexpr std::size_t kParts =

@@ -73,19 +73,14 @@ void FractionKindsScreen::build(Page& page)
             addDigitLabel(QStringLiteral("Label%1").arg(19 + 2 * number), cellAt(tens, kDenominatorTop[row]))};
         column.bar = addRule({tens, kDenominatorTop[row]}, {barEnd(i), kDenominatorTop[row]});
         column.bar->setVisible(false);
-        column.cell = addCell(QStringLiteral("Text%1").arg(number), {units, kCellTop[row]}, KeyFilter::Kind);
+        column.cell =
+            addAnswer(addCell(QStringLiteral("Text%1").arg(number), {units, kCellTop[row]}, KeyFilter::Kind));
         column.cell->setAccessibleName(QStringLiteral("Tipo della frazione %1").arg(number));
         column.cell->familyStep = [this, i](int) {
             if (Exercise::opensCheck(i))
                 checkButton().setEnabled(true);
         };
     }
-}
-
-void FractionKindsScreen::setAnswersEnabled(bool enabled)
-{
-    for (const Column& column : columns_)
-        column.cell->setEnabled(enabled);
 }
 
 void FractionKindsScreen::newExercise()

@@ -22,7 +22,6 @@ protected:
     void build(Page& page) override;
     void newExercise() override;
     void check() override;
-    void setAnswersEnabled(bool enabled) override;
 
 private:
     static constexpr std::size_t kCount = FractionKindsExercise::kCount;
