@@ -15,8 +15,9 @@
 // and clicks to its *Exercise class in quillo_core, which draws the exercise
 // from the random source, knows every expected cell, counts the errors and
 // settles the verdict and grade; ExerciseScreen runs the OK / Controllo /
-// Valutazione cycle from what the exercise answers. The screen paints the
-// answers and writes the scoreboard through recordPresented() and
-// recordEvaluation() (core/scoring/evaluation_tally.h), the one tally write
-// every family shares. The menus are one MenuScreen given a MenuDesign; the
-// report card reads the scoreboard and never writes it.
+// Valutazione cycle, the answer cells and the kind selectors included, from
+// the exercise's table. The screen paints the answers and writes the
+// scoreboard through recordPresented() and recordEvaluation()
+// (core/scoring/evaluation_tally.h), the one tally write every family
+// shares. The menus are one MenuScreen given a MenuDesign; the report card
+// reads the scoreboard and never writes it.
