@@ -70,7 +70,7 @@ TEST(FocusGuard, AfterValutazioneByMouseTheKeysGoWhereThePupilNeedsThem)
 {
     Harness app;
     app.enterName();
-    app.registry.showScreen(ScreenId::Subtraction);
+    app.registry.showScreen(screenOf(ExerciseFamily::Subtraction));
     Harness::settle();
     QTest::mouseClick(app.find(QStringLiteral("NewExerciseButton")), Qt::LeftButton);
     auto* cell = app.find<QLineEdit>(QStringLiteral("Text13"));

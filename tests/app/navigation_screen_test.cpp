@@ -1,3 +1,4 @@
+#include "ui/kit/exercise_screen.h"
 #include "ui/screens/menus/main_menu_screen.h"
 #include "support/harness.h"
 
@@ -35,6 +36,20 @@ TEST(Navigation, MenusReachEachOtherThroughOneWindow)
     ASSERT_NE(menu, nullptr);
     EXPECT_EQ(menu->menuVisits(), 3);
     EXPECT_EQ(app.window.size(), QSize(951, 687)) << "the window keeps its geometry";
+}
+
+TEST(Navigation, EveryFamilyHasItsOwnScreenAndNothingElseDoes)
+{
+    Harness app;
+    for (ExerciseFamily family : kAllFamilies) {
+        auto* screen = dynamic_cast<ExerciseScreen*>(app.registry.instance(screenOf(family)));
+        ASSERT_NE(screen, nullptr);
+        EXPECT_EQ(screen->family(), family);
+        EXPECT_EQ(familyOf(screenOf(family)), family);
+    }
+    EXPECT_EQ(familyOf(ScreenId::GlobalEvaluation), std::nullopt);
+    EXPECT_EQ(app.registry.instance(static_cast<ScreenId>(kScreenCount)), nullptr) << "past the last screen";
+    EXPECT_EQ(app.registry.instance(static_cast<ScreenId>(-1)), nullptr);
 }
 
 TEST(Navigation, SectionMenusListTheirExercises)

@@ -24,16 +24,16 @@ TEST(PaperAndCredit, EachFamilyKeepsItsPaperAndSignsWhereItsPageSays)
         bool smallCredit;
     };
     const Expected pages[] = {
-        {ScreenId::Addition, qRgb(0xFF, 0xFF, 0xFF), false},
-        {ScreenId::Subtraction, qRgb(0xFF, 0xFF, 0xFF), false},
-        {ScreenId::Multiplication, qRgb(0xFF, 0xFF, 0xFF), false},
-        {ScreenId::Division, qRgb(0xC0, 0xFF, 0xFF), false},
-        {ScreenId::FractionConcept, qRgb(0xEE, 0xED, 0xDD), true},
-        {ScreenId::FractionKinds, qRgb(0xFC, 0xE8, 0xE0), true},
-        {ScreenId::FractionComparison, qRgb(0xDF, 0xEE, 0xFB), true},
-        {ScreenId::DecimalFractions, qRgb(0xDD, 0xFD, 0xEC), true},
-        {ScreenId::PlaceValue, qRgb(0xFF, 0xFF, 0xFF), false},
-        {ScreenId::DecimalComparison, qRgb(0xFF, 0xFF, 0xFF), false},
+        {screenOf(ExerciseFamily::Addition), qRgb(0xFF, 0xFF, 0xFF), false},
+        {screenOf(ExerciseFamily::Subtraction), qRgb(0xFF, 0xFF, 0xFF), false},
+        {screenOf(ExerciseFamily::Multiplication), qRgb(0xFF, 0xFF, 0xFF), false},
+        {screenOf(ExerciseFamily::Division), qRgb(0xC0, 0xFF, 0xFF), false},
+        {screenOf(ExerciseFamily::FractionConcept), qRgb(0xEE, 0xED, 0xDD), true},
+        {screenOf(ExerciseFamily::FractionKinds), qRgb(0xFC, 0xE8, 0xE0), true},
+        {screenOf(ExerciseFamily::FractionComparison), qRgb(0xDF, 0xEE, 0xFB), true},
+        {screenOf(ExerciseFamily::DecimalFractions), qRgb(0xDD, 0xFD, 0xEC), true},
+        {screenOf(ExerciseFamily::PlaceValue), qRgb(0xFF, 0xFF, 0xFF), false},
+        {screenOf(ExerciseFamily::DecimalComparison), qRgb(0xFF, 0xFF, 0xFF), false},
     };
     Harness app;
     app.enterName();

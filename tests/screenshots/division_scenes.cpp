@@ -10,7 +10,7 @@ using Cell = std::pair<int, int>;  // row, index as the exercise counts them
 
 const DivisionExercise& exerciseOf(Harness& app)
 {
-    return dynamic_cast<DivisionScreen&>(*app.registry.instance(ScreenId::Division)).exercise();
+    return dynamic_cast<DivisionScreen&>(*app.registry.instance(screenOf(ExerciseFamily::Division))).exercise();
 }
 
 void present(Harness& app, int dividend, int divisor)

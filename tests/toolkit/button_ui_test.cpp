@@ -18,7 +18,7 @@ TEST(Button, EnterPressesTheFocusedButton)
     app.enterName();
     app.key(QStringLiteral("Command1"), Qt::Key_Return);
     Harness::settle();
-    EXPECT_EQ(app.registry.current(), ScreenId::Division) << "Enter on \"div2\"";
+    EXPECT_EQ(app.registry.current(), screenOf(ExerciseFamily::Division)) << "Enter on \"div2\"";
 
     app.registry.showScreen(ScreenId::MainMenu);
     Harness::settle();
@@ -30,7 +30,7 @@ TEST(Button, EnterPressesTheFocusedButton)
     EXPECT_EQ(app.registry.current(), ScreenId::MainMenu) << "a held Enter does not press again";
     app.key(QStringLiteral("Command4"), Qt::Key_Enter, Qt::KeypadModifier);
     Harness::settle();
-    EXPECT_EQ(app.registry.current(), ScreenId::Addition) << "the keypad's Enter";
+    EXPECT_EQ(app.registry.current(), screenOf(ExerciseFamily::Addition)) << "the keypad's Enter";
 }
 
 // The heights of the bands of dark rows inside the button's frame: one per

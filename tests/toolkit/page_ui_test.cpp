@@ -60,7 +60,7 @@ TEST(Page, KeepsBlackInkUnderADarkDesktopTheme)
     {
         Harness app;
         app.enterName();
-        app.registry.showScreen(ScreenId::Addition);
+        app.registry.showScreen(screenOf(ExerciseFamily::Addition));
         Harness::settle();
         // Labels given no colour of their own, in every state.
         for (const char* name : {"Footer", "Instruction"}) {

@@ -41,7 +41,7 @@ TEST(Ruling, IsDrawnAgainOnlyWhenThePageChangesScale)
     const int drawings = Ruling::drawings();
     for (int i = 0; i < 5; ++i) {
         showAndPaint(ScreenId::FractionsMenu);
-        showAndPaint(ScreenId::Division);  // paper of another colour
+        showAndPaint(screenOf(ExerciseFamily::Division));  // paper of another colour
         showAndPaint(ScreenId::MainMenu);
     }
     EXPECT_EQ(Ruling::drawings(), drawings) << "same scale, same ruling";

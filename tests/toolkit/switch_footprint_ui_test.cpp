@@ -32,8 +32,8 @@ public:
 };
 
 // Screens whose pages carry buttons and boxes of many colours.
-constexpr ScreenId kRound[] = {ScreenId::MainMenu, ScreenId::FractionsMenu, ScreenId::Addition,
-                               ScreenId::Division, ScreenId::DecimalsMenu};
+constexpr ScreenId kRound[] = {ScreenId::MainMenu, ScreenId::FractionsMenu, screenOf(ExerciseFamily::Addition),
+                               screenOf(ExerciseFamily::Division), ScreenId::DecimalsMenu};
 
 void switchRounds(Harness& app, int rounds, std::span<const ScreenId> screens = kRound)
 {

@@ -23,6 +23,23 @@ namespace quillo {
 
 namespace {
 // The one list of the program's screens.
+std::unique_ptr<Screen> createExerciseScreen(ExerciseFamily family, Services& services)
+{
+    switch (family) {
+    case ExerciseFamily::PlaceValue: return std::make_unique<PlaceValueScreen>(services);
+    case ExerciseFamily::DecimalComparison: return std::make_unique<DecimalComparisonScreen>(services);
+    case ExerciseFamily::Addition: return std::make_unique<AdditionScreen>(services);
+    case ExerciseFamily::Subtraction: return std::make_unique<SubtractionScreen>(services);
+    case ExerciseFamily::Multiplication: return std::make_unique<MultiplicationScreen>(services);
+    case ExerciseFamily::FractionConcept: return std::make_unique<FractionConceptScreen>(services);
+    case ExerciseFamily::FractionKinds: return std::make_unique<FractionKindsScreen>(services);
+    case ExerciseFamily::Division: return std::make_unique<DivisionScreen>(services);
+    case ExerciseFamily::DecimalFractions: return std::make_unique<DecimalFractionsScreen>(services);
+    case ExerciseFamily::FractionComparison: return std::make_unique<FractionComparisonScreen>(services);
+    }
+    return nullptr;
+}
+
 std::unique_ptr<Screen> createScreen(ScreenId id, Services& services)
 {
     switch (id) {
@@ -30,17 +47,9 @@ std::unique_ptr<Screen> createScreen(ScreenId id, Services& services)
     case ScreenId::FractionsMenu: return std::make_unique<MenuScreen>(services, fractionsMenu());
     case ScreenId::DecimalsMenu: return std::make_unique<MenuScreen>(services, decimalsMenu());
     case ScreenId::GlobalEvaluation: return std::make_unique<GlobalEvaluationScreen>(services);
-    case ScreenId::PlaceValue: return std::make_unique<PlaceValueScreen>(services);
-    case ScreenId::DecimalComparison: return std::make_unique<DecimalComparisonScreen>(services);
-    case ScreenId::Addition: return std::make_unique<AdditionScreen>(services);
-    case ScreenId::Subtraction: return std::make_unique<SubtractionScreen>(services);
-    case ScreenId::Multiplication: return std::make_unique<MultiplicationScreen>(services);
-    case ScreenId::FractionConcept: return std::make_unique<FractionConceptScreen>(services);
-    case ScreenId::FractionKinds: return std::make_unique<FractionKindsScreen>(services);
-    case ScreenId::Division: return std::make_unique<DivisionScreen>(services);
-    case ScreenId::DecimalFractions: return std::make_unique<DecimalFractionsScreen>(services);
-    case ScreenId::FractionComparison: return std::make_unique<FractionComparisonScreen>(services);
     }
+    if (const std::optional<ExerciseFamily> family = familyOf(id))
+        return createExerciseScreen(*family, services);
     // Only a number cast into the enumeration lands here.
     return nullptr;
 }
@@ -60,7 +69,10 @@ ScreenRegistry::~ScreenRegistry()
 
 Screen* ScreenRegistry::instance(ScreenId id)
 {
-    auto& slot = screens_[static_cast<std::size_t>(id)];
+    const auto index = static_cast<std::size_t>(id);
+    if (index >= screens_.size())
+        return nullptr;
+    auto& slot = screens_[index];
     if (!slot)
         slot = createScreen(id, services_);
     return slot.get();

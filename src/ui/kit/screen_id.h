@@ -1,26 +1,36 @@
 #pragma once
 
+#include "core/scoring/exercise_family.h"
+
+#include <optional>
+
 namespace quillo {
 
-// The fourteen screens of the program; ScreenRegistry holds one of each.
+// The screens that are not exercises. One exercise screen per family follows
+// them, in the families' order: screenOf() names it.
 enum class ScreenId {
     MainMenu,
     FractionsMenu,
     DecimalsMenu,
     GlobalEvaluation,
-    Division,
-    Multiplication,
-    Addition,
-    Subtraction,
-    FractionConcept,
-    FractionKinds,
-    DecimalFractions,
-    FractionComparison,
-    PlaceValue,
-    DecimalComparison,
 };
 
-inline constexpr int kScreenCount = 14;
+inline constexpr int kMenuScreenCount = 4;
+inline constexpr int kScreenCount = kMenuScreenCount + static_cast<int>(kFamilyCount);
+
+constexpr ScreenId screenOf(ExerciseFamily family)
+{
+    return static_cast<ScreenId>(kMenuScreenCount + static_cast<int>(family));
+}
+
+// The family whose exercises a screen shows, if it shows any.
+constexpr std::optional<ExerciseFamily> familyOf(ScreenId screen)
+{
+    const int family = static_cast<int>(screen) - kMenuScreenCount;
+    if (family < 0 || family >= static_cast<int>(kFamilyCount))
+        return std::nullopt;
+    return static_cast<ExerciseFamily>(family);
+}
 
 // How every screen opens another and how the program ends.
 class Navigator {

@@ -33,7 +33,7 @@ struct MultiplicationApp : ColumnApp {
     MultiplicationApp() : ColumnApp("Command3") {}
     MultiplicationScreen& screen()
     {
-        return *dynamic_cast<MultiplicationScreen*>(registry.instance(ScreenId::Multiplication));
+        return *dynamic_cast<MultiplicationScreen*>(registry.instance(screenOf(ExerciseFamily::Multiplication)));
     }
 
     void present(Kind kind, int multiplicand, int multiplier)

@@ -8,7 +8,7 @@ namespace {
 constexpr auto kFamily = ExerciseFamily::DecimalFractions;
 
 struct DecimalApp : FractionScreenApp<DecimalFractionsScreen> {
-    DecimalApp() : FractionScreenApp("Command3", ScreenId::DecimalFractions) {}
+    DecimalApp() : FractionScreenApp("Command3", screenOf(ExerciseFamily::DecimalFractions)) {}
     // 7/100, 30/100, 125/10, 5/1000: "0,07", "0,3", "12,5", "0,005".
     void present() const
     {

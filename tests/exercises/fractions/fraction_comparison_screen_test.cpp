@@ -9,7 +9,7 @@ namespace {
 constexpr auto kFamily = ExerciseFamily::FractionComparison;
 
 struct ComparisonApp : FractionScreenApp<FractionComparisonScreen> {
-    ComparisonApp() : FractionScreenApp("Command4", ScreenId::FractionComparison) {}
+    ComparisonApp() : FractionScreenApp("Command4", screenOf(ExerciseFamily::FractionComparison)) {}
     // 3/7 5/7, 2/7 2/7, 9/7 1/7, 4/7 8/7: "<", "=", ">", "<".
     void presentSevenths() const
     {

@@ -18,7 +18,7 @@ QString part(int number) { return QStringLiteral("Label%1").arg(number); }
 // Cells 3 to 6 are Text4 to Text7: complement units and tens, denominator
 // units and tens; Text1 and Text2 are the red and blue swatches.
 struct ConceptApp : FractionScreenApp<FractionConceptScreen> {
-    ConceptApp() : FractionScreenApp("Command1", ScreenId::FractionConcept) {}
+    ConceptApp() : FractionScreenApp("Command1", screenOf(ExerciseFamily::FractionConcept)) {}
     void present(int n, int d) const
     {
         app.random.push(drawing(n, 1, 13));

@@ -7,7 +7,7 @@ namespace {
 constexpr auto F = ExerciseFamily::FractionKinds;
 
 struct KindsApp : FractionScreenApp<FractionKindsScreen> {
-    KindsApp() : FractionScreenApp("Command2", ScreenId::FractionKinds) {}
+    KindsApp() : FractionScreenApp("Command2", screenOf(ExerciseFamily::FractionKinds)) {}
     // 12/4, 7/7, 5/1, 3/8, 9/4, 7/12, 99/1, 1/99, 98/49, 50/49: "aaapipapai".
     void present() const
     {
