@@ -72,9 +72,8 @@ Page* ExerciseScreen::open()
     // The fraction section's pages sign themselves small, beside "exit".
     addFooter(*page_, sectionOf(family_) == Section::Fractions ? FooterPlace::BesideExit : FooterPlace::Centred);
     buildStandardControls(look);
-    build(*page_);
     protocol().withdraw();
-    load();
+    build(*page_);
     apply(protocol().cycle().opened);
     return page_;
 }

@@ -66,10 +66,9 @@ public:
 protected:
     // The family's exercise, whose protocol drives the enable cycle.
     virtual ExerciseProtocol& protocol() = 0;
-    // The family's own controls, in their design state.
+    // The family's own controls, as the page opens: the exercise that was
+    // on it has been withdrawn.
     virtual void build(Page& page) = 0;
-    // The load handler, run at every opening once everything is built.
-    virtual void load() {}
     // "OK", once the exercise may draw: draw and paint the new exercise.
     virtual void newExercise() = 0;
     // "Controllo", once the exercise may check: read the cells, check, mark.

@@ -91,19 +91,15 @@ void AdditionScreen::build(Page& page)
     chooseTwo_ = choice(QStringLiteral("Text31"), 7440, QStringLiteral("2"), QStringLiteral("Addizione con due addendi"),
                         0xE6FDFB, 2);
     choice(QStringLiteral("Text32"), 8040, QStringLiteral("3"), QStringLiteral("Addizione con tre addendi"), 0xCBEEFA, 3);
-}
 
-void AdditionScreen::load()
-{
-    // The fields keep the last addition, but the page starts bare: the pupil
-    // picks the number of addends again.
+    // The page starts bare: the pupil picks the number of addends first.
     for (const ColumnRow& each : rows_)
         each.setVisible(false);
     for (Label* sign : signs_)
         sign->hide();
     twoAddendRules_.setVisible(false);
     threeAddendRules_.setVisible(false);
-    page().setInitialFocus(chooseTwo_);
+    page.setInitialFocus(chooseTwo_);
 }
 
 void AdditionScreen::choose(int addendCount)

@@ -128,6 +128,8 @@ void DivisionScreen::build(Page& page)
     buildSelectors();
     new PenOnPage(page);
     page.setInitialFocus(&quotient_[0]);
+    // The division that was left on the page is gone with it.
+    resetPage();
 }
 
 void DivisionScreen::buildCells()
@@ -186,12 +188,6 @@ void DivisionScreen::buildSelectors()
                          .font = kSelectorFont},
                         [this, digits = selector.digits] { selectDividendDigits(digits); });
     }
-}
-
-void DivisionScreen::load()
-{
-    // The page comes back empty, the division that was left on it withdrawn.
-    resetPage();
 }
 
 void DivisionScreen::resetPage() const

@@ -147,6 +147,17 @@ void MultiplicationScreen::build(Page& page)
     zeroEndingHint_->setAlignment(Qt::AlignCenter);
     zeroEndingHint_->setWordWrap(true);
     zeroEndingHint_->setTextColour(colour::Blue);
+
+    // Until a kind is chosen the paper shows the two empty operands and
+    // their signs, and nothing to fill.
+    for (Line line : kAnswerLines)
+        showLine(line, false);
+    for (std::size_t i = 2; i < signs_.size(); ++i)
+        signs_[i]->hide();
+    for (const auto& kindRules : rules_)
+        for (LineShape* rule : kindRules)
+            rule->setVisible(false);
+    zeroEndingHint_->hide();
 }
 
 void MultiplicationScreen::buildCells()
@@ -220,20 +231,6 @@ void MultiplicationScreen::buildSelectors()
                          .framed = false},
                         [this, kind = selector.kind] { selectKind(kind); });
     }
-}
-
-void MultiplicationScreen::load()
-{
-    // Until a kind is chosen the paper shows the two empty operands and
-    // their signs, and nothing to fill.
-    for (Line line : kAnswerLines)
-        showLine(line, false);
-    for (std::size_t i = 2; i < signs_.size(); ++i)
-        signs_[i]->hide();
-    for (const auto& kindRules : rules_)
-        for (LineShape* rule : kindRules)
-            rule->setVisible(false);
-    zeroEndingHint_->hide();
 }
 
 void MultiplicationScreen::selectKind(Kind kind)

@@ -60,18 +60,7 @@ void SubtractionScreen::build(Page& page)
     }
     for (std::size_t i = 0; i < rules_.size(); ++i)
         rules_[i] = addRule({kRulesLeft, kRuleHeights[i]}, {kRulesRight, kRuleHeights[i]});
-}
-
-void SubtractionScreen::load()
-{
-    // The fields keep the last subtraction, but the page starts empty.
-    for (const ColumnRow* row : {&minuendRow_, &subtrahendRow_, &differenceRow_}) {
-        row->setVisible(true);
-        row->clear();
-        row->resetColours();
-    }
-    setRulesLeft(kRulesLeft);
-    page().setInitialFocus(&newExerciseButton());
+    page.setInitialFocus(&newExerciseButton());
 }
 
 void SubtractionScreen::setRulesLeft(int left) const

@@ -16,7 +16,6 @@ public:
 
 protected:
     void build(Page& page) override;
-    void load() override;
     void newExercise() override;
     void check() override;
 

@@ -81,6 +81,12 @@ void FractionConceptScreen::build(Page& page)
                               QStringLiteral("Assegna il colore blu al puntatore"));
     keyboardFollowsTheWork(red, blue);
     showPointerCursor();
+    for (DigitCell* cell : complementNumerator_)
+        cell->hide();
+    for (DigitCell* cell : complementDenominator_)
+        cell->hide();
+    givenBar_->setVisible(false);
+    complementBar_->setVisible(false);
 }
 
 // Tab goes the way the exercise is done: a colour, the parts, then the
@@ -173,16 +179,6 @@ TextBox* FractionConceptScreen::addSwatch(Page& page, const QString& name, int l
     return addSelector(page, {.name = name, .place = cellAt(left, 5880), .tooltip = tooltip,
                               .background = colourOf(colour)},
                        [this, colour] { choosePointer(colour); });
-}
-
-void FractionConceptScreen::load()
-{
-    for (DigitCell* cell : complementNumerator_)
-        cell->hide();
-    for (DigitCell* cell : complementDenominator_)
-        cell->hide();
-    givenBar_->setVisible(false);
-    complementBar_->setVisible(false);
 }
 
 void FractionConceptScreen::choosePointer(PartColour colour)

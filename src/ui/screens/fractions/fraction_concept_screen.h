@@ -23,7 +23,6 @@ public:
 
 protected:
     void build(Page& page) override;
-    void load() override;
     void newExercise() override;
     void check() override;
     void evaluated(const Evaluation& evaluation) override;

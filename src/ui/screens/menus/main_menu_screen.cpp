@@ -69,25 +69,18 @@ void MainMenuScreen::build(Page& page)
     auto* credit = page.add<Label>(QStringLiteral("Credit"), {240, 6480, 9000, 390}, kCreditFont);
     credit->setText(QStringLiteral("Quillo - esercizi di aritmetica per la classe quinta"));
     credit->setAlignment(Qt::AlignCenter);
-}
 
-void MainMenuScreen::load()
-{
-    nameBox_->show();
-    prompt_->show();
-    pupilCaption_->hide();
-    pupilName_->hide();
-    enableNavigation(false);
-
+    // The name is asked on the first visit; the later ones show it and open
+    // the way to the exercises.
     menuVisits_ = saturate16(static_cast<long long>(menuVisits_) + 1);
-    if (menuVisits_ > 1) {
-        nameBox_->hide();
-        prompt_->hide();
-        pupilCaption_->show();
-        pupilName_->show();
+    const bool named = menuVisits_ > 1;
+    nameBox_->setVisible(!named);
+    prompt_->setVisible(!named);
+    pupilCaption_->setVisible(named);
+    pupilName_->setVisible(named);
+    if (named)
         pupilName_->setText(QString::fromStdString(services().board.pupilName()));
-        enableNavigation(true);
-    }
+    enableNavigation(named);
 }
 
 void MainMenuScreen::enableNavigation(bool enabled) const

@@ -21,7 +21,6 @@ public:
 
 protected:
     void build(Page& page) override;
-    void load() override;
 
 private:
     void enableNavigation(bool enabled) const;

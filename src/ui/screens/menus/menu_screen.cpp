@@ -66,7 +66,6 @@ Page* MenuScreen::open()
     if (design_.footer)
         addFooter(*page_);
     build(*page_);
-    load();
     return page_;
 }
 

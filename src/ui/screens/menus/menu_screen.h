@@ -60,9 +60,8 @@ public:
     Page* open() final;
 
 protected:
-    // Everything a menu adds to the shared look, and its load handler.
+    // Everything a menu adds to the shared look.
     virtual void build(Page&) {}
-    virtual void load() {}
 
     Page& page() const { return *page_; }
     Services& services() const { return services_; }
