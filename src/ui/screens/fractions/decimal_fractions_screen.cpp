@@ -131,11 +131,4 @@ void DecimalFractionsScreen::check()
     cells_.mark(exercise_.check(cells_.texts()));
 }
 
-void DecimalFractionsScreen::evaluated(const Evaluation& evaluation)
-{
-    // The box takes the verdict's colour even when the verdict is not shown.
-    if (verdictBox().text() != toQString(verdictText(*evaluation.verdict)))
-        verdictBox().showText(QString(), evaluation.negative);
-}
-
 }  // namespace quillo

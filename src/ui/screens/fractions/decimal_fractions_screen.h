@@ -26,7 +26,6 @@ protected:
     void build(Page& page) override;
     void newExercise() override;
     void check() override;
-    void evaluated(const Evaluation& evaluation) override;
 
 private:
     void showItem(int index);

@@ -283,15 +283,13 @@ void FractionConceptScreen::check()
     }
 }
 
-void FractionConceptScreen::evaluated(const Evaluation& evaluation)
+void FractionConceptScreen::evaluated(const Evaluation&)
 {
     // The figures behind the grade, printed on the page for the teacher.
     const ExerciseFamily family = ExerciseFamily::FractionConcept;
     page().printLine(QString::fromStdString(diagnosticLine({tally().gradeTotal(), board().grade(family),
                                                             exercise_.checks().checksDone(),
                                                             board().presentedCount(family), tally().evaluations()})));
-    if (!evaluation.verdict)
-        verdictBox().clear();
 }
 
 }  // namespace quillo

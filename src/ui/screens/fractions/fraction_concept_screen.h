@@ -25,7 +25,7 @@ protected:
     void build(Page& page) override;
     void newExercise() override;
     void check() override;
-    void evaluated(const Evaluation& evaluation) override;
+    void evaluated(const Evaluation&) override;
 
 private:
     static constexpr std::size_t kParts =
