@@ -200,6 +200,14 @@ DigitCell* ExerciseScreen::addAnswer(DigitCell* cell)
     return cell;
 }
 
+void ExerciseScreen::opensCheck(DigitCell& cell, std::function<bool()> rule)
+{
+    cell.familyStep = [this, rule = std::move(rule)](int) {
+        if (rule())
+            check_->setEnabled(true);
+    };
+}
+
 void ExerciseScreen::setAnswersEnabled(bool enabled) const
 {
     for (DigitCell* cell : answers_)

@@ -78,6 +78,9 @@ protected:
     // Counts a cell among the answers, which the cycle opens and closes
     // together.
     DigitCell* addAnswer(DigitCell* cell);
+    // A key in the cell opens "Controllo" whenever the exercise's rule says
+    // this cell is the one that does.
+    void opensCheck(DigitCell& cell, std::function<bool()> rule);
     void setAnswersEnabled(bool enabled) const;
     // A length or kind selector, enabled and disabled by the cycle; when
     // pressed, its handler calls kindChosen().

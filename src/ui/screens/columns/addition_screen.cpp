@@ -62,7 +62,8 @@ void AdditionScreen::build(Page& page)
         this->row(row).makeGiven();
     for (int addends : {2, 3}) {
         for (int column = 1; column <= kPlaceColumns; ++column)
-            sumRow(addends)[column - 1].familyStep = [this, addends, column](int) { sumKeyPressed(addends, column); };
+            opensCheck(sumRow(addends)[column - 1],
+                       [this, addends, column] { return exercise_.opensCheck(addends, column); });
     }
 
     for (int i = 0; i < 3; ++i) {
@@ -141,12 +142,6 @@ void AdditionScreen::newExercise()
     sum.showAnswerCells(exercise_.sumDigits());
     // The pupil starts from the units.
     sum[0].setFocus();
-}
-
-void AdditionScreen::sumKeyPressed(int addendCount, int column)
-{
-    if (exercise_.opensCheck(addendCount, column))
-        checkButton().setEnabled(true);
 }
 
 void AdditionScreen::check()

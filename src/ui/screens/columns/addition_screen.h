@@ -29,7 +29,6 @@ private:
     };
 
     void choose(int addendCount);
-    void sumKeyPressed(int addendCount, int column);
     const ColumnRow& row(int number) const { return rows_.at(static_cast<std::size_t>(number - 1)); }
     // The sum's row for two addends (row 4) or three (row 5).
     const ColumnRow& sumRow(int addendCount) const { return row(addendCount == 3 ? 5 : 4); }

@@ -49,7 +49,7 @@ void SubtractionScreen::build(Page& page)
     minuendRow_.makeGiven();
     subtrahendRow_.makeGiven();
     for (int column = 1; column <= kPlaceColumns; ++column)
-        differenceRow_[column - 1].familyStep = [this, column](int) { differenceKeyPressed(column); };
+        opensCheck(differenceRow_[column - 1], [this, column] { return exercise_.opensCheck(column); });
 
     int signNumber = 1;
     for (auto [top, sign] : {std::pair{kMinuendTop, "-"}, std::pair{kSubtrahendTop, "="}}) {
@@ -83,12 +83,6 @@ void SubtractionScreen::newExercise()
     differenceRow_.showAnswerCells(exercise_.differenceDigits());
     // The pupil starts from the units.
     differenceRow_[0].setFocus();
-}
-
-void SubtractionScreen::differenceKeyPressed(int column)
-{
-    if (exercise_.opensCheck(column))
-        checkButton().setEnabled(true);
 }
 
 void SubtractionScreen::check()

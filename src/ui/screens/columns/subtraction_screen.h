@@ -20,7 +20,6 @@ protected:
     void check() override;
 
 private:
-    void differenceKeyPressed(int column);
     // The rules start one square left of the minuend's first digit.
     void setRulesLeft(int left) const;
 

@@ -39,10 +39,7 @@ void DecimalComparisonScreen::build(Page&)
         }
         DigitCell* box = addCell(QStringLiteral("Text%1").arg(pair + 1), {kBoxX, y}, KeyFilter::Sign);
         box->setAccessibleName(QStringLiteral("Segno della coppia %1").arg(pair + 1));
-        box->familyStep = [this, pair](int) {
-            if (DecimalComparisonExercise::opensCheck(static_cast<int>(pair)))
-                checkButton().setEnabled(true);
-        };
+        opensCheck(*box, [pair] { return DecimalComparisonExercise::opensCheck(static_cast<int>(pair)); });
         boxes_[pair] = addAnswer(box);
     }
 }

@@ -96,10 +96,7 @@ DigitCell* PlaceValueScreen::addMarkBox(int number, int place, int y)
     if (Exercise::isDecimalPlace(place)) {
         // One character: every key replaces what the box held, in the case typed.
         box->configure(KeyFilter::Mark, kDarkGrey, 1, markColour(place));
-        box->familyStep = [this, number, place](int) {
-            if (exercise_.opensCheck(number, place))
-                checkButton().setEnabled(true);
-        };
+        opensCheck(*box, [this, number, place] { return exercise_.opensCheck(number, place); });
         return box;
     }
     // The extra character of room lets one letter too many be seen to arrive

@@ -76,10 +76,7 @@ void DecimalFractionsScreen::build(Page& page)
         cell->configure(KeyFilter::Decimal, familyColour(family()), kLongestAnswer);
         cell->onKeyRelease = [this, index](int) { releasedIn(index); };
         cell->setAccessibleName(QStringLiteral("Numero decimale %1").arg(index + 1));
-        cell->familyStep = [this, index](int) {
-            if (Exercise::opensCheck(index))
-                checkButton().setEnabled(true);
-        };
+        opensCheck(*cell, [index] { return Exercise::opensCheck(index); });
         cells_.set(i, addAnswer(cell));
     }
 }

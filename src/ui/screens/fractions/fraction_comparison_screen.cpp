@@ -70,10 +70,7 @@ void FractionComparisonScreen::build(Page& page)
         auto* cell = addCell(QStringLiteral("Text%1").arg(pair + 1), {cellLeft(pair, 3), cellTop(pair)},
                              KeyFilter::Relation);
         cell->setAccessibleName(QStringLiteral("Segno della coppia %1").arg(pair + 1));
-        cell->familyStep = [this, pair](int) {
-            if (Exercise::opensCheck(pair))
-                checkButton().setEnabled(true);
-        };
+        opensCheck(*cell, [pair] { return Exercise::opensCheck(pair); });
         cells_.set(static_cast<std::size_t>(pair), addAnswer(cell));
     }
 }

@@ -145,12 +145,8 @@ void FractionConceptScreen::buildFraction(Page& page)
         addFractionCell(QStringLiteral("Text7"), kTensLeft, kDenominatorCellTop,
                         QStringLiteral("Denominatore complementare, decine")),
     };
-    for (std::size_t i = 0; i < complementDenominator_.size(); ++i) {
-        complementDenominator_[i]->familyStep = [this, i](int) {
-            if (exercise_.opensCheck(i))
-                checkButton().setEnabled(true);
-        };
-    }
+    for (std::size_t i = 0; i < complementDenominator_.size(); ++i)
+        opensCheck(*complementDenominator_[i], [this, i] { return exercise_.opensCheck(i); });
 }
 
 void FractionConceptScreen::buildParts(Page& page)

@@ -76,10 +76,7 @@ void FractionKindsScreen::build(Page& page)
         column.cell =
             addAnswer(addCell(QStringLiteral("Text%1").arg(number), {units, kCellTop[row]}, KeyFilter::Kind));
         column.cell->setAccessibleName(QStringLiteral("Tipo della frazione %1").arg(number));
-        column.cell->familyStep = [this, i](int) {
-            if (Exercise::opensCheck(i))
-                checkButton().setEnabled(true);
-        };
+        opensCheck(*column.cell, [i] { return Exercise::opensCheck(i); });
     }
 }
 
