@@ -24,16 +24,16 @@ QString cellName(int row, int column)
 
 ExerciseLayout layout()
 {
-    ExerciseLayout look;
-    look.commandNames = CommandNames::ExitFirst;
-    look.verdictName = QStringLiteral("Text33");
-    look.caption = toQString(kCaptionPrefix) + QStringLiteral("Addizioni con due o più addendi");
-    look.instruction = QStringLiteral("Esegui la seguente addizione in colonna");
-    look.newExercise = {7440, 3480, kCellSize, kCellSize};
-    // Two squares wide: the page ends one square to the right.
-    look.check = {8040, 4320, 1212, 372};
-    look.verdict = {2640, 5856, 4212, kCellSize};
-    return look;
+    return {
+        .commandNames = CommandNames::ExitFirst,
+        .verdictName = QStringLiteral("Text33"),
+        .caption = toQString(kCaptionPrefix) + QStringLiteral("Addizioni con due o più addendi"),
+        .instruction = QStringLiteral("Esegui la seguente addizione in colonna"),
+        .newExercise = {7440, 3480, kCellSize, kCellSize},
+        // Two squares wide: the page ends one square to the right.
+        .check = {8040, 4320, 1212, 372},
+        .verdict = {2640, 5856, 4212, kCellSize},
+    };
 }
 }  // namespace
 

@@ -105,13 +105,13 @@ QString DivisionScreen::cellName(int row, int index)
 namespace {
 ExerciseLayout layout()
 {
-    ExerciseLayout look;
-    look.verdictName = QStringLiteral("Text36");
-    look.caption = QStringLiteral("vt-pb  - Esercitazione di Aritmetica cl. V - Divisione col divisore di due cifre");
-    look.instruction = QStringLiteral("Esegui la seguente divisione in colonna:");
-    look.newExercise = cellOn(15, 8);
-    look.check = {1800, 5520, 1812, 372};
-    return look;
+    return {
+        .verdictName = QStringLiteral("Text36"),
+        .caption = QStringLiteral("vt-pb  - Esercitazione di Aritmetica cl. V - Divisione col divisore di due cifre"),
+        .instruction = QStringLiteral("Esegui la seguente divisione in colonna:"),
+        .newExercise = cellOn(15, 8),
+        .check = {1800, 5520, 1812, 372},
+    };
 }
 }  // namespace
 

@@ -83,15 +83,15 @@ constexpr int cellCount(const CellSeries<N>&)
 
 ExerciseLayout layout()
 {
-    ExerciseLayout look;
-    look.caption = toQString(kCaptionPrefix) + QStringLiteral("Moltiplicazioni col moltiplicatore di due o tre cifre");
-    look.instruction = QStringLiteral("Esegui la seguente moltiplicazione in colonna:");
-    look.newExercise = {8040, 5280, kCellSize, kCellSize};
-    look.check = {7680, 3720, 1332, 372};
-    look.evaluate = {840, 1920, 1812, 372};
-    look.verdict = {240, 2280, 3012, 612};
-    look.verdictBackground = kVerdictPaper;
-    return look;
+    return {
+        .caption = toQString(kCaptionPrefix) + QStringLiteral("Moltiplicazioni col moltiplicatore di due o tre cifre"),
+        .instruction = QStringLiteral("Esegui la seguente moltiplicazione in colonna:"),
+        .newExercise = {8040, 5280, kCellSize, kCellSize},
+        .check = {7680, 3720, 1332, 372},
+        .evaluate = {840, 1920, 1812, 372},
+        .verdict = {240, 2280, 3012, 612},
+        .verdictBackground = kVerdictPaper,
+    };
 }
 }  // namespace
 

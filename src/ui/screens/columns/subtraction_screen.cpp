@@ -19,14 +19,14 @@ constexpr std::array<int, 3> kRuleHeights = {3120, 4200, 4320};
 
 ExerciseLayout layout()
 {
-    ExerciseLayout look;
-    look.commandNames = CommandNames::OkFirst;
-    look.verdictName = QStringLiteral("Text19");
-    look.caption = toQString(kCaptionPrefix) + QStringLiteral("Sottrazioni con minuendo entro 999.999");
-    look.instruction = QStringLiteral("Esegui la seguente sottrazione in colonna");
-    look.newExercise = {7440, 4680, kCellSize, kCellSize};
-    look.check = {3840, 4920, 1812, 372};
-    return look;
+    return {
+        .commandNames = CommandNames::OkFirst,
+        .verdictName = QStringLiteral("Text19"),
+        .caption = toQString(kCaptionPrefix) + QStringLiteral("Sottrazioni con minuendo entro 999.999"),
+        .instruction = QStringLiteral("Esegui la seguente sottrazione in colonna"),
+        .newExercise = {7440, 4680, kCellSize, kCellSize},
+        .check = {3840, 4920, 1812, 372},
+    };
 }
 }  // namespace
 

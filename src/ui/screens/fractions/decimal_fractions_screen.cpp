@@ -25,13 +25,13 @@ int barRight(int index) { return itemLeft(index) + 4 * kSquare; }
 
 ExerciseLayout layout()
 {
-    ExerciseLayout look;
-    look.caption = toQString(kCaptionPrefix) +
-                   QStringLiteral("Trasformazione di frazioni decimali in numeri decimali");
-    look.instruction = QStringLiteral("Trasforma le seguenti frazioni decimali in numeri decimali");
-    look.newExercise = {8640, 4680, 612, 612};
-    look.check = {6240, 4920, 1812, 372};
-    return look;
+    return {
+        .caption = toQString(kCaptionPrefix) +
+            QStringLiteral("Trasformazione di frazioni decimali in numeri decimali"),
+        .instruction = QStringLiteral("Trasforma le seguenti frazioni decimali in numeri decimali"),
+        .newExercise = {8640, 4680, 612, 612},
+        .check = {6240, 4920, 1812, 372},
+    };
 }
 }  // namespace
 

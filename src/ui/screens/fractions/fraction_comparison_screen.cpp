@@ -27,14 +27,14 @@ QString digitName(bool numerator, int index, int column)
 
 ExerciseLayout layout()
 {
-    ExerciseLayout look;
-    look.commandNames = CommandNames::OkFirst;
-    look.verdictName = QStringLiteral("Text5");
-    look.caption = toQString(kCaptionPrefix) + QStringLiteral("Confronto tra frazioni");
-    look.instruction = QStringLiteral("Confronta le seguenti coppie di frazioni, usando il segno  < , = , >");
-    look.newExercise = {8040, 4680, 612, 612};
-    look.check = {6240, 5520, 1212, 372};
-    return look;
+    return {
+        .commandNames = CommandNames::OkFirst,
+        .verdictName = QStringLiteral("Text5"),
+        .caption = toQString(kCaptionPrefix) + QStringLiteral("Confronto tra frazioni"),
+        .instruction = QStringLiteral("Confronta le seguenti coppie di frazioni, usando il segno  < , = , >"),
+        .newExercise = {8040, 4680, 612, 612},
+        .check = {6240, 5520, 1212, 372},
+    };
 }
 }  // namespace
 

@@ -34,19 +34,19 @@ constexpr int kFractionCellHeight = 570;
 
 ExerciseLayout layout()
 {
-    ExerciseLayout look;
-    look.commandNames = CommandNames::ExitFirst;
-    look.verdictName = QStringLiteral("Text8");
-    look.caption = QStringLiteral("vt-pb - Esercitazione di Aritmetica cl. V - Concetto di frazione e frazione "
-                                  "complementare");
-    look.instruction = QStringLiteral("Del seguente intero colora in rosso la parte indicata dalla frazione "
-                                      "data,in blu la rimanenza. Scrivi la frazione complementare.");
-    look.newExercise = {8640, 4680, 612, 612};
-    look.check = {7080, 4920, 1332, 372};
-    look.evaluate = {5040, 5520, 1812, 372};
-    look.verdict = {4440, 5880, 3012, 612};
-    look.verdictBackground = kYellow;
-    return look;
+    return {
+        .commandNames = CommandNames::ExitFirst,
+        .verdictName = QStringLiteral("Text8"),
+        .caption = QStringLiteral("vt-pb - Esercitazione di Aritmetica cl. V - Concetto di frazione e frazione "
+            "complementare"),
+        .instruction = QStringLiteral("Del seguente intero colora in rosso la parte indicata dalla frazione "
+            "data,in blu la rimanenza. Scrivi la frazione complementare."),
+        .newExercise = {8640, 4680, 612, 612},
+        .check = {7080, 4920, 1332, 372},
+        .evaluate = {5040, 5520, 1812, 372},
+        .verdict = {4440, 5880, 3012, 612},
+        .verdictBackground = kYellow,
+    };
 }
 }  // namespace
 

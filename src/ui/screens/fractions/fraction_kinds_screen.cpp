@@ -25,15 +25,15 @@ int barStart(int index, int digitWidth) { return tensLeft(index) + kSquare * (2 
 
 ExerciseLayout layout()
 {
-    ExerciseLayout look;
-    look.commandNames = CommandNames::OkFirst;
-    look.verdictName = QStringLiteral("Text11");
-    look.caption = QStringLiteral("vt-pb  Esercitazione di Aritmetica cl.V - Frazioni proprie,improprie,apparenti");
-    look.instruction = QStringLiteral("Distingui le seguenti frazioni ");
-    look.newExercise = {8640, 3480, 612, 612};
-    look.check = {6240, 5520, 1212, 372};
-    look.evaluate = {3840, 5520, 1812, 372};
-    return look;
+    return {
+        .commandNames = CommandNames::OkFirst,
+        .verdictName = QStringLiteral("Text11"),
+        .caption = QStringLiteral("vt-pb  Esercitazione di Aritmetica cl.V - Frazioni proprie,improprie,apparenti"),
+        .instruction = QStringLiteral("Distingui le seguenti frazioni "),
+        .newExercise = {8640, 3480, 612, 612},
+        .check = {6240, 5520, 1212, 372},
+        .evaluate = {3840, 5520, 1812, 372},
+    };
 }
 }  // namespace
 
