@@ -13,6 +13,12 @@ class Page;
 // one square further left.
 inline constexpr int kUnitsColumnLeft = 5640;
 constexpr int columnLeft(int column) { return kUnitsColumnLeft - kSquare * (column - 1); }
+// The signs stand in the square right of the units.
+inline constexpr int kSignColumnLeft = columnLeft(0);
+// A rule runs from one square left of a number's leading digit to the end
+// of the square past the signs.
+constexpr int ruleLeft(int digits) { return columnLeft(digits + 1); }
+inline constexpr int kRuleRight = columnLeft(-1);
 
 // The place-value headers "us" to "hk", each in its colour, centred above
 // the six columns with their top at `top`.

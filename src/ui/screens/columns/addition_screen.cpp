@@ -11,9 +11,6 @@ namespace quillo {
 namespace {
 constexpr std::array<int, 5> kRowTops = {1680, 2280, 2880, 3480, 4080};
 constexpr int kHeadersTop = 1440;
-constexpr int kSignLeft = 6240;
-constexpr int kRulesLeft = 2040;
-constexpr int kRulesRight = 6840;
 constexpr FontSpec kChoiceFont{Face::Arial, 24, true};
 constexpr FontSpec kChoiceLabelFont{Face::Script, 14, true};
 
@@ -67,13 +64,13 @@ void AdditionScreen::build(Page& page)
     }
 
     for (int i = 0; i < 3; ++i) {
-        signs_[i] = addLabel(QStringLiteral("Label%1").arg(i + 2), {kSignLeft, kRowTops[i] + 120, kCellSize, 372},
+        signs_[i] = addLabel(QStringLiteral("Label%1").arg(i + 2), {kSignColumnLeft, kRowTops[i] + 120, kCellSize, 372},
                              QString(), kSignFont);
         signs_[i]->setAlignment(Qt::AlignCenter);
         signs_[i]->setTextColour(colour::Blue);
     }
 
-    auto rule = [this](int y) { return addRule({kRulesLeft, y}, {kRulesRight, y}); };
+    auto rule = [this](int y) { return addRule({ruleLeft(kPlaceColumns), y}, {kRuleRight, y}); };
     twoAddendRules_.lines = {rule(3000), rule(4200), rule(4320)};
     threeAddendRules_.lines = {rule(3600), rule(4800), rule(4920)};
 

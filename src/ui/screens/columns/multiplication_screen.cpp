@@ -16,13 +16,9 @@ using Kind = MultiplierKind;
 constexpr Colour kVerdictPaper = 0xFFFFC0;
 constexpr Colour kVerdictInk = 0xC00000;
 
-constexpr int kSignX = 6240;
-constexpr int kRuleEnd = 6840;
 constexpr int kRuleWidth = 3;
 constexpr int kHeadersTop = 1320;
 
-// Where a rule starts: one square left of the product's leading digit.
-constexpr int ruleStart(int productLength) { return 2040 + kSquare * (6 - productLength); }
 
 struct LineDesign {
     int top;
@@ -196,7 +192,7 @@ void MultiplicationScreen::buildSigns()
         const char* caption;
     } signs[] = {{1680, "X"}, {2280, "="}, {3480, "+"}, {4080, "+="}, {4680, "="}};
     for (std::size_t i = 0; i < signs_.size(); ++i) {
-        auto* sign = addLabel(QStringLiteral("Label%1").arg(8 + i), {kSignX, signs[i].top + 120, kCellSize, kCellSize},
+        auto* sign = addLabel(QStringLiteral("Label%1").arg(8 + i), {kSignColumnLeft, signs[i].top + 120, kCellSize, kCellSize},
                               toQString(signs[i].caption), kSignFont);
         sign->setAlignment(Qt::AlignCenter);
         sign->setTextColour(colour::Blue);
@@ -209,7 +205,7 @@ void MultiplicationScreen::buildRules()
     for (std::size_t kind = 0; kind < rules_.size(); ++kind) {
         rules_[kind].clear();
         for (int y : kRuleRows[kind])
-            rules_[kind].push_back(page().addLine({2040, y}, {kRuleEnd, y}, kRuleWidth, colour::Black));
+            rules_[kind].push_back(page().addLine({ruleLeft(kPlaceColumns), y}, {kRuleRight, y}, kRuleWidth, colour::Black));
     }
 }
 
@@ -268,7 +264,7 @@ void MultiplicationScreen::selectKind(Kind kind)
     for (Kind other : {Kind::TwoDigit, Kind::ThreeDigit, Kind::ZeroEnding})
         for (LineShape* rule : rules_[at(other)])
             rule->setVisible(other == kind);
-    moveRules(kind, 2040);
+    moveRules(kind, ruleLeft(kPlaceColumns));
 
     switch (kind) {
     case Kind::TwoDigit:
@@ -315,7 +311,7 @@ void MultiplicationScreen::showExercise()
                 cells[at(slot - 1)].setVisible(!exercise_.expected(row, slot).empty());
         });
     }
-    moveRules(kind, ruleStart(exercise_.productLength()));
+    moveRules(kind, ruleLeft(exercise_.productLength()));
     zeroEndingHint_->setVisible(exercise_.showsZeroEndingHint());
 
     // The pupil starts from the units of the first row to write.

@@ -12,9 +12,6 @@ constexpr int kMinuendTop = 1680;
 constexpr int kSubtrahendTop = 2280;
 constexpr int kDifferenceTop = 3480;
 constexpr int kHeadersTop = 1440;
-constexpr int kSignLeft = 6240;
-constexpr int kRulesLeft = 2040;
-constexpr int kRulesRight = 6840;
 constexpr std::array<int, 3> kRuleHeights = {3120, 4200, 4320};
 
 ExerciseLayout layout()
@@ -53,13 +50,13 @@ void SubtractionScreen::build(Page& page)
 
     int signNumber = 1;
     for (auto [top, sign] : {std::pair{kMinuendTop, "-"}, std::pair{kSubtrahendTop, "="}}) {
-        auto* label = addLabel(QStringLiteral("Label%1").arg(signNumber++), {kSignLeft, top + 120, kCellSize, 372},
+        auto* label = addLabel(QStringLiteral("Label%1").arg(signNumber++), {kSignColumnLeft, top + 120, kCellSize, 372},
                                QString::fromLatin1(sign), kSignFont);
         label->setAlignment(Qt::AlignCenter);
         label->setTextColour(colour::Blue);
     }
     for (std::size_t i = 0; i < rules_.size(); ++i)
-        rules_[i] = addRule({kRulesLeft, kRuleHeights[i]}, {kRulesRight, kRuleHeights[i]});
+        rules_[i] = addRule({ruleLeft(kPlaceColumns), kRuleHeights[i]}, {kRuleRight, kRuleHeights[i]});
     page.setInitialFocus(&newExerciseButton());
 }
 
@@ -77,7 +74,7 @@ void SubtractionScreen::newExercise()
     verdictBox().clear();
 
     exercise_.present(random());
-    setRulesLeft(kRulesLeft + kSquare * (kPlaceColumns - exercise_.minuendLength()));
+    setRulesLeft(ruleLeft(exercise_.minuendLength()));
     minuendRow_.showDigits(exercise_.minuendDigits());
     subtrahendRow_.showDigits(exercise_.subtrahendDigits());
     differenceRow_.showAnswerCells(exercise_.differenceDigits());

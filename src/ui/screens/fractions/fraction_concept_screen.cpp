@@ -16,13 +16,9 @@ namespace quillo {
 namespace {
 using Exercise = FractionConceptExercise;
 
-constexpr FontSpec kHeadingFont{Face::Script, 14, true};
-constexpr FontSpec kSmallHeadingFont{Face::Script, 11, true};
-constexpr FontSpec kInstructionFont{Face::Script, 18, false};
-constexpr FontSpec kSmallCellFont{Face::Arial, 18, true};
 constexpr Colour kDarkBlue = 0xC00000;
 constexpr Colour kYellow = 0x00FFFF;
-constexpr int kPartBorder = 2;
+
 constexpr int kTensLeft = 7440;
 constexpr int kUnitsLeft = 8040;
 constexpr int kBarRight = 8640;
@@ -30,7 +26,6 @@ constexpr int kGivenBarY = 2280;
 constexpr int kComplementBarY = 4080;
 constexpr int kNumeratorCellTop = 3480;
 constexpr int kDenominatorCellTop = 4086;
-constexpr int kFractionCellHeight = 570;
 
 ExerciseLayout layout()
 {
@@ -66,7 +61,7 @@ void FractionConceptScreen::build(Page& page)
 {
     Label& instruction = instructionLabel();
     page.moveTo(&instruction, {240, 120, 9012, 972});
-    page.setFontOf(&instruction, kInstructionFont);
+    page.setFontOf(&instruction, {Face::Script, 18, false});
     instruction.setWordWrap(true);
     instruction.setAlignment(Qt::AlignLeft | Qt::AlignTop);
     instruction.setTextColour(kDarkBlue);
@@ -110,11 +105,11 @@ void FractionConceptScreen::keyboardFollowsTheWork(TextBox* red, TextBox* blue) 
 void FractionConceptScreen::buildFraction(Page& page)
 {
     auto* given = addLabel(QStringLiteral("Label1"), {6840, 1320, 2412, 732}, QStringLiteral("Frazione data"),
-                           kHeadingFont);
+                           {Face::Script, 14, true});
     given->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     given->setTextColour(colour::Blue);
     auto* complementary = addLabel(QStringLiteral("Label2"), {7200, 2760, 1692, 612},
-                                   QStringLiteral("Frazione complementare"), kSmallHeadingFont);
+                                   QStringLiteral("Frazione complementare"), {Face::Script, 11, true});
     complementary->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     complementary->setWordWrap(true);
     complementary->setTextColour(colour::Blue);
@@ -128,8 +123,8 @@ void FractionConceptScreen::buildFraction(Page& page)
 
     const auto addFractionCell = [&](const QString& name, int left, int top, const QString& role) {
         DigitCell* cell = addCell(name, {left, top});
-        page.moveTo(cell, {left, top, kCellSize, kFractionCellHeight});
-        page.setFontOf(cell, kSmallCellFont);
+        page.moveTo(cell, {left, top, kCellSize, 570});
+        page.setFontOf(cell, {Face::Arial, 18, true});
         cell->setAccessibleName(role);
         return addAnswer(cell);
     };
@@ -153,7 +148,7 @@ void FractionConceptScreen::buildParts(Page& page)
 {
     for (int part = Exercise::kFirstPart; part <= Exercise::kLastPart; ++part) {
         const TwipRect rect = fraction_concept_layout::partPlace(part);
-        RectShape* shape = page.addRect(rect, colour::White, kPartBorder);
+        RectShape* shape = page.addRect(rect, colour::White, 2);
         shape->setFilled(true);
         shape->setVisible(false);
         shapes_[slot(part)] = shape;

@@ -11,9 +11,6 @@ namespace quillo {
 
 namespace {
 constexpr FontSpec kNameFont{Face::Script, 18, false};
-constexpr FontSpec kNameBoxFont{Face::Arial, 14, true};
-constexpr FontSpec kHeadingFont{Face::Script, 18, false};
-constexpr FontSpec kCreditFont{Face::Script, 12, false};
 
 MenuDesign design()
 {
@@ -39,7 +36,7 @@ MainMenuScreen::MainMenuScreen(Services& services) : MenuScreen(services, design
 
 void MainMenuScreen::build(Page& page)
 {
-    nameBox_ = page.add<TextBox>(QStringLiteral("Text1"), {4440, 540, 4800, 480}, kNameBoxFont);
+    nameBox_ = page.add<TextBox>(QStringLiteral("Text1"), {4440, 540, 4800, 480}, {Face::Arial, 14, true});
     nameBox_->setColours(0xFFFFC0, colour::Blue);
     nameBox_->setMaxLength(kNameLength);
     nameBox_->setAcceptsPaste(true);
@@ -62,11 +59,11 @@ void MainMenuScreen::build(Page& page)
     pupilName_ = page.add<Label>(QStringLiteral("Label11"), {2040, 480, 7200, kCellSize}, kNameFont);
     pupilName_->setTextColour(colour::Blue);
 
-    auto* heading = page.add<Label>(QStringLiteral("Heading"), {240, 1080, 2400, kCellSize}, kHeadingFont);
+    auto* heading = page.add<Label>(QStringLiteral("Heading"), {240, 1080, 2400, kCellSize}, {Face::Script, 18, false});
     heading->setText(QStringLiteral("Menu"));
     heading->setTextColour(colour::Red);
 
-    auto* credit = page.add<Label>(QStringLiteral("Credit"), {240, 6480, 9000, 390}, kCreditFont);
+    auto* credit = page.add<Label>(QStringLiteral("Credit"), {240, 6480, 9000, 390}, {Face::Script, 12, false});
     credit->setText(QStringLiteral("Quillo - esercizi di aritmetica per la classe quinta"));
     credit->setAlignment(Qt::AlignCenter);
 

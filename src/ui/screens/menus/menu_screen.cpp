@@ -9,12 +9,7 @@
 namespace quillo {
 
 namespace {
-constexpr FontSpec kTitleFont{Face::Script, 24, false};
-constexpr FontSpec kDescriptionFont{Face::Script, 18, false};
 constexpr FontSpec kButtonFont{Face::Arial, 10, true};
-constexpr int kButtonLeft = 240;
-constexpr int kButtonWidth = 1212;
-constexpr int kDescriptionLeft = 1680;
 }  // namespace
 
 Page* MenuScreen::open()
@@ -22,7 +17,7 @@ Page* MenuScreen::open()
     page_ = new Page(design_.caption);
     entryButtons_.clear();
 
-    auto* heading = page_->add<Label>(QStringLiteral("Title"), {240, 0, 9000, 480}, kTitleFont);
+    auto* heading = page_->add<Label>(QStringLiteral("Title"), {240, 0, 9000, 480}, {Face::Script, 24, false});
     heading->setText(design_.title);
     heading->setAlignment(Qt::AlignCenter);
     heading->setTextColour(colour::Blue);
@@ -30,7 +25,7 @@ Page* MenuScreen::open()
     int top = kFirstEntryTop;
     for (const MenuEntry& entry : design_.entries) {
         auto* button = addButton(*page_, {.name = QString::fromLatin1(entry.control),
-                                          .place = {kButtonLeft, top, kButtonWidth, kCellSize},
+                                          .place = {240, top, 1212, kCellSize},
                                           .caption = toQString(entry.caption),
                                           .background = entry.colour,
                                           .font = kButtonFont,
@@ -41,7 +36,7 @@ Page* MenuScreen::open()
         entryButtons_.push_back(button);
 
         auto* description = page_->add<Label>(QString::fromLatin1(entry.control) + QStringLiteral("Description"),
-                                              {kDescriptionLeft, top, 7560, kCellSize}, kDescriptionFont);
+                                              {1680, top, 7560, kCellSize}, {Face::Script, 18, false});
         description->setText(toQString(entry.description));
         description->setTextColour(colour::Blue);
         top += kSquare;

@@ -18,12 +18,7 @@
 namespace quillo {
 
 namespace {
-constexpr FontSpec kTitleFont{Face::Script, 24, true};
 constexpr FontSpec kLineFont{Face::Script, 18, true};
-constexpr FontSpec kWordFont{Face::Script, 22, true};
-constexpr FontSpec kOverallFont{Face::Script, 24, true};
-constexpr FontSpec kFooterFont{Face::Script, 10, false};
-constexpr FontSpec kCreditFont{Face::Script, 11, false};
 
 constexpr int kCaptionLeft = 840;
 constexpr int kWordLeft = 3840;
@@ -73,7 +68,7 @@ void GlobalEvaluationScreen::build()
     pupilName_->setAccessibleName(QStringLiteral("Alunno/a"));
 
     auto* title = label("Title", {240, 480, 9000, kLineHeight}, QStringLiteral("Valutazione dell'esercitazione"),
-                        kTitleFont);
+                        {Face::Script, 24, true});
     title->setAlignment(Qt::AlignCenter);
     title->setTextColour(colour::Red);
 
@@ -81,7 +76,8 @@ void GlobalEvaluationScreen::build()
         const ReportRow& row = kRows[i];
         const QString caption = QString::fromUtf8(row.caption);
         label(row.captionControl, {kCaptionLeft, row.top, kWordLeft - kCaptionLeft, kLineHeight}, caption, kLineFont);
-        words_[i] = label(row.wordControl, {kWordLeft, row.top, kPaperRight - kWordLeft, kLineHeight}, {}, kWordFont);
+        words_[i] = label(row.wordControl, {kWordLeft, row.top, kPaperRight - kWordLeft, kLineHeight}, {},
+                          {Face::Script, 22, true});
         words_[i]->setTextColour(colour::Blue);
         words_[i]->setAccessibleName(caption.chopped(1));
     }
@@ -89,13 +85,13 @@ void GlobalEvaluationScreen::build()
     auto* overallCaption = label("OverallCaption", {2640, 4680, 4212, 480}, QStringLiteral("Valutazione complessiva"),
                                  kLineFont);
     overallCaption->setAlignment(Qt::AlignCenter);
-    overall_ = page.add<VerdictBox>(QStringLiteral("Text1"), {2640, 5160, 4212, 780}, kOverallFont);
+    overall_ = page.add<VerdictBox>(QStringLiteral("Text1"), {2640, 5160, 4212, 780}, {Face::Script, 24, true});
     overall_->setAccessibleName(overallCaption->text());
 
-    auto* footer = label("Footer", {870, 5520, 1750, 390}, toQString(kFooter), kFooterFont);
+    auto* footer = label("Footer", {870, 5520, 1750, 390}, toQString(kFooter), {Face::Script, 10, false});
     footer->setAlignment(Qt::AlignCenter);
 
-    credit_ = label("Credit", {240, 6480, 9000, 420}, {}, kCreditFont);
+    credit_ = label("Credit", {240, 6480, 9000, 420}, {}, {Face::Script, 11, false});
     credit_->setAlignment(Qt::AlignCenter);
 
     const auto button = [&page](const char* name, TwipRect place, const QString& caption, const QString& tooltip,
