@@ -19,7 +19,6 @@ constexpr Colour kVerdictInk = 0xC00000;
 constexpr int kRuleWidth = 3;
 constexpr int kHeadersTop = 1320;
 
-
 struct LineDesign {
     int top;
     int unitsName;  // the units cell is Text<unitsName>, each column leftwards the next number

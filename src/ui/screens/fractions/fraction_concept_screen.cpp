@@ -19,9 +19,11 @@ using Exercise = FractionConceptExercise;
 constexpr Colour kDarkBlue = 0xC00000;
 constexpr Colour kYellow = 0x00FFFF;
 
+// The fraction column: tens, units one square right, and bars that end
+// after the units on the denominators' top edge.
 constexpr int kTensLeft = 7440;
-constexpr int kUnitsLeft = 8040;
-constexpr int kBarRight = 8640;
+constexpr int kUnitsLeft = kTensLeft + kSquare;
+constexpr int kBarRight = kUnitsLeft + kSquare;
 constexpr int kGivenBarY = 2280;
 constexpr int kComplementBarY = 4080;
 constexpr int kNumeratorCellTop = 3480;
@@ -114,10 +116,11 @@ void FractionConceptScreen::buildFraction(Page& page)
     complementary->setWordWrap(true);
     complementary->setTextColour(colour::Blue);
 
-    givenNumerator_ = {addDigitLabel(QStringLiteral("Label105"), cellAt(kUnitsLeft, 1680)),
-                       addDigitLabel(QStringLiteral("Label106"), cellAt(kTensLeft, 1680))};
-    givenDenominator_ = {addDigitLabel(QStringLiteral("Label107"), cellAt(kUnitsLeft, 2280)),
-                         addDigitLabel(QStringLiteral("Label108"), cellAt(kTensLeft, 2280))};
+    const int numeratorTop = kGivenBarY - kSquare;
+    givenNumerator_ = {addDigitLabel(QStringLiteral("Label105"), cellAt(kUnitsLeft, numeratorTop)),
+                       addDigitLabel(QStringLiteral("Label106"), cellAt(kTensLeft, numeratorTop))};
+    givenDenominator_ = {addDigitLabel(QStringLiteral("Label107"), cellAt(kUnitsLeft, kGivenBarY)),
+                         addDigitLabel(QStringLiteral("Label108"), cellAt(kTensLeft, kGivenBarY))};
     givenBar_ = addRule({kBarRight, kGivenBarY}, {kUnitsLeft, kGivenBarY});
     complementBar_ = addRule({kBarRight, kComplementBarY}, {kUnitsLeft, kComplementBarY});
 
