@@ -21,13 +21,13 @@ ExerciseLayout layout()
 }  // namespace
 
 DecimalComparisonScreen::DecimalComparisonScreen(Services& services)
-    : FamilyScreen(services, ExerciseFamily::DecimalComparison, layout())
+    : SeriesScreen(services, ExerciseFamily::DecimalComparison, layout())
 {
 }
 
 void DecimalComparisonScreen::build(Page&)
 {
-    for (std::size_t pair = 0; pair < boxes_.size(); ++pair) {
+    for (std::size_t pair = 0; pair < kRowY.size(); ++pair) {
         const int y = kRowY[pair];
         auto& labels = labels_[pair];
         for (int i = 0; i < 2 * kSideLength; ++i) {
@@ -40,21 +40,18 @@ void DecimalComparisonScreen::build(Page&)
         DigitCell* box = addCell(QStringLiteral("Text%1").arg(pair + 1), {kBoxX, y}, KeyFilter::Sign);
         box->setAccessibleName(QStringLiteral("Segno della coppia %1").arg(pair + 1));
         opensCheck(*box, [pair] { return DecimalComparisonExercise::opensCheck(static_cast<int>(pair)); });
-        boxes_[pair] = addAnswer(box);
+        cells_.set(pair, addAnswer(box));
     }
 }
 
 void DecimalComparisonScreen::newExercise()
 {
-    for (DigitCell* box : boxes_) {
-        box->resetColours();
-        box->clear();
-    }
+    cells_.reset();
     verdictBox().showText({}, false);
 
     exercise_.newExercise(random());
     showNumbers();
-    boxes_[0]->setFocus();
+    cells_[0].setFocus();
 }
 
 void DecimalComparisonScreen::showNumbers() const
@@ -72,17 +69,6 @@ void DecimalComparisonScreen::showNumbers() const
         for (qsizetype i = 0; i < right.size() && i < kSideLength; ++i)
             labels[static_cast<std::size_t>(kSideLength + i)]->setText(right.at(i));
     }
-}
-
-void DecimalComparisonScreen::check()
-{
-    DecimalComparisonExercise::Answers answers;
-    for (std::size_t pair = 0; pair < boxes_.size(); ++pair)
-        answers[pair] = boxes_[pair]->text().toStdString();
-    const auto wrong = exercise_.check(answers);
-    for (std::size_t pair = 0; pair < boxes_.size(); ++pair)
-        if (wrong[pair])
-            boxes_[pair]->markWrong();
 }
 
 }  // namespace quillo

@@ -1,14 +1,14 @@
 #pragma once
 
 #include "core/exercises/decimals/decimal_comparison_exercise.h"
-#include "ui/kit/family_screen.h"
+#include "ui/kit/series_screen.h"
 
 #include <array>
 
 namespace quillo {
 
 // Three pairs of decimal numbers, each with a relation box between them.
-class DecimalComparisonScreen final : public FamilyScreen<DecimalComparisonExercise> {
+class DecimalComparisonScreen final : public SeriesScreen<DecimalComparisonExercise, DecimalComparisonExercise::kPairs> {
 public:
     explicit DecimalComparisonScreen(Services& services);
 
@@ -18,12 +18,10 @@ public:
 protected:
     void build(Page& page) override;
     void newExercise() override;
-    void check() override;
 
 private:
     void showNumbers() const;
 
-    std::array<DigitCell*, DecimalComparisonExercise::kPairs> boxes_{};
     // Per pair, the labels counted from the box outwards: left side, then right.
     std::array<std::array<Label*, 2 * kSideLength>, DecimalComparisonExercise::kPairs> labels_{};
 };

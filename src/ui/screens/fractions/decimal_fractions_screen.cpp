@@ -36,7 +36,7 @@ ExerciseLayout layout()
 }  // namespace
 
 DecimalFractionsScreen::DecimalFractionsScreen(Services& services)
-    : FamilyScreen(services, ExerciseFamily::DecimalFractions, layout())
+    : SeriesScreen(services, ExerciseFamily::DecimalFractions, layout())
 {
 }
 
@@ -121,11 +121,6 @@ void DecimalFractionsScreen::showItem(int index)
     // One character more than the right answer may be typed; its release
     // empties the cell.
     cells_[i].setMaxLength(exercise_.item(index).expectedLength() + 1);
-}
-
-void DecimalFractionsScreen::check()
-{
-    cells_.mark(exercise_.check(cells_.texts()));
 }
 
 }  // namespace quillo

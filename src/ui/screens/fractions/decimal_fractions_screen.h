@@ -1,8 +1,7 @@
 #pragma once
 
 #include "core/exercises/fractions/decimal_fractions_exercise.h"
-#include "ui/kit/cell_series.h"
-#include "ui/kit/family_screen.h"
+#include "ui/kit/series_screen.h"
 
 #include <QPointer>
 
@@ -15,7 +14,7 @@ class LineShape;
 
 // Four decimal fractions, each with a wide answer cell where the pupil
 // types the whole decimal number.
-class DecimalFractionsScreen final : public FamilyScreen<DecimalFractionsExercise> {
+class DecimalFractionsScreen final : public SeriesScreen<DecimalFractionsExercise, DecimalFractionsExercise::kItems> {
 public:
     explicit DecimalFractionsScreen(Services& services);
 
@@ -25,13 +24,11 @@ public:
 protected:
     void build(Page& page) override;
     void newExercise() override;
-    void check() override;
 
 private:
     void showItem(int index);
     void releasedIn(int index) const;
 
-    CellSeries<DecimalFractionsExercise::kItems> cells_;
     std::array<std::array<QPointer<Label>, 3>, DecimalFractionsExercise::kItems> numerators_{};
     std::array<std::array<QPointer<Label>, 4>, DecimalFractionsExercise::kItems> denominators_{};
     std::array<LineShape*, DecimalFractionsExercise::kItems> bars_{};

@@ -39,7 +39,7 @@ ExerciseLayout layout()
 }  // namespace
 
 FractionComparisonScreen::FractionComparisonScreen(Services& services)
-    : FamilyScreen(services, ExerciseFamily::FractionComparison, layout())
+    : SeriesScreen(services, ExerciseFamily::FractionComparison, layout())
 {
 }
 
@@ -113,11 +113,6 @@ void FractionComparisonScreen::showFraction(int index)
     LineShape* bar = bars_[static_cast<std::size_t>(index)];
     bar->setEnds({barLeft(index, exercise_.widerDigits()), y}, {barRight(index), y});
     bar->setVisible(true);
-}
-
-void FractionComparisonScreen::check()
-{
-    cells_.mark(exercise_.check(cells_.texts()));
 }
 
 }  // namespace quillo

@@ -1,8 +1,7 @@
 #pragma once
 
 #include "core/exercises/fractions/fraction_comparison_exercise.h"
-#include "ui/kit/cell_series.h"
-#include "ui/kit/family_screen.h"
+#include "ui/kit/series_screen.h"
 
 #include <QPointer>
 
@@ -14,7 +13,7 @@ class Label;
 class LineShape;
 
 // Four pairs of fractions and a relation cell in front of each right one.
-class FractionComparisonScreen final : public FamilyScreen<FractionComparisonExercise> {
+class FractionComparisonScreen final : public SeriesScreen<FractionComparisonExercise, FractionComparisonExercise::kPairs> {
 public:
     explicit FractionComparisonScreen(Services& services);
 
@@ -25,12 +24,10 @@ public:
 protected:
     void build(Page& page) override;
     void newExercise() override;
-    void check() override;
 
 private:
     void showFraction(int index);
 
-    CellSeries<FractionComparisonExercise::kPairs> cells_;
     // Hundreds, tens, units of each numerator, then of each denominator.
     std::array<QPointer<Label>, 2 * 3 * FractionComparisonExercise::kFractions> digits_{};
     std::array<LineShape*, FractionComparisonExercise::kFractions> bars_{};

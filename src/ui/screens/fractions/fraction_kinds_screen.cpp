@@ -37,7 +37,7 @@ ExerciseLayout layout()
 }
 }  // namespace
 
-FractionKindsScreen::FractionKindsScreen(Services& services) : FamilyScreen(services, ExerciseFamily::FractionKinds, layout())
+FractionKindsScreen::FractionKindsScreen(Services& services) : SeriesScreen(services, ExerciseFamily::FractionKinds, layout())
 {
 }
 
@@ -73,24 +73,23 @@ void FractionKindsScreen::build(Page& page)
             addDigitLabel(QStringLiteral("Label%1").arg(19 + 2 * number), cellAt(tens, kDenominatorTop[row]))};
         column.bar = addRule({tens, kDenominatorTop[row]}, {barEnd(i), kDenominatorTop[row]});
         column.bar->setVisible(false);
-        column.cell =
-            addAnswer(addCell(QStringLiteral("Text%1").arg(number), {units, kCellTop[row]}, KeyFilter::Kind));
-        column.cell->setAccessibleName(QStringLiteral("Tipo della frazione %1").arg(number));
-        opensCheck(*column.cell, [i] { return Exercise::opensCheck(i); });
+        DigitCell* cell = addCell(QStringLiteral("Text%1").arg(number), {units, kCellTop[row]}, KeyFilter::Kind);
+        cell->setAccessibleName(QStringLiteral("Tipo della frazione %1").arg(number));
+        opensCheck(*cell, [i] { return Exercise::opensCheck(i); });
+        cells_.set(static_cast<std::size_t>(i), addAnswer(cell));
     }
 }
 
 void FractionKindsScreen::newExercise()
 {
     exercise_.newExercise(random());
+    // A fresh group starts with clean cells: an old mark on an empty cell
+    // would read as a mistake not yet made.
+    cells_.reset();
 
     for (std::size_t i = 0; i < kCount; ++i) {
         const Column& column = columns_[i];
         const auto& fraction = exercise_.fractions()[i];
-        column.cell->clear();
-        // A fresh group starts with clean cells: an old mark on an empty
-        // cell would read as a mistake not yet made.
-        column.cell->resetColours();
         for (std::size_t digit = 0; digit < 2; ++digit) {
             column.numerator[digit]->setText(digit < fraction.numeratorDigits.size()
                                                  ? QString::fromStdString(fraction.numeratorDigits[digit])
@@ -104,19 +103,7 @@ void FractionKindsScreen::newExercise()
         column.bar->setEnds({barStart(index, fraction.digitWidth()), y}, {barEnd(index), y});
         column.bar->setVisible(true);
     }
-    columns_.front().cell->setFocus();
-}
-
-void FractionKindsScreen::check()
-{
-    std::array<std::string, kCount> letters;
-    for (std::size_t i = 0; i < kCount; ++i)
-        letters[i] = columns_[i].cell->text().toStdString();
-    const FractionKindsExercise::Marks wrong = exercise_.check(letters);
-    for (std::size_t i = 0; i < kCount; ++i) {
-        if (wrong[i])
-            columns_[i].cell->markWrong();
-    }
+    cells_[0].setFocus();
 }
 
 }  // namespace quillo

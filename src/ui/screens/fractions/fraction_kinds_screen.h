@@ -1,17 +1,15 @@
 #pragma once
 
 #include "core/exercises/fractions/fraction_kinds_exercise.h"
-#include "ui/kit/family_screen.h"
+#include "ui/kit/series_screen.h"
 
 #include <array>
 
 namespace quillo {
 
-class DigitCell;
-
 // Ten fractions in two rows of five, each with its digit labels, its bar
 // and one letter cell under the units column.
-class FractionKindsScreen final : public FamilyScreen<FractionKindsExercise> {
+class FractionKindsScreen final : public SeriesScreen<FractionKindsExercise, FractionKindsExercise::kCount> {
 public:
     explicit FractionKindsScreen(Services& services);
 
@@ -21,7 +19,6 @@ public:
 protected:
     void build(Page& page) override;
     void newExercise() override;
-    void check() override;
 
 private:
     static constexpr std::size_t kCount = FractionKindsExercise::kCount;
@@ -31,7 +28,6 @@ private:
         std::array<Label*, 2> numerator{};    // units, tens
         std::array<Label*, 2> denominator{};  // units, tens
         LineShape* bar = nullptr;
-        DigitCell* cell = nullptr;
     };
     std::array<Column, kCount> columns_{};
 };
