@@ -2,14 +2,35 @@
 
 #include "ui/toolkit/page.h"
 
+#include <QMouseEvent>
+
 namespace quillo {
 
 FreehandPen::FreehandPen(Page& page, TwipRect strip, int width, std::vector<Ink> inks)
-    : page_(page), strip_(strip), width_(width), inks_(std::move(inks))
+    : QObject(&page), page_(page), strip_(strip), width_(width), inks_(std::move(inks))
 {
-    page.onMousePress = [this](Qt::MouseButton, TwipPoint at) { press(at); };
-    page.onMouseMove = [this](Qt::MouseButtons held, TwipPoint to) { move(held, to); };
-    page.onMouseRelease = [this](Qt::MouseButton, TwipPoint) { release(); };
+    page.installEventFilter(this);
+}
+
+bool FreehandPen::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched != &page_)
+        return false;
+    switch (event->type()) {
+    case QEvent::MouseButtonPress:
+        press(page_.toTwips(static_cast<QMouseEvent*>(event)->position()));
+        return true;
+    case QEvent::MouseMove: {
+        const auto* mouse = static_cast<QMouseEvent*>(event);
+        move(mouse->buttons(), page_.toTwips(mouse->position()));
+        return true;
+    }
+    case QEvent::MouseButtonRelease:
+        release();
+        return true;
+    default:
+        return false;
+    }
 }
 
 bool FreehandPen::inStrip(TwipPoint at) const

@@ -3,7 +3,7 @@
 #include "core/kit/colours.h"
 #include "ui/toolkit/twips.h"
 
-#include <Qt>
+#include <QObject>
 
 #include <optional>
 #include <vector>
@@ -16,17 +16,21 @@ class Page;
 // stroke, each move draws a segment in the ink of the button held, and the
 // stroke ends on release or as soon as the pointer leaves the strip. An ink
 // the colour of the paper erases.
-class FreehandPen {
+class FreehandPen final : public QObject {
 public:
     struct Ink {
         Qt::MouseButton button;
         Colour colour;
     };
 
-    // Binds itself to the page's mouse events; lives as long as the page.
+    // Takes the mouse events on the paper itself (not on a control); the
+    // page owns the pen.
     FreehandPen(Page& page, TwipRect strip, int width, std::vector<Ink> inks);
 
     bool isDrawing() const { return position_.has_value(); }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void press(TwipPoint at);

@@ -4,7 +4,6 @@
 
 #include <QFontMetricsF>
 #include <QLineEdit>
-#include <QMouseEvent>
 #include <QPainter>
 #include <QPointer>
 #include <QScreen>
@@ -302,24 +301,6 @@ void Page::paintPrinted(QPainter& painter) const
         painter.drawText(QPointF(0, baseline), line);
         baseline += metrics.lineSpacing();
     }
-}
-
-void Page::mousePressEvent(QMouseEvent* event)
-{
-    if (onMousePress)
-        onMousePress(event->button(), toTwips(event->position()));
-}
-
-void Page::mouseMoveEvent(QMouseEvent* event)
-{
-    if (onMouseMove)
-        onMouseMove(event->buttons(), toTwips(event->position()));
-}
-
-void Page::mouseReleaseEvent(QMouseEvent* event)
-{
-    if (onMouseRelease)
-        onMouseRelease(event->button(), toTwips(event->position()));
 }
 
 }  // namespace quillo

@@ -79,11 +79,6 @@ public:
     int strokeCount() const { return ink_.count(); }
     const InkLayer& ink() const { return ink_; }
 
-    // Mouse events on the paper itself (not on a control), in twips.
-    std::function<void(Qt::MouseButton, TwipPoint)> onMousePress;
-    std::function<void(Qt::MouseButtons, TwipPoint)> onMouseMove;
-    std::function<void(Qt::MouseButton, TwipPoint)> onMouseRelease;
-
     // The control that takes the keyboard when the page is shown; without
     // one, the first enabled box that can be typed in, if any.
     void setInitialFocus(QWidget* widget) { initialFocus_ = widget; }
@@ -95,9 +90,6 @@ public:
 protected:
     void paintEvent(QPaintEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
-    void mousePressEvent(QMouseEvent* event) override;
-    void mouseMoveEvent(QMouseEvent* event) override;
-    void mouseReleaseEvent(QMouseEvent* event) override;
 
 private:
     struct Placement {

@@ -7,10 +7,6 @@
 #include "ui/toolkit/freehand_pen.h"
 #include "ui/toolkit/page.h"
 
-#include <QObject>
-
-#include <memory>
-
 namespace quillo {
 
 namespace {
@@ -77,19 +73,6 @@ constexpr std::array<Selector, 5> kSelectors{{
     {.digits = 6, .background = 0xC0E0FF, .tooltip = "Dividendo compreso tra 100001 e 999999"},
 }};
 
-// The pen binds itself to the page and must not outlive it: the page owns it.
-class PenOnPage final : public QObject {
-public:
-    explicit PenOnPage(Page& page)
-        : QObject(&page),
-          pen(page, DivisionScreen::kPenStrip, kPenWidth,
-              {{Qt::LeftButton, colour::Blue}, {Qt::RightButton, colour::LightCyan}})
-    {
-    }
-
-    FreehandPen pen;
-};
-
 }  // namespace
 
 QString DivisionScreen::cellName(int row, int index)
@@ -126,7 +109,8 @@ void DivisionScreen::build(Page& page)
 
     buildCells();
     buildSelectors();
-    new PenOnPage(page);
+    new FreehandPen(page, kPenStrip, kPenWidth,
+                    {{Qt::LeftButton, colour::Blue}, {Qt::RightButton, colour::LightCyan}});
     page.setInitialFocus(&quotient_[0]);
     // The division that was left on the page is gone with it.
     resetPage();
