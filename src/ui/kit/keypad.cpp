@@ -1,6 +1,7 @@
 #include "ui/kit/keypad.h"
 
 #include "ui/kit/digit_cell.h"
+#include "ui/toolkit/grip_drag.h"
 
 #include <QApplication>
 #include <QKeyEvent>
@@ -65,6 +66,7 @@ Keypad::Keypad(QWidget* parent) : SidePanel(parent)
     hint_->setAlignment(Qt::AlignCenter);
     hint_->setWordWrap(true);
     QObject::connect(qApp, &QApplication::focusChanged, this, [this] { followFocus(); });
+    new GripDrag(*this, [this] { return gripHeight(); });
 }
 
 void Keypad::typeKey(QWidget* target, int code, bool capital)
@@ -289,28 +291,6 @@ void Keypad::paintEvent(QPaintEvent*)
     painter.drawText(grip, Qt::AlignCenter, QStringLiteral("Tastierino"));
     painter.setPen(kGrip);
     painter.drawRect(rect().adjusted(0, 0, -1, -1));
-}
-
-void Keypad::mousePressEvent(QMouseEvent* event)
-{
-    if (!docked_ && event->position().y() < gripHeight())
-        dragFrom_ = event->globalPosition().toPoint() - pos();
-    event->accept();
-}
-
-void Keypad::mouseMoveEvent(QMouseEvent* event)
-{
-    if (!dragFrom_ || !parentWidget())
-        return;
-    QPoint to = event->globalPosition().toPoint() - *dragFrom_;
-    to.setX(std::clamp(to.x(), 0, std::max(0, parentWidget()->width() - width())));
-    to.setY(std::clamp(to.y(), 0, std::max(0, parentWidget()->height() - height())));
-    move(to);
-}
-
-void Keypad::mouseReleaseEvent(QMouseEvent*)
-{
-    dragFrom_.reset();
 }
 
 }  // namespace quillo

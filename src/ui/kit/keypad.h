@@ -5,7 +5,6 @@
 
 #include <QPointer>
 
-#include <optional>
 #include <vector>
 
 class QLabel;
@@ -41,9 +40,6 @@ public:
 protected:
     void resizeEvent(QResizeEvent* event) override;
     void showEvent(QShowEvent* event) override;
-    void mousePressEvent(QMouseEvent* event) override;
-    void mouseMoveEvent(QMouseEvent* event) override;
-    void mouseReleaseEvent(QMouseEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
 
 private:
@@ -70,7 +66,6 @@ private:
     bool capitalsOn_ = false;
     bool docked_ = false;
     int cellPixels_ = 60;
-    std::optional<QPoint> dragFrom_;
 };
 
 }  // namespace quillo
