@@ -58,13 +58,13 @@ std::unique_ptr<Screen> createScreen(ScreenId id, Services& services)
 ScreenRegistry::ScreenRegistry(MainWindow& window, ScoreBoard& board, RandomSource& random)
     : window_(window), services_{board, random, *this}
 {
-    windowClosed_ = QObject::connect(&window_, &MainWindow::closed, [this] { endProgram(); });
+    window_.onClosed = [this] { endProgram(); };
     window_.setSidePanel(new Keypad);
 }
 
 ScreenRegistry::~ScreenRegistry()
 {
-    QObject::disconnect(windowClosed_);
+    window_.onClosed = nullptr;
 }
 
 Screen* ScreenRegistry::instance(ScreenId id)

@@ -3,8 +3,6 @@
 #include "ui/kit/screen_id.h"
 #include "ui/kit/services.h"
 
-#include <QMetaObject>
-
 #include <array>
 #include <memory>
 
@@ -35,7 +33,6 @@ private:
     std::array<std::unique_ptr<Screen>, kScreenCount> screens_;
     ScreenId current_ = ScreenId::MainMenu;
     bool ended_ = false;
-    QMetaObject::Connection windowClosed_;
 };
 
 }  // namespace quillo

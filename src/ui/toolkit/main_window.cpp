@@ -240,7 +240,8 @@ void MainWindow::placeFloatingPanel(bool keepPlace)
 void MainWindow::closeEvent(QCloseEvent* event)
 {
     QWidget::closeEvent(event);
-    Q_EMIT closed();
+    if (onClosed)
+        onClosed();
 }
 
 }  // namespace quillo

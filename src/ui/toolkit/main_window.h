@@ -5,6 +5,7 @@
 #include <QPointer>
 #include <QWidget>
 
+#include <functional>
 #include <optional>
 
 class QToolButton;
@@ -61,8 +62,8 @@ public:
     // The size a first window takes: about four fifths of the screen's height.
     static QSize initialSize();
 
-Q_SIGNALS:
-    void closed();
+    // Run when the window closes, whatever closed it.
+    std::function<void()> onClosed;
 
 protected:
     void resizeEvent(QResizeEvent* event) override;
