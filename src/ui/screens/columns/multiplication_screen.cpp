@@ -191,7 +191,8 @@ void MultiplicationScreen::buildSigns()
         const char* caption;
     } signs[] = {{1680, "X"}, {2280, "="}, {3480, "+"}, {4080, "+="}, {4680, "="}};
     for (std::size_t i = 0; i < signs_.size(); ++i) {
-        auto* sign = addLabel(QStringLiteral("Label%1").arg(8 + i), {kSignColumnLeft, signs[i].top + 120, kCellSize, kCellSize},
+        auto* sign = addLabel(QStringLiteral("Label%1").arg(8 + i),
+                              {kSignColumnLeft, signs[i].top + 120, kCellSize, kCellSize},
                               toQString(signs[i].caption), kSignFont);
         sign->setAlignment(Qt::AlignCenter);
         sign->setTextColour(colour::Blue);
@@ -204,7 +205,8 @@ void MultiplicationScreen::buildRules()
     for (std::size_t kind = 0; kind < rules_.size(); ++kind) {
         rules_[kind].clear();
         for (int y : kRuleRows[kind])
-            rules_[kind].push_back(page().addLine({ruleLeft(kPlaceColumns), y}, {kRuleRight, y}, kRuleWidth, colour::Black));
+            rules_[kind].push_back(
+                page().addLine({ruleLeft(kPlaceColumns), y}, {kRuleRight, y}, kRuleWidth, colour::Black));
     }
 }
 

@@ -50,7 +50,8 @@ void SubtractionScreen::build(Page& page)
 
     int signNumber = 1;
     for (auto [top, sign] : {std::pair{kMinuendTop, "-"}, std::pair{kSubtrahendTop, "="}}) {
-        auto* label = addLabel(QStringLiteral("Label%1").arg(signNumber++), {kSignColumnLeft, top + 120, kCellSize, 372},
+        auto* label = addLabel(QStringLiteral("Label%1").arg(signNumber++),
+                               {kSignColumnLeft, top + 120, kCellSize, 372},
                                QString::fromLatin1(sign), kSignFont);
         label->setAlignment(Qt::AlignCenter);
         label->setTextColour(colour::Blue);

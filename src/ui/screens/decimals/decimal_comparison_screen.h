@@ -8,7 +8,8 @@
 namespace quillo {
 
 // Three pairs of decimal numbers, each with a relation box between them.
-class DecimalComparisonScreen final : public SeriesScreen<DecimalComparisonExercise, DecimalComparisonExercise::kPairs> {
+class DecimalComparisonScreen final
+    : public SeriesScreen<DecimalComparisonExercise, DecimalComparisonExercise::kPairs> {
 public:
     explicit DecimalComparisonScreen(Services& services);
 

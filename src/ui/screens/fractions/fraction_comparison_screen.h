@@ -13,7 +13,8 @@ class Label;
 class LineShape;
 
 // Four pairs of fractions and a relation cell in front of each right one.
-class FractionComparisonScreen final : public SeriesScreen<FractionComparisonExercise, FractionComparisonExercise::kPairs> {
+class FractionComparisonScreen final
+    : public SeriesScreen<FractionComparisonExercise, FractionComparisonExercise::kPairs> {
 public:
     explicit FractionComparisonScreen(Services& services);
 

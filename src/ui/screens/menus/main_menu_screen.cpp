@@ -14,14 +14,15 @@ constexpr FontSpec kNameFont{Face::Script, 18, false};
 
 MenuDesign design()
 {
+    using F = ExerciseFamily;
     return {
         .caption = QStringLiteral("tv-pb - Esercitazione di Aritmetica cl. V - Menu principale"),
         .title = QStringLiteral("Esercitazione di Aritmetica cl. V"),
-        .entries = {{"Command1", "div2", "Divisioni col divisore di due cifre", screenOf(ExerciseFamily::Division), 0xFFFFC0},
+        .entries = {{"Command1", "div2", "Divisioni col divisore di due cifre", screenOf(F::Division), 0xFFFFC0},
                     {"Command3", "mol", "Moltiplicazioni col moltiplicatore di due o tre cifre",
-                     screenOf(ExerciseFamily::Multiplication), 0xCCECEE},
-                    {"Command4", "add", "Addizioni con due o tre addendi", screenOf(ExerciseFamily::Addition), 0xFBEEDF},
-                    {"Command5", "sot", "Sottrazioni", screenOf(ExerciseFamily::Subtraction), 0xE2F7D8},
+                     screenOf(F::Multiplication), 0xCCECEE},
+                    {"Command4", "add", "Addizioni con due o tre addendi", screenOf(F::Addition), 0xFBEEDF},
+                    {"Command5", "sot", "Sottrazioni", screenOf(F::Subtraction), 0xE2F7D8},
                     {"Command7", "fraz", "Menu frazioni", ScreenId::FractionsMenu, 0xE6FDFB},
                     {"Command8", "nd", "Menu numeri decimali", ScreenId::DecimalsMenu, 0xE7FAFE},
                     {"Command2", " Val  ", "Valutazione dell'esercitazione", ScreenId::GlobalEvaluation,
