@@ -16,8 +16,6 @@
 namespace quillo {
 
 namespace {
-constexpr FontSpec kInstructionFont{Face::Script, 16, true};
-constexpr FontSpec kVerdictFont{Face::Script, 24, true};
 constexpr TwipRect kExitPlace{240, 5880, kCellSize, kCellSize};
 constexpr TwipRect kMenuPlace{8640, 5880, kCellSize, kCellSize};
 constexpr TwipRect kSectionMenuPlace{8040, 5880, kCellSize, kCellSize};
@@ -68,7 +66,8 @@ Page* ExerciseScreen::open()
     answers_.clear();
     kindSelectors_.clear();
     page_->setPaperColour(paperColour(family_));
-    instruction_ = addLabel(QStringLiteral("Instruction"), {240, 0, 9000, 480}, look.instruction, kInstructionFont);
+    instruction_ = addLabel(QStringLiteral("Instruction"), {240, 0, 9000, 480}, look.instruction,
+                            {Face::Script, 16, true});
     // The fraction section's pages sign themselves small, beside "exit".
     addFooter(*page_, sectionOf(family_) == Section::Fractions ? FooterPlace::BesideExit : FooterPlace::Centred);
     buildStandardControls(look);
@@ -130,7 +129,7 @@ void ExerciseScreen::buildStandardControls(const ExerciseLayout& look)
                          [this, target] { navigator().showScreen(target); });
     }
 
-    verdict_ = page_->add<VerdictBox>(names.verdict, look.verdict, kVerdictFont);
+    verdict_ = page_->add<VerdictBox>(names.verdict, look.verdict, {Face::Script, 24, true});
     verdict_->setProperty("role", roles.verdict);
     verdict_->setAccessibleName(QStringLiteral("Giudizio"));
     verdict_->setBackgroundColour(look.verdictBackground);

@@ -11,8 +11,6 @@ namespace quillo {
 namespace {
 constexpr std::array<int, 5> kRowTops = {1680, 2280, 2880, 3480, 4080};
 constexpr int kHeadersTop = 1440;
-constexpr FontSpec kChoiceFont{Face::Arial, 24, true};
-constexpr FontSpec kChoiceLabelFont{Face::Script, 14, true};
 
 QString cellName(int row, int column)
 {
@@ -74,7 +72,8 @@ void AdditionScreen::build(Page& page)
     twoAddendRules_.lines = {rule(3000), rule(4200), rule(4320)};
     threeAddendRules_.lines = {rule(3600), rule(4800), rule(4920)};
 
-    addLabel(QStringLiteral("Label1"), {7440, 4800, 1800, 480}, QStringLiteral("Numero addendi"), kChoiceLabelFont);
+    addLabel(QStringLiteral("Label1"), {7440, 4800, 1800, 480}, QStringLiteral("Numero addendi"),
+             {Face::Script, 14, true});
     auto choice = [this, &page](const QString& name, int x, const QString& text, const QString& tooltip,
                                 Colour background, int addends) {
         return addKindSelector({.name = name,
@@ -82,7 +81,7 @@ void AdditionScreen::build(Page& page)
                                 .text = text,
                                 .tooltip = tooltip,
                                 .background = background,
-                                .font = kChoiceFont,
+                                .font = {Face::Arial, 24, true},
                                 .framed = false},
                                [this, addends] { choose(addends); });
     };

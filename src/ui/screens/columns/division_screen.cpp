@@ -11,8 +11,6 @@ namespace quillo {
 
 namespace {
 
-constexpr FontSpec kSelectorFont{Face::Arial, 14, true};
-constexpr FontSpec kLabelFont{Face::Script, 14, true};
 constexpr int kPenWidth = 5;
 
 // Column c (1..15) and row r of the division's grid; row 1 holds the
@@ -159,7 +157,7 @@ void DivisionScreen::buildCells()
 void DivisionScreen::buildSelectors()
 {
     addLabel(QStringLiteral("Label1"), {square(11, 6).x, square(11, 6).y + 120, 3012, 480},
-             QStringLiteral("Cifre al dividendo:"), kLabelFont)
+             QStringLiteral("Cifre al dividendo:"), {Face::Script, 14, true})
         ->setTextColour(colour::Blue);
     for (std::size_t n = 0; n < kSelectors.size(); ++n) {
         const Selector& selector = kSelectors[n];
@@ -169,7 +167,7 @@ void DivisionScreen::buildSelectors()
                          .text = QString::number(selector.digits),
                          .tooltip = QString::fromUtf8(selector.tooltip),
                          .background = selector.background,
-                         .font = kSelectorFont},
+                         .font = {Face::Arial, 14, true}},
                         [this, digits = selector.digits] { selectDividendDigits(digits); });
     }
 }

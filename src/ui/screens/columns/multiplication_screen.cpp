@@ -62,11 +62,6 @@ const std::vector<int> kRuleRows[] = {
     {3120, 4200, 4320},        // ZeroEnding
 };
 
-constexpr FontSpec kHeaderFont{Face::Arial, 10.5, true};
-constexpr FontSpec kHintFont{Face::Arial, 7.5, true};
-constexpr FontSpec kTitleFont{Face::Script, 24, true};
-constexpr FontSpec kVerdictFont{Face::Script, 19.5, true};
-constexpr FontSpec kSelectorsCaptionFont{Face::Script, 10, true};
 
 std::size_t at(auto value) { return static_cast<std::size_t>(value); }
 
@@ -115,19 +110,19 @@ void MultiplicationScreen::build(Page& page)
     // The title stands on the first ruled line, larger than elsewhere.
     Label& title = instructionLabel();
     page.moveTo(&title, {240, 480, 9012, 612});
-    page.setFontOf(&title, kTitleFont);
+    page.setFontOf(&title, {Face::Script, 24, true});
     title.setTextColour(colour::Blue);
     // The double rule under a product of three partial products runs below
     // the paper, where the footer usually stands: the footer steps aside.
     if (auto* footer = page.findChild<Label*>(QStringLiteral("Footer")))
         page.moveTo(footer, {6840, 6480, 2412, 390});
-    page.setFontOf(&verdictBox(), kVerdictFont);
+    page.setFontOf(&verdictBox(), {Face::Script, 19.5, true});
     verdictBox().setColours(kVerdictPaper, kVerdictInk);
 
     for (int column = kPlaceColumns; column >= 1; --column) {
         const QString caption = toQString(placeHeader(column));
         auto* header = addLabel(QStringLiteral("Header_") + caption, {columnLeft(column), kHeadersTop, kCellSize, 360},
-                                caption, kHeaderFont);
+                                caption, {Face::Arial, 10.5, true});
         header->setAlignment(Qt::AlignCenter);
         header->setTextColour(placeHeaderColour(column));
     }
@@ -138,7 +133,7 @@ void MultiplicationScreen::build(Page& page)
 
     zeroEndingHint_ = addLabel(QStringLiteral("ZeroEndingHint"), {6840, 2280, 2412, 612},
                                QStringLiteral("Per esercitarsi con moltiplicazioni di questo tipo  premere il pulsante P"),
-                               kHintFont);
+                               {Face::Arial, 7.5, true});
     zeroEndingHint_->setAlignment(Qt::AlignCenter);
     zeroEndingHint_->setWordWrap(true);
     zeroEndingHint_->setTextColour(colour::Blue);
@@ -213,7 +208,7 @@ void MultiplicationScreen::buildRules()
 void MultiplicationScreen::buildSelectors()
 {
     auto* caption = addLabel(QStringLiteral("KindSelectorsCaption"), {7440, 4440, 1812, 372},
-                             QStringLiteral("Cifre moltiplicatore"), kSelectorsCaptionFont);
+                             QStringLiteral("Cifre moltiplicatore"), {Face::Script, 10, true});
     // The selectors overlap its lower edge; the words keep clear of them.
     caption->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     caption->setTextColour(colour::Blue);

@@ -10,8 +10,6 @@ namespace {
 using Exercise = PlaceValueExercise;
 
 constexpr Colour kDarkGrey = 0x404040;
-constexpr FontSpec kMarkFont{Face::Arial, 12, true};
-constexpr FontSpec kCommaFont{Face::Arial, 24, true};
 constexpr int kMarkHeight = 408;
 constexpr int kCommaX = 5040;
 // Per number: the top of its mark boxes and of its digits.
@@ -76,7 +74,7 @@ void PlaceValueScreen::build(Page& page)
                 addDigitLabel(QStringLiteral("Label%1").arg(index), cellAt(placeX(place), kDigitY[at(number)]));
         }
         auto* comma = addLabel(QStringLiteral("Comma%1").arg(number + 1), cellAt(kCommaX, kDigitY[at(number)]),
-                               QStringLiteral(","), kCommaFont);
+                               QStringLiteral(","), {Face::Arial, 24, true});
         comma->setAlignment(Qt::AlignCenter);
         comma->setTextColour(colour::Blue);
         // Boxes after the digits, so they lie over the digits' top edge and
@@ -89,7 +87,7 @@ void PlaceValueScreen::build(Page& page)
 DigitCell* PlaceValueScreen::addMarkBox(int number, int place, int y)
 {
     const QString name = QStringLiteral("Text%1").arg(place + 10 * number);
-    auto* box = page().add<DigitCell>(name, {placeX(place), y, kCellSize, kMarkHeight}, kMarkFont);
+    auto* box = page().add<DigitCell>(name, {placeX(place), y, kCellSize, kMarkHeight}, {Face::Arial, 12, true});
     box->setAccessibleName(QStringLiteral("Posto della cifra %1 del numero %2")
                                .arg(toQString(kPlaceNames[at(place)]))
                                .arg(number + 1));

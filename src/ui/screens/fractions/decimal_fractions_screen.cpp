@@ -11,7 +11,6 @@ namespace {
 using Exercise = DecimalFractionsExercise;
 
 constexpr int kBarWidth = 3;
-constexpr FontSpec kTitleFont{Face::Script, 19.5, true};
 // Room for the longest answer and one character more, which the key
 // release then clears: an answer longer than the right one empties itself.
 constexpr int kLongestAnswer = 6;
@@ -44,7 +43,7 @@ void DecimalFractionsScreen::build(Page& page)
 {
     if (auto* title = page.findChild<Label*>(QStringLiteral("Instruction"))) {
         page.moveTo(title, {240, 600, 9012, 612});
-        page.setFontOf(title, kTitleFont);
+        page.setFontOf(title, {Face::Script, 19.5, true});
         title->setAlignment(Qt::AlignCenter);
         title->setTextColour(colour::Blue);
     }

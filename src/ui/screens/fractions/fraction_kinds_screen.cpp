@@ -9,8 +9,6 @@ namespace quillo {
 namespace {
 using Exercise = FractionKindsExercise;
 
-constexpr FontSpec kHeadingFont{Face::Script, 22, true};
-constexpr FontSpec kLegendFont{Face::Script, 16, false};
 
 // Tops of a fraction's rows: numerator, denominator (and bar), answer cell.
 constexpr std::array<int, 2> kNumeratorTop = {1080, 3480};
@@ -52,11 +50,11 @@ void FractionKindsScreen::build(Page& page)
 {
     Label& heading = instructionLabel();
     page.moveTo(&heading, {240, -120, 9012, 852});
-    page.setFontOf(&heading, kHeadingFont);
+    page.setFontOf(&heading, {Face::Script, 22, true});
     heading.setAlignment(Qt::AlignCenter);
     heading.setTextColour(colour::Blue);
     auto* legend = addLabel(QStringLiteral("Label42"), {240, 480, 9012, 612},
-                            QStringLiteral("( proprie = p; improprie = i, apparenti = a"), kLegendFont);
+                            QStringLiteral("( proprie = p; improprie = i, apparenti = a"), {Face::Script, 16, false});
     legend->setAlignment(Qt::AlignCenter);
     legend->setTextColour(colour::Blue);
 
