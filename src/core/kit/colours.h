@@ -13,6 +13,9 @@ using Colour = std::uint32_t;
 namespace colour {
 inline constexpr Colour Red = 0x0000FF;
 inline constexpr Colour Blue = 0xFF0000;
+inline constexpr Colour DarkBlue = 0xC00000;
+inline constexpr Colour Yellow = 0x00FFFF;
+inline constexpr Colour DarkGrey = 0x404040;
 inline constexpr Colour White = 0xFFFFFF;
 inline constexpr Colour Black = 0x000000;
 inline constexpr Colour Green = 0x00FF00;

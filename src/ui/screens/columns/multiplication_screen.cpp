@@ -13,9 +13,6 @@ namespace {
 
 using Kind = MultiplierKind;
 
-constexpr Colour kVerdictPaper = 0xFFFFC0;
-constexpr Colour kVerdictInk = 0xC00000;
-
 constexpr int kRuleWidth = 3;
 constexpr int kHeadersTop = 1320;
 
@@ -80,7 +77,7 @@ ExerciseLayout layout()
         .check = {7680, 3720, 1332, 372},
         .evaluate = {840, 1920, 1812, 372},
         .verdict = {240, 2280, 3012, 612},
-        .verdictBackground = kVerdictPaper,
+        .verdictBackground = colour::LightCyan,
     };
 }
 }  // namespace
@@ -117,7 +114,7 @@ void MultiplicationScreen::build(Page& page)
     if (auto* footer = page.findChild<Label*>(QStringLiteral("Footer")))
         page.moveTo(footer, {6840, 6480, 2412, 390});
     page.setFontOf(&verdictBox(), {Face::Script, 19.5, true});
-    verdictBox().setColours(kVerdictPaper, kVerdictInk);
+    verdictBox().setColours(colour::LightCyan, colour::DarkBlue);
 
     for (int column = kPlaceColumns; column >= 1; --column) {
         const QString caption = toQString(placeHeader(column));

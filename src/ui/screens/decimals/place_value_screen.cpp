@@ -9,7 +9,6 @@ namespace quillo {
 namespace {
 using Exercise = PlaceValueExercise;
 
-constexpr Colour kDarkGrey = 0x404040;
 constexpr int kMarkHeight = 408;
 constexpr int kCommaX = 5040;
 // Per number: the top of its mark boxes and of its digits.
@@ -57,7 +56,7 @@ Colour PlaceValueScreen::markColour(int place)
 
 Colour PlaceValueScreen::boxBackground(int place)
 {
-    return Exercise::isDecimalPlace(place) ? kDarkGrey : colour::LightCyan;
+    return Exercise::isDecimalPlace(place) ? colour::DarkGrey : colour::LightCyan;
 }
 
 void PlaceValueScreen::build(Page& page)
@@ -93,7 +92,7 @@ DigitCell* PlaceValueScreen::addMarkBox(int number, int place, int y)
                                .arg(number + 1));
     if (Exercise::isDecimalPlace(place)) {
         // One character: every key replaces what the box held, in the case typed.
-        box->configure(KeyFilter::Mark, kDarkGrey, 1, markColour(place));
+        box->configure(KeyFilter::Mark, colour::DarkGrey, 1, markColour(place));
         opensCheck(*box, [this, number, place] { return exercise_.opensCheck(number, place); });
         return box;
     }

@@ -16,9 +16,6 @@ namespace quillo {
 namespace {
 using Exercise = FractionConceptExercise;
 
-constexpr Colour kDarkBlue = 0xC00000;
-constexpr Colour kYellow = 0x00FFFF;
-
 // The fraction column: tens, units one square right, and bars that end
 // after the units on the denominators' top edge.
 constexpr int kTensLeft = 7440;
@@ -42,7 +39,7 @@ ExerciseLayout layout()
         .check = {7080, 4920, 1332, 372},
         .evaluate = {5040, 5520, 1812, 372},
         .verdict = {4440, 5880, 3012, 612},
-        .verdictBackground = kYellow,
+        .verdictBackground = colour::Yellow,
     };
 }
 }  // namespace
@@ -66,7 +63,7 @@ void FractionConceptScreen::build(Page& page)
     page.setFontOf(&instruction, {Face::Script, 18, false});
     instruction.setWordWrap(true);
     instruction.setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    instruction.setTextColour(kDarkBlue);
+    instruction.setTextColour(colour::DarkBlue);
 
     // The fraction column first, so that the parts, laid over later, take
     // the clicks where a wide whole reaches the headings.
