@@ -108,7 +108,7 @@ void ExerciseScreen::buildStandardControls(const ExerciseLayout& look)
 
     auto* exit = addStandardButton(names.exit, roles.exit, kExitPlace, "exit", "", exitColour(family_),
                                    QStringLiteral("Esci dal programma"));
-    QObject::connect(exit, &QPushButton::clicked, page_, [this] { navigator().endProgram(); });
+    QObject::connect(exit, &QPushButton::clicked, page_, [this] { services_.navigator.endProgram(); });
     auto* menu = addStandardButton(names.mainMenu, roles.mainMenu, kMenuPlace, "Menu", mainMenuTooltip(family_),
                                    colour::MenuButton, QStringLiteral("Menu principale"));
     new FocusGuard(page_, exit, [this, menu]() -> QWidget* {
@@ -117,7 +117,7 @@ void ExerciseScreen::buildStandardControls(const ExerciseLayout& look)
         return newExercise_->isEnabled() ? static_cast<QWidget*>(newExercise_) : menu;
     });
     QObject::connect(menu, &QPushButton::clicked, page_,
-                     [this] { navigator().showScreen(ScreenId::MainMenu); });
+                     [this] { services_.navigator.showScreen(ScreenId::MainMenu); });
     if (section != Section::None) {
         const bool fractions = section == Section::Fractions;
         auto* sectionMenu = addStandardButton(
@@ -126,7 +126,7 @@ void ExerciseScreen::buildStandardControls(const ExerciseLayout& look)
             fractions ? QStringLiteral("Menu delle frazioni") : QStringLiteral("Menu dei numeri decimali"));
         const ScreenId target = fractions ? ScreenId::FractionsMenu : ScreenId::DecimalsMenu;
         QObject::connect(sectionMenu, &QPushButton::clicked, page_,
-                         [this, target] { navigator().showScreen(target); });
+                         [this, target] { services_.navigator.showScreen(target); });
     }
 
     verdict_ = page_->add<VerdictBox>(names.verdict, look.verdict, {Face::Script, 24, true});
@@ -160,21 +160,6 @@ Label* ExerciseScreen::addLabel(const QString& name, TwipRect rect, const QStrin
 LineShape* ExerciseScreen::addRule(TwipPoint from, TwipPoint to, int width)
 {
     return page_->addLine(from, to, width, colour::Blue);
-}
-
-void ExerciseScreen::notePresented()
-{
-    recordPresented(board(), family_, tally_);
-}
-
-bool ExerciseScreen::recordEvaluation(int grade, GradeDivisor divisor)
-{
-    return quillo::recordEvaluation(board(), family_, tally_, grade, divisor);
-}
-
-void ExerciseScreen::showVerdict(VerdictWord word, bool negative)
-{
-    verdict_->showVerdict(word, negative);
 }
 
 void ExerciseScreen::apply(const ButtonChange& change)
@@ -233,7 +218,8 @@ void ExerciseScreen::present()
     if (!exercise.canPresent())
         return;
     apply(exercise.cycle().presented);
-    notePresented();
+    // One more exercise presented, on the scoreboard and in the tally.
+    recordPresented(board(), family_, tally_);
     newExercise();
 }
 
@@ -243,7 +229,7 @@ void ExerciseScreen::runCheck()
     if (!exercise.canCheck())
         return;
     check();
-    apply(exercise.cycle().afterCheck(exercise.checks(), awaitingEvaluation()));
+    apply(exercise.cycle().afterCheck(exercise.checks(), tally_.awaitingEvaluation()));
 }
 
 void ExerciseScreen::runEvaluate()
@@ -259,9 +245,11 @@ void ExerciseScreen::runEvaluate()
 
 void ExerciseScreen::showEvaluation(const Evaluation& evaluation)
 {
-    const bool counted = evaluation.counts && recordEvaluation(evaluation.grade, evaluation.divisor);
+    // False when the exercise on screen was already counted.
+    const bool counted =
+        evaluation.counts && recordEvaluation(board(), family_, tally_, evaluation.grade, evaluation.divisor);
     if (evaluation.verdict && (counted || !evaluation.shownOnlyWhenCounted))
-        showVerdict(*evaluation.verdict, evaluation.negative);
+        verdict_->showVerdict(*evaluation.verdict, evaluation.negative);
 }
 
 }  // namespace quillo

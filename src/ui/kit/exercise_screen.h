@@ -96,26 +96,15 @@ protected:
     Label* addLabel(const QString& name, TwipRect rect, const QString& text, FontSpec font);
     LineShape* addRule(TwipPoint from, TwipPoint to, int width = 2);
 
-    // "OK": one more exercise presented on the scoreboard and in the tally.
-    void notePresented();
-    // "Valutazione", once the family's own preconditions hold: counts the
-    // exercise on screen and rewrites the family's grade. False when the
-    // exercise was already counted.
-    bool recordEvaluation(int grade, GradeDivisor divisor = GradeDivisor::Evaluations);
-    bool awaitingEvaluation() const { return tally_.awaitingEvaluation(); }
-    void showVerdict(VerdictWord word, bool negative);
-
     Page& page() const { return *page_; }
     Button& newExerciseButton() const { return *newExercise_; }
     Button& checkButton() const { return *check_; }
-    Button& evaluateButton() const { return *evaluate_; }
     VerdictBox& verdictBox() const { return *verdict_; }
     // The instruction line, for a family whose instruction needs its own
     // place, colour or wrapping.
     Label& instructionLabel() const { return *instruction_; }
     ScoreBoard& board() const { return services_.board; }
     RandomSource& random() const { return services_.random; }
-    Navigator& navigator() const { return services_.navigator; }
 
 private:
     void present();
