@@ -12,8 +12,10 @@ namespace quillo {
 
 // A row or series of answer cells that a screen fills, reads and marks
 // together: the columns of a column operation (index 0 the units), the signs
-// of a comparison, the decimal numbers of a series. It does not own the
-// cells, which belong to their page.
+// of a comparison, the decimal numbers of a series. A row narrower than the
+// series has no cell in its highest places: every operation passes them by
+// and their texts read empty. It does not own the cells, which belong to
+// their page.
 template <std::size_t N>
 class CellSeries {
 public:
@@ -30,38 +32,31 @@ public:
 
     void set(std::size_t index, DigitCell* cell) { cells_.at(index) = cell; }
     DigitCell& operator[](std::size_t index) const { return *cells_.at(index); }
-    DigitCell& last() const { return *cells_.back(); }
+
+    // Runs f(cell, index) on each cell the series has.
+    template <typename F>
+    void forEach(F&& f) const
+    {
+        for (std::size_t i = 0; i < N; ++i) {
+            if (cells_[i])
+                f(*cells_[i], i);
+        }
+    }
 
     // Cells that show a given number: read only, out of the Tab order, and
     // deaf to keys, so a stray key can never clear a given digit.
     void makeGiven() const
     {
-        for (const auto& cell : cells_) {
-            cell->setReadOnly(true);
-            cell->setFocusPolicy(Qt::NoFocus);
-            cell->onKeyPress = [](int) { return true; };
-        }
+        forEach([](DigitCell& cell, std::size_t) {
+            cell.setReadOnly(true);
+            cell.setFocusPolicy(Qt::NoFocus);
+            cell.onKeyPress = [](int) { return true; };
+        });
     }
-    void setEnabled(bool enabled) const
-    {
-        for (const auto& cell : cells_)
-            cell->setEnabled(enabled);
-    }
-    void setVisible(bool visible) const
-    {
-        for (const auto& cell : cells_)
-            cell->setVisible(visible);
-    }
-    void clear() const
-    {
-        for (const auto& cell : cells_)
-            cell->clear();
-    }
-    void resetColours() const
-    {
-        for (const auto& cell : cells_)
-            cell->resetColours();
-    }
+    void setEnabled(bool enabled) const { forEach([=](DigitCell& cell, std::size_t) { cell.setEnabled(enabled); }); }
+    void setVisible(bool visible) const { forEach([=](DigitCell& cell, std::size_t) { cell.setVisible(visible); }); }
+    void clear() const { forEach([](DigitCell& cell, std::size_t) { cell.clear(); }); }
+    void resetColours() const { forEach([](DigitCell& cell, std::size_t) { cell.resetColours(); }); }
     // Ready for a new exercise: typing colours and no text.
     void reset() const
     {
@@ -69,35 +64,36 @@ public:
         clear();
     }
     // Writes the texts and shows exactly the cells that have one.
-    void showDigits(const Texts& texts) const
+    template <std::size_t M>
+    void showDigits(const std::array<std::string, M>& texts) const
     {
-        for (std::size_t i = 0; i < N; ++i) {
-            cells_[i]->setText(QString::fromStdString(texts[i]));
-            cells_[i]->setVisible(!texts[i].empty());
-        }
+        forEach([&texts](DigitCell& cell, std::size_t i) {
+            const QString text = i < M ? QString::fromStdString(texts[i]) : QString();
+            cell.setText(text);
+            cell.setVisible(!text.isEmpty());
+        });
     }
     // Shows an empty cell where the expected texts have one, hides the rest.
     void showAnswerCells(const Texts& expected) const
     {
-        for (std::size_t i = 0; i < N; ++i) {
-            cells_[i]->clear();
-            cells_[i]->setVisible(!expected[i].empty());
-        }
+        forEach([&expected](DigitCell& cell, std::size_t i) {
+            cell.clear();
+            cell.setVisible(!expected[i].empty());
+        });
     }
     Texts texts() const
     {
         Texts all;
-        for (std::size_t i = 0; i < N; ++i)
-            all[i] = cells_[i]->text().toStdString();
+        forEach([&all](DigitCell& cell, std::size_t i) { all[i] = cell.text().toStdString(); });
         return all;
     }
     // Marks the cells found wrong; the right ones keep their colours.
     void mark(const Marks& wrong) const
     {
-        for (std::size_t i = 0; i < N; ++i) {
+        forEach([&wrong](DigitCell& cell, std::size_t i) {
             if (wrong[i])
-                cells_[i]->markWrong();
-        }
+                cell.markWrong();
+        });
     }
 
 private:

@@ -19,19 +19,22 @@ constexpr int kHeadersTop = 1320;
 struct LineDesign {
     int top;
     int unitsName;  // the units cell is Text<unitsName>, each column leftwards the next number
+    int cells;      // from the units leftwards
     const char* role;
 };
 
-constexpr LineDesign kMultiplicandLine{.top = 1680, .unitsName = 1, .role = "Moltiplicando"};
-constexpr LineDesign kMultiplierLine{.top = 2280, .unitsName = 4, .role = "Moltiplicatore"};
-constexpr LineDesign kPartial1Line{.top = 3480, .unitsName = 7, .role = "Prodotto parziale 1"};
-constexpr LineDesign kPartial2Line{.top = 4080, .unitsName = 11, .role = "Prodotto parziale 2"};
-constexpr LineDesign kPartial3Line{.top = 4680, .unitsName = 16, .role = "Prodotto parziale 3"};
-// The product under two partial products, under three, and straight under
-// a round multiplier.
-constexpr LineDesign kProductOfTwoLine{.top = 5280, .unitsName = 30, .role = "Prodotto"};
-constexpr LineDesign kProductOfThreeLine{.top = 5880, .unitsName = 22, .role = "Prodotto"};
-constexpr LineDesign kProductOfZeroEndingLine{.top = 3480, .unitsName = 37, .role = "Prodotto"};
+// In the order of the screen's lines. The products stand under two partial
+// products, under three, and straight under a round multiplier.
+constexpr std::array<LineDesign, 8> kLines{{
+    {.top = 1680, .unitsName = 1, .cells = MultiplicationExercise::kOperandSlots, .role = "Moltiplicando"},
+    {.top = 2280, .unitsName = 4, .cells = MultiplicationExercise::kOperandSlots, .role = "Moltiplicatore"},
+    {.top = 3480, .unitsName = 7, .cells = 4, .role = "Prodotto parziale 1"},
+    {.top = 4080, .unitsName = 11, .cells = 5, .role = "Prodotto parziale 2"},
+    {.top = 4680, .unitsName = 16, .cells = 6, .role = "Prodotto parziale 3"},
+    {.top = 5280, .unitsName = 30, .cells = 6, .role = "Prodotto"},
+    {.top = 5880, .unitsName = 22, .cells = 6, .role = "Prodotto"},
+    {.top = 3480, .unitsName = 37, .cells = 6, .role = "Prodotto"},
+}};
 
 struct KindSelector {
     Kind kind;
@@ -62,12 +65,6 @@ const std::vector<int> kRuleRows[] = {
 
 std::size_t at(auto value) { return static_cast<std::size_t>(value); }
 
-template <std::size_t N>
-constexpr int cellCount(const CellSeries<N>&)
-{
-    return static_cast<int>(N);
-}
-
 ExerciseLayout layout()
 {
     return {
@@ -85,21 +82,6 @@ ExerciseLayout layout()
 MultiplicationScreen::MultiplicationScreen(Services& services)
     : FamilyScreen(services, ExerciseFamily::Multiplication, layout())
 {
-}
-
-template <typename F>
-void MultiplicationScreen::forLine(Line line, F&& f) const
-{
-    switch (line) {
-    case Line::Multiplicand: return f(lines_.multiplicand);
-    case Line::Multiplier: return f(lines_.multiplier);
-    case Line::Partial1: return f(lines_.partial1);
-    case Line::Partial2: return f(lines_.partial2);
-    case Line::Partial3: return f(lines_.partial3);
-    case Line::ProductOfTwo: return f(lines_.productOfTwo);
-    case Line::ProductOfThree: return f(lines_.productOfThree);
-    case Line::ProductOfZeroEnding: return f(lines_.productOfZeroEnding);
-    }
 }
 
 void MultiplicationScreen::build(Page& page)
@@ -138,7 +120,7 @@ void MultiplicationScreen::build(Page& page)
     // Until a kind is chosen the paper shows the two empty operands and
     // their signs, and nothing to fill.
     for (Line line : kAnswerLines)
-        showLine(line, false);
+        row(line).setVisible(false);
     for (std::size_t i = 2; i < signs_.size(); ++i)
         signs_[i]->hide();
     for (const auto& kindRules : rules_)
@@ -149,29 +131,22 @@ void MultiplicationScreen::build(Page& page)
 
 void MultiplicationScreen::buildCells()
 {
-    const auto addLine = [this]<std::size_t N>(CellSeries<N>& series, const LineDesign& design) {
-        for (int slot = 1; slot <= static_cast<int>(N); ++slot) {
+    for (std::size_t line = 0; line < kLines.size(); ++line) {
+        const LineDesign& design = kLines[line];
+        for (int slot = 1; slot <= design.cells; ++slot) {
             DigitCell* cell =
                 addCell(QStringLiteral("Text%1").arg(design.unitsName + slot - 1), {columnLeft(slot), design.top});
             cell->setAccessibleName(QStringLiteral("%1, cifra %2").arg(QString::fromUtf8(design.role)).arg(slot));
-            series.set(at(slot - 1), cell);
+            lines_[line].set(at(slot - 1), cell);
         }
-    };
-    addLine(lines_.multiplicand, kMultiplicandLine);
-    addLine(lines_.multiplier, kMultiplierLine);
-    addLine(lines_.partial1, kPartial1Line);
-    addLine(lines_.partial2, kPartial2Line);
-    addLine(lines_.partial3, kPartial3Line);
-    addLine(lines_.productOfTwo, kProductOfTwoLine);
-    addLine(lines_.productOfThree, kProductOfThreeLine);
-    addLine(lines_.productOfZeroEnding, kProductOfZeroEndingLine);
-    lines_.multiplicand.makeGiven();
-    lines_.multiplier.makeGiven();
+    }
+    row(Line::Multiplicand).makeGiven();
+    row(Line::Multiplier).makeGiven();
 
     for (Kind kind : {Kind::TwoDigit, Kind::ThreeDigit, Kind::ZeroEnding}) {
-        forLine(productLine(kind), [this, kind](const auto& product) {
-            for (int slot = 1; slot <= cellCount(product); ++slot)
-                product[at(slot - 1)].afterFilter = [this, kind, slot](int, bool) { onProductKey(kind, slot); };
+        row(productLine(kind)).forEach([this, kind](DigitCell& cell, std::size_t index) {
+            const int slot = static_cast<int>(index) + 1;
+            cell.afterFilter = [this, kind, slot](int, bool) { onProductKey(kind, slot); };
         });
     }
 }
@@ -230,7 +205,7 @@ void MultiplicationScreen::selectKind(Kind kind)
         emptyLayout(*stale);
     kindChosen();
     for (Line line : kAnswerLines)
-        forLine(line, [](const auto& cells) { cells.resetColours(); });
+        row(line).resetColours();
 
     signs_[0]->show();
     signs_[1]->show();
@@ -261,21 +236,21 @@ void MultiplicationScreen::selectKind(Kind kind)
 
     switch (kind) {
     case Kind::TwoDigit:
-        showLine(Line::Partial3, false);
-        showLine(Line::ProductOfThree, false);
-        showLine(Line::ProductOfZeroEnding, false);
+        row(Line::Partial3).setVisible(false);
+        row(Line::ProductOfThree).setVisible(false);
+        row(Line::ProductOfZeroEnding).setVisible(false);
         break;
     case Kind::ThreeDigit:
-        showLine(Line::ProductOfTwo, false);
-        showLine(Line::ProductOfZeroEnding, false);
+        row(Line::ProductOfTwo).setVisible(false);
+        row(Line::ProductOfZeroEnding).setVisible(false);
         break;
     case Kind::ZeroEnding:
         for (Line line : {Line::Multiplicand, Line::Multiplier, Line::ProductOfZeroEnding}) {
-            showLine(line, true);
-            emptyLine(line);
+            row(line).setVisible(true);
+            row(line).clear();
         }
         for (Line line : {Line::Partial1, Line::Partial2, Line::Partial3, Line::ProductOfTwo, Line::ProductOfThree})
-            showLine(line, false);
+            row(line).setVisible(false);
         break;
     }
 }
@@ -294,14 +269,14 @@ void MultiplicationScreen::showExercise()
     // Only the rows of this kind stand on the paper, so no two cells ever
     // share a square.
     for (Line line : kAnswerLines)
-        showLine(line, false);
-    lines_.multiplicand.showDigits(exercise_.multiplicandDigits());
-    lines_.multiplier.showDigits(exercise_.multiplierDigits());
-    for (WorkRow row : exercise_.workRows()) {
-        forLine(lineOf(row, kind), [this, row](const auto& cells) {
-            cells.reset();
-            for (int slot = 1; slot <= cellCount(cells); ++slot)
-                cells[at(slot - 1)].setVisible(!exercise_.expected(row, slot).empty());
+        row(line).setVisible(false);
+    row(Line::Multiplicand).showDigits(exercise_.multiplicandDigits());
+    row(Line::Multiplier).showDigits(exercise_.multiplierDigits());
+    for (WorkRow work : exercise_.workRows()) {
+        const Row& cells = row(lineOf(work, kind));
+        cells.reset();
+        cells.forEach([this, work](DigitCell& cell, std::size_t index) {
+            cell.setVisible(!exercise_.expected(work, static_cast<int>(index) + 1).empty());
         });
     }
     moveRules(kind, ruleLeft(exercise_.productLength()));
@@ -332,29 +307,19 @@ std::vector<const LineShape*> MultiplicationScreen::rules(Kind kind) const
 
 void MultiplicationScreen::emptyLayout(Kind kind) const
 {
-    emptyLine(Line::Multiplicand);
-    emptyLine(Line::Multiplier);
-    emptyLine(Line::Partial1);
-    emptyLine(Line::Partial2);
+    row(Line::Multiplicand).clear();
+    row(Line::Multiplier).clear();
+    row(Line::Partial1).clear();
+    row(Line::Partial2).clear();
     if (kind == Kind::ThreeDigit)
-        emptyLine(Line::Partial3);
-    emptyLine(productLine(kind));
+        row(Line::Partial3).clear();
+    row(productLine(kind)).clear();
 }
 
 void MultiplicationScreen::moveRules(Kind kind, int fromX) const
 {
     for (LineShape* rule : rules_[at(kind)])
         rule->setFrom({fromX, rule->from().y});
-}
-
-void MultiplicationScreen::showLine(Line line, bool visible) const
-{
-    forLine(line, [visible](const auto& cells) { cells.setVisible(visible); });
-}
-
-void MultiplicationScreen::emptyLine(Line line) const
-{
-    forLine(line, [](const auto& cells) { cells.clear(); });
 }
 
 MultiplicationScreen::Line MultiplicationScreen::productLine(Kind kind)
@@ -376,13 +341,6 @@ MultiplicationScreen::Line MultiplicationScreen::lineOf(WorkRow row, Kind kind)
     case WorkRow::Product: return productLine(kind);
     }
     return Line::Partial1;
-}
-
-DigitCell& MultiplicationScreen::cellOf(Line line, int slot) const
-{
-    DigitCell* cell = nullptr;
-    forLine(line, [&cell, slot](const auto& cells) { cell = &cells[at(slot - 1)]; });
-    return *cell;
 }
 
 }  // namespace quillo

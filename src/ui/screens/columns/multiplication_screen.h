@@ -1,7 +1,7 @@
 #pragma once
 
 #include "core/exercises/columns/multiplication_exercise.h"
-#include "ui/kit/cell_series.h"
+#include "ui/kit/column_row.h"
 #include "ui/kit/family_screen.h"
 
 #include <array>
@@ -40,17 +40,14 @@ private:
         ProductOfTwo,
         ProductOfThree,
         ProductOfZeroEnding,
+        Count,
     };
     static constexpr std::array kAnswerLines{Line::Partial1,     Line::Partial2,       Line::Partial3,
                                              Line::ProductOfTwo, Line::ProductOfThree, Line::ProductOfZeroEnding};
 
-    // Each row spans the columns its longest number can fill.
-    struct Lines {
-        CellSeries<MultiplicationExercise::kOperandSlots> multiplicand, multiplier;
-        CellSeries<4> partial1;
-        CellSeries<5> partial2;
-        CellSeries<6> partial3, productOfTwo, productOfThree, productOfZeroEnding;
-    };
+    // A row of the paper's six columns; each has cells in the columns its
+    // longest number can fill.
+    using Row = CellSeries<kPlaceColumns>;
 
     void buildCells();
     void buildSigns();
@@ -61,22 +58,18 @@ private:
     void showExercise();
     void emptyLayout(MultiplierKind kind) const;
     void moveRules(MultiplierKind kind, int fromX) const;
-    void showLine(Line line, bool visible) const;
-    void emptyLine(Line line) const;
 
-    // Runs f on the cells of a line, whatever their number.
-    template <typename F>
-    void forLine(Line line, F&& f) const;
+    const Row& row(Line line) const { return lines_.at(static_cast<std::size_t>(line)); }
     static Line productLine(MultiplierKind kind);
     static Line lineOf(WorkRow row, MultiplierKind kind);
-    DigitCell& cellOf(Line line, int slot) const;
+    DigitCell& cellOf(Line line, int slot) const { return row(line)[static_cast<std::size_t>(slot - 1)]; }
     DigitCell& cellOf(WorkCell cell) const { return cellOf(lineOf(cell.row, exercise_.kind()), cell.slot); }
     void onProductKey(MultiplierKind kind, int slot) const;
 
     // Survives leaving the screen, as the instance does.
 
     // The controls of the page on show, rebuilt at every opening.
-    Lines lines_;
+    std::array<Row, static_cast<std::size_t>(Line::Count)> lines_;
     std::array<std::vector<LineShape*>, 3> rules_;
     std::array<Label*, 5> signs_{};  // Label8 to Label12
     Label* zeroEndingHint_ = nullptr;
