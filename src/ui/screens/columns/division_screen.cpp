@@ -147,7 +147,7 @@ void DivisionScreen::buildCells()
             cell->setSeeThrough(paperColour(family()));
             cell->afterFilter = [this, row, index](int, bool) { keyInStepCell(row, index); };
             cell->onKeyRelease = [this, row, index](int) { keyReleasedInStepCell(row, index); };
-            stepCells_[slot][static_cast<std::size_t>(index - 1)] = cell;
+            stepRows_[slot].set(static_cast<std::size_t>(index - 1), cell);
         }
         remainderMarks_[slot] = addDigitLabel(textName(kNumbers.remainderMarkFirst + row - 1), cellOn(7, row + 1));
         remainderMarks_[slot]->setAccessibleName(QStringLiteral("Segno del resto parziale %1").arg(row));
@@ -192,8 +192,8 @@ void DivisionScreen::resetPage() const
     for (int i = 1; i <= DivisionExercise::kQuotientCells; ++i)
         reset(&quotient_[static_cast<std::size_t>(i - 1)], DivisionExercise::kQuotientRow, i);
     for (int row = 1; row <= DivisionExercise::kStepRows; ++row)
-        for (int index = 1; index <= DivisionExercise::cellsInRow(row); ++index)
-            reset(stepCells_[static_cast<std::size_t>(row - 1)][static_cast<std::size_t>(index - 1)], row, index);
+        stepRows_[static_cast<std::size_t>(row - 1)].forEach(
+            [&reset, row](DigitCell& cell, std::size_t index) { reset(&cell, row, static_cast<int>(index) + 1); });
 }
 
 void DivisionScreen::selectDividendDigits(int digits)
@@ -219,8 +219,8 @@ void DivisionScreen::keyInStepCell(int row, int index) const
 
 void DivisionScreen::keyReleasedInStepCell(int row, int index) const
 {
-    const DigitCell* cell = stepCells_[static_cast<std::size_t>(row - 1)][static_cast<std::size_t>(index - 1)];
-    if (exercise_.opensCheck(row, index, !cell->text().isEmpty()))
+    const DigitCell& cell = stepRows_[static_cast<std::size_t>(row - 1)][static_cast<std::size_t>(index - 1)];
+    if (exercise_.opensCheck(row, index, !cell.text().isEmpty()))
         checkButton().setEnabled(true);
 }
 
@@ -228,10 +228,8 @@ DivisionAnswer DivisionScreen::answer() const
 {
     DivisionAnswer typed;
     typed.quotient = quotient_.texts();
-    for (std::size_t row = 0; row < stepCells_.size(); ++row)
-        for (std::size_t index = 0; index < stepCells_[row].size(); ++index)
-            if (const DigitCell* cell = stepCells_[row][index])
-                typed.steps[row][index] = cell->text().toStdString();
+    for (std::size_t row = 0; row < stepRows_.size(); ++row)
+        typed.steps[row] = stepRows_[row].texts();
     return typed;
 }
 
@@ -246,10 +244,8 @@ void DivisionScreen::check()
     };
     for (std::size_t i = 0; i < marks.quotient.size(); ++i)
         show(&quotient_[i], marks.quotient[i]);
-    for (std::size_t row = 0; row < stepCells_.size(); ++row)
-        for (std::size_t index = 0; index < stepCells_[row].size(); ++index)
-            if (DigitCell* cell = stepCells_[row][index])
-                show(cell, marks.steps[row][index]);
+    for (std::size_t row = 0; row < stepRows_.size(); ++row)
+        stepRows_[row].forEach([&](DigitCell& cell, std::size_t index) { show(&cell, marks.steps[row][index]); });
 }
 
 }  // namespace quillo

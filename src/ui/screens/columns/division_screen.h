@@ -44,8 +44,8 @@ private:
     DivisionAnswer answer() const;
 
     CellSeries<DivisionExercise::kQuotientCells> quotient_;
-    // Step row k has 7 - k cells, indexed from the units; the rest stay null.
-    std::array<std::array<DigitCell*, 6>, DivisionExercise::kStepRows> stepCells_{};
+    // Step row k has 7 - k cells, indexed from the units.
+    std::array<CellSeries<6>, DivisionExercise::kStepRows> stepRows_;
     std::array<Label*, DivisionExercise::kStepRows> remainderMarks_{};
     std::array<Label*, DivisionExercise::kDividendCells> dividendDigits_{};
     std::array<Label*, 2> divisorDigits_{};
