@@ -75,10 +75,8 @@ void FractionConceptScreen::build(Page& page)
                               QStringLiteral("Assegna il colore blu al puntatore"));
     keyboardFollowsTheWork(red, blue);
     showPointerCursor();
-    for (DigitCell* cell : complementNumerator_)
-        cell->hide();
-    for (DigitCell* cell : complementDenominator_)
-        cell->hide();
+    complementNumerator_.setVisible(false);
+    complementDenominator_.setVisible(false);
     givenBar_->setVisible(false);
     complementBar_->setVisible(false);
 }
@@ -95,10 +93,8 @@ void FractionConceptScreen::keyboardFollowsTheWork(TextBox* red, TextBox* blue) 
     follow(blue);
     for (Label* target : targets_)
         follow(target);
-    for (DigitCell* cell : complementNumerator_)
-        follow(cell);
-    for (DigitCell* cell : complementDenominator_)
-        follow(cell);
+    complementNumerator_.forEach([&follow](DigitCell& cell, std::size_t) { follow(&cell); });
+    complementDenominator_.forEach([&follow](DigitCell& cell, std::size_t) { follow(&cell); });
 }
 
 void FractionConceptScreen::buildFraction(Page& page)
@@ -128,20 +124,21 @@ void FractionConceptScreen::buildFraction(Page& page)
         cell->setAccessibleName(role);
         return addAnswer(cell);
     };
-    complementNumerator_ = {
+    complementNumerator_ = CellSeries<2>({
         addFractionCell(QStringLiteral("Text4"), kUnitsLeft, kNumeratorCellTop,
                         QStringLiteral("Numeratore complementare, unità")),
         addFractionCell(QStringLiteral("Text5"), kTensLeft, kNumeratorCellTop,
                         QStringLiteral("Numeratore complementare, decine")),
-    };
-    complementDenominator_ = {
+    });
+    complementDenominator_ = CellSeries<2>({
         addFractionCell(QStringLiteral("Text6"), kUnitsLeft, kDenominatorCellTop,
                         QStringLiteral("Denominatore complementare, unità")),
         addFractionCell(QStringLiteral("Text7"), kTensLeft, kDenominatorCellTop,
                         QStringLiteral("Denominatore complementare, decine")),
-    };
-    for (std::size_t i = 0; i < complementDenominator_.size(); ++i)
-        opensCheck(*complementDenominator_[i], [this, i] { return exercise_.opensCheck(i); });
+    });
+    complementDenominator_.forEach([this](DigitCell& cell, std::size_t i) {
+        opensCheck(cell, [this, i] { return exercise_.opensCheck(i); });
+    });
 }
 
 void FractionConceptScreen::buildParts(Page& page)
@@ -220,12 +217,9 @@ void FractionConceptScreen::newExercise()
 {
     page().clearPrinted();
     verdictBox().clear();
-    for (auto* cells : {&complementNumerator_, &complementDenominator_}) {
-        for (DigitCell* cell : *cells) {
-            cell->clear();
-            cell->resetColours();
-            cell->hide();
-        }
+    for (const CellSeries<2>* cells : {&complementNumerator_, &complementDenominator_}) {
+        cells->reset();
+        cells->setVisible(false);
     }
     for (Label* label : {givenNumerator_[0], givenNumerator_[1], givenDenominator_[0], givenDenominator_[1]})
         label->clear();
@@ -243,10 +237,10 @@ void FractionConceptScreen::newExercise()
         givenNumerator_[i]->setText(QString::fromStdString(exercise_.numeratorDigits()[i]));
     for (std::size_t i = 0; i < exercise_.denominatorDigits().size(); ++i) {
         givenDenominator_[i]->setText(QString::fromStdString(exercise_.denominatorDigits()[i]));
-        complementDenominator_[i]->show();
+        complementDenominator_[i].show();
     }
     for (std::size_t i = 0; i < exercise_.complementDigits().size(); ++i)
-        complementNumerator_[i]->show();
+        complementNumerator_[i].show();
 
     for (int part : exercise_.wholeParts()) {
         shapes_[slot(part)]->setVisible(true);
@@ -258,20 +252,11 @@ void FractionConceptScreen::newExercise()
 
 void FractionConceptScreen::check()
 {
-    FractionConceptExercise::Answer answer;
-    for (std::size_t i = 0; i < 2; ++i) {
-        answer.numerator[i] = complementNumerator_[i]->text().toStdString();
-        answer.denominator[i] = complementDenominator_[i]->text().toStdString();
-    }
-    const auto result = exercise_.check(answer);
+    const auto result = exercise_.check({complementNumerator_.texts(), complementDenominator_.texts()});
     for (int part : result.whitenedParts)
         shapes_[slot(part)]->setFill(colour::White);
-    for (std::size_t i = 0; i < 2; ++i) {
-        if (result.numeratorWrong[i])
-            complementNumerator_[i]->markWrong();
-        if (result.denominatorWrong[i])
-            complementDenominator_[i]->markWrong();
-    }
+    complementNumerator_.mark(result.numeratorWrong);
+    complementDenominator_.mark(result.denominatorWrong);
 }
 
 void FractionConceptScreen::evaluated(const Evaluation&)

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/exercises/fractions/fraction_concept_exercise.h"
+#include "ui/kit/cell_series.h"
 #include "ui/kit/family_screen.h"
 
 #include <array>
@@ -46,8 +47,9 @@ private:
     std::array<Label*, kParts> targets_{};
     std::array<Label*, 2> givenNumerator_{};    // units, tens
     std::array<Label*, 2> givenDenominator_{};  // units, tens
-    std::array<DigitCell*, 2> complementNumerator_{};
-    std::array<DigitCell*, 2> complementDenominator_{};
+    // Units first.
+    CellSeries<2> complementNumerator_;
+    CellSeries<2> complementDenominator_;
     LineShape* givenBar_ = nullptr;
     LineShape* complementBar_ = nullptr;
 };
