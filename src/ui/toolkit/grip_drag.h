@@ -19,8 +19,6 @@ public:
     // gripHeight is read at each press; 0 means there is nothing to drag by.
     GripDrag(QWidget& widget, std::function<int()> gripHeight);
 
-    bool isDragging() const { return from_.has_value(); }
-
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 

@@ -273,9 +273,9 @@ void Page::paintShapes(QPainter& painter) const
             continue;
         const auto r = shape->rect();
         const QRectF area(toPixels({r.x, r.y}), toPixels({r.x + r.width, r.y + r.height}));
-        painter.setBrush(shape->isFilled() ? QBrush(toQColor(shape->fill())) : QBrush(Qt::NoBrush));
+        painter.setBrush(toQColor(shape->fill()));
         if (shape->borderWidth() > 0)
-            painter.setPen(penFor(shape->borderColour(), shape->borderWidth()));
+            painter.setPen(penFor(colour::Black, shape->borderWidth()));
         else
             painter.setPen(Qt::NoPen);
         painter.drawRect(area);

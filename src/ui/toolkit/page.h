@@ -66,7 +66,6 @@ public:
     void printLine(const QString& text);
     void clearPrinted();
     const std::vector<QString>& printedLines() const { return printed_; }
-    FontSpec printFont() const { return printFont_; }
 
     // The paper under the ruling: white, unless a screen has its own.
     void setPaperColour(Colour colour);

@@ -45,7 +45,6 @@ public:
     Colour colour() const { return colour_; }
     void setEnds(TwipPoint from, TwipPoint to) { assign(from_, from), assign(to_, to); }
     void setFrom(TwipPoint from) { assign(from_, from); }
-    void setTo(TwipPoint to) { assign(to_, to); }
     void setWidth(int width) { assign(width_, width); }
     void setColour(Colour colour) { assign(colour_, colour); }
 
@@ -56,27 +55,21 @@ private:
     Colour colour_ = colour::Black;
 };
 
-// A filled rectangle with a border.
+// A filled rectangle with a black border.
 class RectShape final : public Shape {
 public:
     using Shape::Shape;
     TwipRect rect() const { return rect_; }
     Colour fill() const { return fill_; }
-    bool isFilled() const { return filled_; }
     int borderWidth() const { return borderWidth_; }
-    Colour borderColour() const { return borderColour_; }
     void setRect(TwipRect rect) { assign(rect_, rect); }
     void setFill(Colour fill) { assign(fill_, fill); }
-    void setFilled(bool filled) { assign(filled_, filled); }
     void setBorderWidth(int width) { assign(borderWidth_, width); }
-    void setBorderColour(Colour colour) { assign(borderColour_, colour); }
 
 private:
     TwipRect rect_;
     Colour fill_ = colour::White;
-    bool filled_ = true;
     int borderWidth_ = 1;
-    Colour borderColour_ = colour::Black;
 };
 
 }  // namespace quillo

@@ -23,7 +23,6 @@ public:
     // only bounds the draw when it is in play.
     void present(RandomSource& random, int addendCount);
 
-    bool isPresented() const { return presented_; }
     int addendCount() const { return addendCount_; }
     // Addends 0, 1 and 2; the third one exists even when two are in play.
     int addend(int index) const { return addends_.at(static_cast<std::size_t>(index)); }

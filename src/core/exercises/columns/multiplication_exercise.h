@@ -62,7 +62,6 @@ public:
     // whose cells still hold an earlier multiplication and must be emptied
     // before the chosen kind is laid out, if any.
     std::optional<MultiplierKind> selectKind(MultiplierKind kind);
-    std::optional<MultiplierKind> selectedKind() const { return selectedKind_; }
     // "OK": reseeds the source and draws an exercise of the chosen kind.
     void present(RandomSource& random);
 

@@ -20,7 +20,6 @@ public:
     // minuend, then the subtrahend again and again until it is not larger.
     void present(RandomSource& random);
 
-    bool isPresented() const { return presented_; }
     int minuend() const { return minuend_; }
     int subtrahend() const { return subtrahend_; }
     int difference() const { return minuend_ - subtrahend_; }

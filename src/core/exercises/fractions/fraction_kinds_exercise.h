@@ -51,7 +51,6 @@ public:
     Marks check(const std::array<std::string, kCount>& letters);
 
     int rightAnswers() const { return rightAnswers_; }
-    std::optional<VerdictWord> gradeWord() const { return gradeWord_; }
 
     // "Valutazione": the word of the latest first check (kept from an earlier
     // group until the next check) and the right answers as the grade, which

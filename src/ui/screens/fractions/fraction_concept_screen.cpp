@@ -146,7 +146,6 @@ void FractionConceptScreen::buildParts(Page& page)
     for (int part = Exercise::kFirstPart; part <= Exercise::kLastPart; ++part) {
         const TwipRect rect = fraction_concept_layout::partPlace(part);
         RectShape* shape = page.addRect(rect, colour::White, 2);
-        shape->setFilled(true);
         shape->setVisible(false);
         shapes_[slot(part)] = shape;
 

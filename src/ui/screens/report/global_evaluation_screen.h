@@ -25,8 +25,6 @@ public:
     explicit GlobalEvaluationScreen(Services& services);
     Page* open() override;
 
-    // The card shown at the latest opening.
-    const ReportCard& reportCard() const { return card_; }
     PagePrinter& printer() { return printer_; }
 
     static constexpr int kReportWidth = 9525;
