@@ -54,11 +54,6 @@ Colour PlaceValueScreen::markColour(int place)
     return colours[at(place)];
 }
 
-Colour PlaceValueScreen::boxBackground(int place)
-{
-    return Exercise::isDecimalPlace(place) ? colour::DarkGrey : colour::LightCyan;
-}
-
 void PlaceValueScreen::build(Page& page)
 {
     // The instruction is long: let it run over two lines above the numbers.

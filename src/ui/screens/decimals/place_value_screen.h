@@ -14,9 +14,8 @@ class PlaceValueScreen final : public FamilyScreen<PlaceValueExercise> {
 public:
     explicit PlaceValueScreen(Services& services);
 
-    // The text and background colours of a place's mark box.
+    // The ink of a place's mark box.
     static Colour markColour(int place);
-    static Colour boxBackground(int place);
 
 protected:
     void build(Page& page) override;
