@@ -5,10 +5,12 @@
 // main() makes one MainWindow, one ScoreBoard and one shared random source,
 // seeds the source from the clock, and asks the ScreenRegistry for the main
 // menu. The registry keeps one instance of every screen for the whole run;
-// showScreen() asks the target instance for a fresh page (controls in their
-// design state, load handler run), hands it to the window and lets the old
-// page go. Instances keep their fields, so an exercise left on screen and
-// its tally are still there when the pupil comes back.
+// showScreen() asks the target instance for a fresh page, built in the
+// state it opens in, hands it to the window and lets the old page go. The
+// menus and the report card have a ScreenId of their own; each exercise
+// screen is screenOf() its family. Instances keep their fields, so an
+// exercise left on screen and its tally are still there when the pupil
+// comes back.
 //
 // An exercise screen (ui/kit/family_screen.h, a FamilyScreen of its
 // family's exercise) only binds: it states its layout, forwards key presses
@@ -16,8 +18,10 @@
 // from the random source, knows every expected cell, counts the errors and
 // settles the verdict and grade; ExerciseScreen runs the OK / Controllo /
 // Valutazione cycle, the answer cells and the kind selectors included, from
-// the exercise's table. The screen paints the answers and writes the
-// scoreboard through recordPresented() and recordEvaluation()
-// (core/scoring/evaluation_tally.h), the one tally write every family
-// shares. The menus are one MenuScreen given a MenuDesign; the report card
-// reads the scoreboard and never writes it.
+// the exercise's table, and opens "Controllo" from the cell the exercise
+// names. Answer cells sit in CellSeries rows (ui/kit/cell_series.h); a
+// family whose answer is one such series is a SeriesScreen and shares its
+// check. ExerciseScreen writes the scoreboard through recordPresented() and
+// recordEvaluation() (core/scoring/evaluation_tally.h), the one tally write
+// every family shares. The menus are one MenuScreen given a MenuDesign; the
+// report card reads the scoreboard and never writes it.
