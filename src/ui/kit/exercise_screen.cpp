@@ -66,8 +66,13 @@ Page* ExerciseScreen::open()
     answers_.clear();
     kindSelectors_.clear();
     page_->setPaperColour(paperColour(family_));
-    instruction_ = addLabel(QStringLiteral("Instruction"), {240, 0, 9000, 480}, look.instruction,
-                            {Face::Script, 16, true});
+    Label* instruction =
+        addLabel(QStringLiteral("Instruction"), look.instructionPlace, look.instruction, look.instructionFont);
+    if (look.instructionInk)
+        instruction->setTextColour(*look.instructionInk);
+    if (look.instructionAlignment)
+        instruction->setAlignment(*look.instructionAlignment);
+    instruction->setWordWrap(look.instructionWraps);
     // The fraction section's pages sign themselves small, beside "exit".
     addFooter(*page_, sectionOf(family_) == Section::Fractions ? FooterPlace::BesideExit : FooterPlace::Centred);
     buildStandardControls(look);

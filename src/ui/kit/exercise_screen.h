@@ -15,6 +15,7 @@
 #include "ui/toolkit/page.h"
 
 #include <functional>
+#include <optional>
 #include <vector>
 
 #include <QPointer>
@@ -44,6 +45,12 @@ struct ExerciseLayout {
     QString verdictName = QStringLiteral("VerdictBox");
     QString caption;
     QString instruction;
+    // Where the instruction stands and how it reads.
+    TwipRect instructionPlace{240, 0, 9000, 480};
+    FontSpec instructionFont{Face::Script, 16, true};
+    std::optional<Colour> instructionInk;
+    std::optional<Qt::Alignment> instructionAlignment;
+    bool instructionWraps = false;
     TwipRect newExercise;
     TwipRect check;
     TwipRect evaluate{3840, 5520, 1812, 372};
@@ -100,9 +107,6 @@ protected:
     Button& newExerciseButton() const { return *newExercise_; }
     Button& checkButton() const { return *check_; }
     VerdictBox& verdictBox() const { return *verdict_; }
-    // The instruction line, for a family whose instruction needs its own
-    // place, colour or wrapping.
-    Label& instructionLabel() const { return *instruction_; }
     ScoreBoard& board() const { return services_.board; }
     RandomSource& random() const { return services_.random; }
 
@@ -126,7 +130,6 @@ private:
     Button* check_ = nullptr;
     Button* evaluate_ = nullptr;
     VerdictBox* verdict_ = nullptr;
-    Label* instruction_ = nullptr;
     std::vector<DigitCell*> answers_;
     std::vector<TextBox*> kindSelectors_;
 };

@@ -90,6 +90,7 @@ ExerciseLayout layout()
         .verdictName = QStringLiteral("Text36"),
         .caption = QStringLiteral("vt-pb  - Esercitazione di Aritmetica cl. V - Divisione col divisore di due cifre"),
         .instruction = QStringLiteral("Esegui la seguente divisione in colonna:"),
+        .instructionInk = colour::Blue,
         .newExercise = cellOn(15, 8),
         .check = {1800, 5520, 1812, 372},
     };
@@ -100,8 +101,6 @@ DivisionScreen::DivisionScreen(Services& services) : FamilyScreen(services, Exer
 
 void DivisionScreen::build(Page& page)
 {
-    if (auto* instruction = page.findChild<Label*>(QStringLiteral("Instruction")))
-        instruction->setTextColour(colour::Blue);
     if (auto* footer = page.findChild<Label*>(QStringLiteral("Footer")))
         footer->setText(QStringLiteral("vt-pb  - Aritmetica  V"));
 

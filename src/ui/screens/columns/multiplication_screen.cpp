@@ -70,6 +70,10 @@ ExerciseLayout layout()
     return {
         .caption = toQString(kCaptionPrefix) + QStringLiteral("Moltiplicazioni col moltiplicatore di due o tre cifre"),
         .instruction = QStringLiteral("Esegui la seguente moltiplicazione in colonna:"),
+        // The title stands on the first ruled line, larger than elsewhere.
+        .instructionPlace = {240, 480, 9012, 612},
+        .instructionFont = {Face::Script, 24, true},
+        .instructionInk = colour::Blue,
         .newExercise = {8040, 5280, kCellSize, kCellSize},
         .check = {7680, 3720, 1332, 372},
         .evaluate = {840, 1920, 1812, 372},
@@ -86,11 +90,6 @@ MultiplicationScreen::MultiplicationScreen(Services& services)
 
 void MultiplicationScreen::build(Page& page)
 {
-    // The title stands on the first ruled line, larger than elsewhere.
-    Label& title = instructionLabel();
-    page.moveTo(&title, {240, 480, 9012, 612});
-    page.setFontOf(&title, {Face::Script, 24, true});
-    title.setTextColour(colour::Blue);
     // The double rule under a product of three partial products runs below
     // the paper, where the footer usually stands: the footer steps aside.
     if (auto* footer = page.findChild<Label*>(QStringLiteral("Footer")))

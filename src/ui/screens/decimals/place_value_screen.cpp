@@ -38,10 +38,13 @@ std::size_t at(int index)
 
 ExerciseLayout layout()
 {
-    return decimalsLayout(
+    ExerciseLayout look = decimalsLayout(
         QStringLiteral("vt-pb - Esercitazione di Aritmetica cl. V - Valore di posiszione delle cifre"),
         QStringLiteral("Sistema opportunamente le marche sulle cifre indicate. Usa us, das, hs , uk, dak, hk "
                        "per la parte intera; d, c, m per la parte decimale."));
+    look.instructionPlace = {240, 120, 9000, 1080};
+    look.instructionWraps = true;
+    return look;
 }
 }  // namespace
 
@@ -57,10 +60,6 @@ Colour PlaceValueScreen::markColour(int place)
 void PlaceValueScreen::build(Page& page)
 {
     // The instruction is long: let it run over two lines above the numbers.
-    if (auto* instruction = page.findChild<Label*>(QStringLiteral("Instruction"))) {
-        instruction->setWordWrap(true);
-        page.moveTo(instruction, {240, 120, 9000, 1080});
-    }
     for (int number = 0; number < Exercise::kNumbers; ++number) {
         for (int place : kReadingOrder) {
             const int index = place + 10 * number;

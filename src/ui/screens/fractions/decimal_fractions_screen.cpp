@@ -28,6 +28,10 @@ ExerciseLayout layout()
         .caption = toQString(kCaptionPrefix) +
             QStringLiteral("Trasformazione di frazioni decimali in numeri decimali"),
         .instruction = QStringLiteral("Trasforma le seguenti frazioni decimali in numeri decimali"),
+        .instructionPlace = {240, 600, 9012, 612},
+        .instructionFont = {Face::Script, 19.5, true},
+        .instructionInk = colour::Blue,
+        .instructionAlignment = Qt::AlignCenter,
         .newExercise = {8640, 4680, 612, 612},
         .check = {6240, 4920, 1812, 372},
     };
@@ -41,12 +45,6 @@ DecimalFractionsScreen::DecimalFractionsScreen(Services& services)
 
 void DecimalFractionsScreen::build(Page& page)
 {
-    if (auto* title = page.findChild<Label*>(QStringLiteral("Instruction"))) {
-        page.moveTo(title, {240, 600, 9012, 612});
-        page.setFontOf(title, {Face::Script, 19.5, true});
-        title->setAlignment(Qt::AlignCenter);
-        title->setTextColour(colour::Blue);
-    }
     for (int index = 0; index < Exercise::kItems; ++index) {
         const auto i = static_cast<std::size_t>(index);
         const int left = itemLeft(index);

@@ -32,6 +32,9 @@ ExerciseLayout layout()
         .verdictName = QStringLiteral("Text5"),
         .caption = toQString(kCaptionPrefix) + QStringLiteral("Confronto tra frazioni"),
         .instruction = QStringLiteral("Confronta le seguenti coppie di frazioni, usando il segno  < , = , >"),
+        .instructionPlace = {240, 0, 9012, 1212},
+        .instructionInk = colour::Blue,
+        .instructionAlignment = Qt::AlignCenter,
         .newExercise = {8040, 4680, 612, 612},
         .check = {6240, 5520, 1212, 372},
     };
@@ -45,11 +48,6 @@ FractionComparisonScreen::FractionComparisonScreen(Services& services)
 
 void FractionComparisonScreen::build(Page& page)
 {
-    if (auto* instruction = page.findChild<Label*>(QStringLiteral("Instruction"))) {
-        page.moveTo(instruction, {240, 0, 9012, 1212});
-        instruction->setAlignment(Qt::AlignCenter);
-        instruction->setTextColour(colour::Blue);
-    }
     for (int index = 0; index < Exercise::kFractions; ++index) {
         for (int column = 0; column < 3; ++column) {
             const int left = digitLeft(index, column);

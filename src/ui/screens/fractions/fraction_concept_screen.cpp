@@ -35,6 +35,11 @@ ExerciseLayout layout()
             "complementare"),
         .instruction = QStringLiteral("Del seguente intero colora in rosso la parte indicata dalla frazione "
             "data,in blu la rimanenza. Scrivi la frazione complementare."),
+        .instructionPlace = {240, 120, 9012, 972},
+        .instructionFont = {Face::Script, 18, false},
+        .instructionInk = colour::DarkBlue,
+        .instructionAlignment = Qt::AlignLeft | Qt::AlignTop,
+        .instructionWraps = true,
         .newExercise = {8640, 4680, 612, 612},
         .check = {7080, 4920, 1332, 372},
         .evaluate = {5040, 5520, 1812, 372},
@@ -58,13 +63,6 @@ const RectShape* FractionConceptScreen::partShape(int part) const
 
 void FractionConceptScreen::build(Page& page)
 {
-    Label& instruction = instructionLabel();
-    page.moveTo(&instruction, {240, 120, 9012, 972});
-    page.setFontOf(&instruction, {Face::Script, 18, false});
-    instruction.setWordWrap(true);
-    instruction.setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    instruction.setTextColour(colour::DarkBlue);
-
     // The fraction column first, so that the parts, laid over later, take
     // the clicks where a wide whole reaches the headings.
     buildFraction(page);

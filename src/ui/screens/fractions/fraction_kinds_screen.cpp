@@ -28,6 +28,10 @@ ExerciseLayout layout()
         .verdictName = QStringLiteral("Text11"),
         .caption = QStringLiteral("vt-pb  Esercitazione di Aritmetica cl.V - Frazioni proprie,improprie,apparenti"),
         .instruction = QStringLiteral("Distingui le seguenti frazioni "),
+        .instructionPlace = {240, -120, 9012, 852},
+        .instructionFont = {Face::Script, 22, true},
+        .instructionInk = colour::Blue,
+        .instructionAlignment = Qt::AlignCenter,
         .newExercise = {8640, 3480, 612, 612},
         .check = {6240, 5520, 1212, 372},
         .evaluate = {3840, 5520, 1812, 372},
@@ -48,11 +52,6 @@ const LineShape* FractionKindsScreen::bar(int index) const
 
 void FractionKindsScreen::build(Page& page)
 {
-    Label& heading = instructionLabel();
-    page.moveTo(&heading, {240, -120, 9012, 852});
-    page.setFontOf(&heading, {Face::Script, 22, true});
-    heading.setAlignment(Qt::AlignCenter);
-    heading.setTextColour(colour::Blue);
     auto* legend = addLabel(QStringLiteral("Label42"), {240, 480, 9012, 612},
                             QStringLiteral("( proprie = p; improprie = i, apparenti = a"), {Face::Script, 16, false});
     legend->setAlignment(Qt::AlignCenter);
