@@ -57,7 +57,7 @@ Colour PlaceValueScreen::markColour(int place)
     return colours[at(place)];
 }
 
-void PlaceValueScreen::build(Page& page)
+void PlaceValueScreen::build(Page&)
 {
     // The instruction is long: let it run over two lines above the numbers.
     for (int number = 0; number < Exercise::kNumbers; ++number) {

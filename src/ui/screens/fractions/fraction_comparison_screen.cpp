@@ -46,7 +46,7 @@ FractionComparisonScreen::FractionComparisonScreen(Services& services)
 {
 }
 
-void FractionComparisonScreen::build(Page& page)
+void FractionComparisonScreen::build(Page&)
 {
     for (int index = 0; index < Exercise::kFractions; ++index) {
         for (int column = 0; column < 3; ++column) {

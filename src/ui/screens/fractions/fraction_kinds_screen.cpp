@@ -50,7 +50,7 @@ const LineShape* FractionKindsScreen::bar(int index) const
     return columns_[static_cast<std::size_t>(index)].bar;
 }
 
-void FractionKindsScreen::build(Page& page)
+void FractionKindsScreen::build(Page&)
 {
     auto* legend = addLabel(QStringLiteral("Label42"), {240, 480, 9012, 612},
                             QStringLiteral("( proprie = p; improprie = i, apparenti = a"), {Face::Script, 16, false});
