@@ -272,7 +272,7 @@ void MultiplicationScreen::showExercise()
     row(Line::Multiplicand).showDigits(exercise_.multiplicandDigits());
     row(Line::Multiplier).showDigits(exercise_.multiplierDigits());
     for (WorkRow work : exercise_.workRows()) {
-        const Row& cells = row(lineOf(work, kind));
+        const ColumnRow& cells = row(lineOf(work, kind));
         cells.reset();
         cells.forEach([this, work](DigitCell& cell, std::size_t index) {
             cell.setVisible(!exercise_.expected(work, static_cast<int>(index) + 1).empty());

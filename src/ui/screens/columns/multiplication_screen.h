@@ -45,9 +45,6 @@ private:
     static constexpr std::array kAnswerLines{Line::Partial1,     Line::Partial2,       Line::Partial3,
                                              Line::ProductOfTwo, Line::ProductOfThree, Line::ProductOfZeroEnding};
 
-    // A row of the paper's six columns; each has cells in the columns its
-    // longest number can fill.
-    using Row = CellSeries<kPlaceColumns>;
 
     void buildCells();
     void buildSigns();
@@ -59,7 +56,7 @@ private:
     void emptyLayout(MultiplierKind kind) const;
     void moveRules(MultiplierKind kind, int fromX) const;
 
-    const Row& row(Line line) const { return lines_.at(static_cast<std::size_t>(line)); }
+    const ColumnRow& row(Line line) const { return lines_.at(static_cast<std::size_t>(line)); }
     static Line productLine(MultiplierKind kind);
     static Line lineOf(WorkRow row, MultiplierKind kind);
     DigitCell& cellOf(Line line, int slot) const { return row(line)[static_cast<std::size_t>(slot - 1)]; }
@@ -69,7 +66,8 @@ private:
     // Survives leaving the screen, as the instance does.
 
     // The controls of the page on show, rebuilt at every opening.
-    std::array<Row, static_cast<std::size_t>(Line::Count)> lines_;
+    // Each line has cells in the columns its longest number can fill.
+    std::array<ColumnRow, static_cast<std::size_t>(Line::Count)> lines_;
     std::array<std::vector<LineShape*>, 3> rules_;
     std::array<Label*, 5> signs_{};  // Label8 to Label12
     Label* zeroEndingHint_ = nullptr;
