@@ -1,5 +1,6 @@
 #include "ui/screens/report/global_evaluation_screen.h"
 
+#include "core/scoring/report_card.h"
 #include "core/scoring/score_board.h"
 #include "ui/kit/screen_id.h"
 #include "core/kit/colours.h"
@@ -130,15 +131,15 @@ void GlobalEvaluationScreen::build()
 void GlobalEvaluationScreen::load()
 {
     credit_->hide();
-    card_ = computeReportCard(services_.board);
-    pupilName_->setText(QString::fromStdString(card_.pupilName));
+    const ReportCard card = computeReportCard(services_.board);
+    pupilName_->setText(QString::fromStdString(card.pupilName));
     const std::array<std::string_view, 6> words = {
-        card_.operations[0].word, card_.operations[1].word, card_.operations[2].word,
-        card_.operations[3].word, card_.fractions.word,     card_.decimals.word,
+        card.operations[0].word, card.operations[1].word, card.operations[2].word,
+        card.operations[3].word, card.fractions.word,     card.decimals.word,
     };
     for (std::size_t i = 0; i < words.size(); ++i)
         words_[i]->setText(toQString(words[i]));
-    overall_->showText(toQString(card_.overall), false);
+    overall_->showText(toQString(card.overall), false);
 }
 
 void GlobalEvaluationScreen::print()

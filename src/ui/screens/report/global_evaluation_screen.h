@@ -1,6 +1,5 @@
 #pragma once
 
-#include "core/scoring/report_card.h"
 #include "ui/kit/services.h"
 #include "ui/toolkit/page_printer.h"
 #include "ui/toolkit/screen.h"
@@ -39,7 +38,6 @@ private:
     void print();
 
     Services& services_;
-    ReportCard card_;
     PagePrinter printer_;
     QPointer<Page> page_;
     Label* pupilName_ = nullptr;
