@@ -36,7 +36,7 @@ constexpr std::optional<ExerciseFamily> familyOf(ScreenId screen)
 class Navigator {
 public:
     virtual ~Navigator() = default;
-    // Opens the target (built fresh from its design state), then closes the
+    // Opens the target (its page built fresh), then closes the
     // current screen.
     virtual void showScreen(ScreenId target) = 0;
     // Ends the program at once, without asking.

@@ -5,8 +5,8 @@ namespace quillo {
 class Page;
 
 // A screen instance lives for the whole run; its page does not. Each
-// opening builds a fresh page from the design state and runs the load
-// handler, while the instance's own fields keep their values.
+// opening builds a fresh page in the state it opens in, while the
+// instance's own fields keep their values.
 class Screen {
 public:
     virtual ~Screen() = default;

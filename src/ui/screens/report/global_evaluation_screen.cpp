@@ -50,7 +50,7 @@ Page* GlobalEvaluationScreen::open()
     page_ = new Page(QStringLiteral("tv-pb - Esercitazione di Aritmetica cl. V - Valutazione globale"), kReportWidth,
                      kReportHeight);
     build();
-    load();
+    showCard();
     return page_;
 }
 
@@ -128,7 +128,7 @@ void GlobalEvaluationScreen::build()
     });
 }
 
-void GlobalEvaluationScreen::load()
+void GlobalEvaluationScreen::showCard()
 {
     credit_->hide();
     const ReportCard card = computeReportCard(services_.board);

@@ -34,7 +34,8 @@ public:
 
 private:
     void build();
-    void load();
+    // Fills the card in from the scoreboard as it stands.
+    void showCard();
     void print();
 
     Services& services_;
