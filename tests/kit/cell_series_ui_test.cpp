@@ -15,7 +15,8 @@ struct NarrowRow {
     NarrowRow()
     {
         for (std::size_t i = 0; i < 3; ++i) {
-            auto* cell = page.add<DigitCell>(QStringLiteral("Text%1").arg(i + 1), cellAt(240 + 600 * static_cast<int>(i), 480));
+            const int left = 240 + kSquare * static_cast<int>(i);
+            auto* cell = page.add<DigitCell>(QStringLiteral("Text%1").arg(i + 1), cellAt(left, 480));
             cell->configure(KeyFilter::Digit, colour::LightCyan);
             row.set(i, cell);
         }
