@@ -61,18 +61,21 @@ public:
     const CheckRecord& checks() const { return checks_; }
     // Whether "OK" can draw: a family that needs a kind chosen first says no.
     virtual bool canPresent() const { return true; }
-    // Whether "Controllo" has an exercise on the page to compare against.
-    virtual bool canCheck() const = 0;
+    // Whether "Controllo" has an exercise on the page to compare against:
+    // by default, one put there by "OK" and not withdrawn since.
+    virtual bool canCheck() const { return onPage_; }
     // "Valutazione": what to show and grade, or nothing when the press must
     // change nothing at all.
     virtual std::optional<Evaluation> evaluate() = 0;
     // The page was rebuilt empty, or a selector laid out a new empty grid:
     // the exercise that was on it is gone with its cells, so nothing may
     // check or grade it against empty cells.
-    virtual void withdraw() {}
+    virtual void withdraw() { onPage_ = false; }
 
 protected:
     CheckRecord checks_;
+    // The exercise is on the page (not just in the fields) and can be checked.
+    bool onPage_ = false;
 };
 
 }  // namespace quillo

@@ -27,7 +27,6 @@ void AdditionExercise::present(RandomSource& random, int addendCount)
         addendDigits_[i] = columnDigits(addends_[i]);
     sumDigits_ = columnDigits(sum_);
     checks_.reset();
-    presented_ = true;
     onPage_ = true;
 }
 

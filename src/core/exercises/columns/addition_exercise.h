@@ -46,22 +46,17 @@ public:
     }
 
     const ButtonCycle& cycle() const override;
-    bool canCheck() const override { return onPage_; }
-    void withdraw() override { onPage_ = false; }
 
     static VerdictWord verdictFor(int addendCount, int errors);
     static int gradeFor(VerdictWord verdict);
     static bool isNegative(VerdictWord verdict) { return verdict == VerdictWord::NotGood; }
 
 private:
-    bool presented_ = false;
     int addendCount_ = 2;
     std::array<int, kMostAddends> addends_{};
     std::array<ColumnTexts, kMostAddends> addendDigits_{};
     int sum_ = 0;
     ColumnTexts sumDigits_{};
-    // The exercise is on the page (not just in the fields) and can be checked.
-    bool onPage_ = false;
 };
 
 }  // namespace quillo

@@ -107,10 +107,8 @@ public:
 
     const ButtonCycle& cycle() const override;
     bool canPresent() const override { return selectedKind_.has_value(); }
-    bool canCheck() const override { return onPage_; }
     // "Valutazione" shows and grades a checked exercise on the page.
     std::optional<Evaluation> evaluate() override;
-    void withdraw() override { onPage_ = false; }
 
 private:
     using Row = std::vector<std::string>;  // index 0 = slot 1, the units
@@ -123,8 +121,6 @@ private:
     int multiplier_ = 0;
     std::array<Row, 4> rows_;
     int productLength_ = 0;
-    // The exercise is on the page (not just in the fields) and can be checked.
-    bool onPage_ = false;
 
     // Survive leaving the screen, as the exercise does.
     std::optional<MultiplierKind> selectedKind_;

@@ -25,7 +25,6 @@ void SubtractionExercise::present(RandomSource& random)
             ++borrowCount_;
 
     checks_.reset();
-    presented_ = true;
     onPage_ = true;
 }
 

@@ -46,8 +46,6 @@ public:
     bool opensCheck(int column) const { return onPage_ && column == minuendLength(); }
 
     const ButtonCycle& cycle() const override;
-    bool canCheck() const override { return onPage_; }
-    void withdraw() override { onPage_ = false; }
 
     static VerdictWord verdictFor(int borrowCount, int errors);
     static int gradeFor(VerdictWord verdict) { return usualGrade(verdict); }
@@ -57,15 +55,12 @@ public:
     }
 
 private:
-    bool presented_ = false;
     int minuend_ = 0;
     int subtrahend_ = 0;
     ColumnTexts minuendDigits_{};
     ColumnTexts subtrahendDigits_{};
     ColumnTexts differenceDigits_{};
     int borrowCount_ = 0;
-    // The exercise is on the page (not just in the fields) and can be checked.
-    bool onPage_ = false;
 };
 
 }  // namespace quillo
