@@ -151,6 +151,17 @@ Written writeOut(int dividend, int divisor)
     }
 }
 
+TEST(DivisionExercise, TheDividendLengthStaysWithinItsSelectors)
+{
+    DivisionExercise d;
+    for (const auto& [asked, kept] : {std::pair{4, 4}, {9, 6}, {0, 2}, {-3, 2}}) {
+        d.selectDividendDigits(asked);
+        EXPECT_EQ(d.dividendDigits(), kept) << asked;
+        EXPECT_EQ(static_cast<int>(std::to_string(d.minDividend()).size()), kept) << asked;
+        EXPECT_EQ(static_cast<int>(std::to_string(d.maxDividend()).size()), kept) << asked;
+    }
+}
+
 TEST(DivisionExercise, EveryDrawRebuildsTheLongDivision)
 {
     const V faultless[] = {V::Sufficient, V::Good, V::VeryGood, V::Excellent, V::WellDone};

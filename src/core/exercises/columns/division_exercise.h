@@ -50,6 +50,7 @@ public:
     // A selector click, n in 2..6. Whatever division was on the page is
     // wiped with its cells, so nothing can check or grade it any more.
     void selectDividendDigits(int n);
+    int dividendDigits() const { return dividendDigits_; }
     int minDividend() const;
     int maxDividend() const;
 
