@@ -22,7 +22,7 @@
 namespace quillo {
 
 namespace {
-// The one list of the program's screens.
+// One screen per family.
 std::unique_ptr<Screen> createExerciseScreen(ExerciseFamily family, Services& services)
 {
     switch (family) {
@@ -40,6 +40,7 @@ std::unique_ptr<Screen> createExerciseScreen(ExerciseFamily family, Services& se
     return nullptr;
 }
 
+// The one list of the program's screens.
 std::unique_ptr<Screen> createScreen(ScreenId id, Services& services)
 {
     switch (id) {

@@ -15,7 +15,7 @@ enum class ScreenId {
     GlobalEvaluation,
 };
 
-inline constexpr int kMenuScreenCount = 4;
+inline constexpr int kMenuScreenCount = static_cast<int>(ScreenId::GlobalEvaluation) + 1;
 inline constexpr int kScreenCount = kMenuScreenCount + static_cast<int>(kFamilyCount);
 
 constexpr ScreenId screenOf(ExerciseFamily family)
