@@ -10,6 +10,7 @@ packages=(
   libgtest-dev
   fonts-liberation2 fonts-dancingscript
   librsvg2-bin desktop-file-utils appstream
+  poppler-utils
 )
 if [ "${1:-}" = packaging ]; then
   packages+=(build-essential debhelper lintian)

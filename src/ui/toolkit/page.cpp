@@ -135,6 +135,12 @@ QFont Page::scaledFont(FontSpec wanted) const
     QFont font;
     font.setFamilies(fontFamilies(wanted.face));
     font.setBold(wanted.bold);
+    // The script face joins some letters through contextual forms and
+    // ligatures that stand for no character of their own: on paper they
+    // would drop out of the PDF's text ("F azioni", "Qui o"), for a search,
+    // a copy or a screen reader. Its plain forms join as well to the eye.
+    if (wanted.face == Face::Script)
+        font.setStyleStrategy(QFont::PreferNoShaping);
     font.setPixelSize(std::max(1, static_cast<int>(std::lround(twipsToPixels(wanted.points * kTwipsPerPoint)))));
     return font;
 }

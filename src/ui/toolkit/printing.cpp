@@ -1,19 +1,20 @@
 #include "ui/toolkit/printing.h"
 
-#include <QPagedPaintDevice>
 #include <QPainter>
 #include <QPicture>
+#include <QPrinter>
 
 #include <algorithm>
 
 namespace quillo {
 
-bool printPicture(const QPicture& page, const QSize& size, QPagedPaintDevice& device)
+bool printPicture(const QPicture& page, const QSize& size, QPrinter& printer)
 {
     if (page.isNull() || size.isEmpty())
         return false;
+    printer.setResolution(page.logicalDpiY());
     QPainter painter;
-    if (!painter.begin(&device))
+    if (!painter.begin(&printer))
         return false;
     const QRect area = painter.viewport();
     const double scale = std::min(static_cast<double>(area.width()) / size.width(),

@@ -1,0 +1,80 @@
+#include "support/pdf_reading.h"
+
+#include <gtest/gtest.h>
+
+#include <QProcess>
+#include <QRegularExpression>
+#include <QTemporaryDir>
+
+#include <cstdlib>
+
+namespace quillo::testing {
+
+namespace {
+QString run(const QString& tool, const QStringList& arguments)
+{
+    QProcess process;
+    process.start(tool, arguments);
+    if (!process.waitForFinished(60000) || process.exitStatus() != QProcess::NormalExit || process.exitCode() != 0) {
+        ADD_FAILURE() << tool.toStdString() << " failed: " << process.readAllStandardError().toStdString()
+                      << " (is poppler-utils installed? scripts/setup.sh installs it)";
+        return {};
+    }
+    return QString::fromUtf8(process.readAllStandardOutput());
+}
+}  // namespace
+
+QString pdfText(const QString& path)
+{
+    return run(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), path, QStringLiteral("-")});
+}
+
+PdfInfo pdfInfo(const QString& path)
+{
+    const QString text = run(QStringLiteral("pdfinfo"), {path});
+    PdfInfo info;
+    const auto pages = QRegularExpression(QStringLiteral("^Pages:\\s+(\\d+)$"), QRegularExpression::MultilineOption)
+                           .match(text);
+    if (pages.hasMatch())
+        info.pages = pages.captured(1).toInt();
+    const auto size = QRegularExpression(QStringLiteral("^Page size:\\s+(.+)$"), QRegularExpression::MultilineOption)
+                          .match(text);
+    if (size.hasMatch())
+        info.pageSize = size.captured(1).trimmed();
+    return info;
+}
+
+QImage pdfPage(const QString& path, int dpi, int page)
+{
+    QTemporaryDir folder;
+    const QString stem = folder.filePath(QStringLiteral("page"));
+    run(QStringLiteral("pdftoppm"), {QStringLiteral("-r"), QString::number(dpi), QStringLiteral("-f"),
+                                     QString::number(page), QStringLiteral("-l"), QString::number(page),
+                                     QStringLiteral("-png"), QStringLiteral("-singlefile"), path, stem});
+    return QImage(stem + QStringLiteral(".png")).convertToFormat(QImage::Format_RGB32);
+}
+
+PictureDifference difference(const QImage& a, const QImage& b)
+{
+    if (a.size() != b.size() || a.isNull())
+        return {};
+    const QImage left = a.convertToFormat(QImage::Format_RGB32);
+    const QImage right = b.convertToFormat(QImage::Format_RGB32);
+    double total = 0;
+    long long clear = 0;
+    for (int y = 0; y < left.height(); ++y) {
+        const auto* l = reinterpret_cast<const QRgb*>(left.constScanLine(y));
+        const auto* r = reinterpret_cast<const QRgb*>(right.constScanLine(y));
+        for (int x = 0; x < left.width(); ++x) {
+            const int d = std::abs(qRed(l[x]) - qRed(r[x])) + std::abs(qGreen(l[x]) - qGreen(r[x]))
+                          + std::abs(qBlue(l[x]) - qBlue(r[x]));
+            total += d / 3.0;
+            if (d > 3 * 64)
+                ++clear;
+        }
+    }
+    const double pixels = static_cast<double>(left.width()) * left.height();
+    return {total / pixels, static_cast<double>(clear) / pixels};
+}
+
+}  // namespace quillo::testing
