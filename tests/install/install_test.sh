@@ -24,6 +24,7 @@ expected=$(cat <<LIST | sort
 /usr/share/icons/hicolor/128x128/apps/$id.png
 /usr/share/icons/hicolor/256x256/apps/$id.png
 /usr/share/icons/hicolor/scalable/apps/$id.svg
+/usr/share/man/it/man1/quillo.1
 /usr/share/man/man1/quillo.1
 /usr/share/metainfo/$id.metainfo.xml
 LIST
@@ -43,7 +44,18 @@ entry() { sed -n "s/^$1=//p" "$desktop"; }
 [ "$(entry Categories)" = "Education;Math;" ] || fail "categories '$(entry Categories)'"
 grep -q "<launchable type=\"desktop-id\">$id.desktop</launchable>" "$metainfo" || fail "metainfo launches no $id.desktop"
 grep -q "<release version=\"$version\"" "$metainfo" || fail "metainfo has no release $version"
-grep -q "\"Quillo $version\"" "$share/man/man1/quillo.1" || fail "the man page is not of version $version"
+# Both manual pages, English and Italian, of this version, read by man as
+# lintian reads them (no warning), and telling what the program does: the
+# keypad's key and the one file it may write.
+for page in "$share/man/man1/quillo.1" "$share/man/it/man1/quillo.1"; do
+  grep -q "\"Quillo $version\"" "$page" || fail "$page is not of version $version"
+  warnings=$(LC_ALL=C.UTF-8 MANWIDTH=80 man --warnings -E UTF-8 -l -Tutf8 -Z "$page" 2>&1 >/dev/null)
+  [ -z "$warnings" ] || fail "man warns about $page: $warnings"
+  text=$(LC_ALL=C.UTF-8 MANWIDTH=200 man -l "$page" 2>/dev/null)
+  grep -q 'F12' <<<"$text" || fail "$page does not mention F12 and the keypad"
+  grep -q 'PDF' <<<"$text" || fail "$page does not say it may write a PDF file"
+done
+grep -q 'esercizi di aritmetica' "$share/man/it/man1/quillo.1" || fail "the Italian page is not in Italian"
 
 # A PNG's width and height are the two big-endian words at bytes 16 and 20.
 for size in 16 32 48 64 128 256; do
