@@ -76,6 +76,31 @@ TEST(DivisionExercise, WorkedExamplesAndLockMaps)
         EXPECT_EQ(layout(forced(dividend, divisor)), rows) << dividend << " : " << divisor;
 }
 
+TEST(DivisionExercise, CellsAreWrittenStepByStepQuotientDigitFirst)
+{
+    // Each step as a pupil writes it: the quotient digit, then the partial
+    // dividend under the dividend, left to right.
+    const std::tuple<int, int, const char*> examples[] = {
+        {7568, 23, "3 66 2 208 9 1"},
+        {1203, 12, "1 0 3 0 3"},
+        {97, 12, "8 1"},
+        {999999, 11, "9 9 0 99 9 9 0 99 9 0"},
+    };
+    for (const auto& [dividend, divisor, written] : examples) {
+        const DivisionExercise d = forced(dividend, divisor);
+        std::string text;
+        int lastRow = -1;
+        for (const auto& [row, index] : d.writingOrder()) {
+            if (!text.empty() && (row == Q || lastRow == Q))
+                text += ' ';
+            text += d.expectedText(row, index);
+            lastRow = row;
+        }
+        EXPECT_EQ(text, written) << dividend << " : " << divisor;
+    }
+    EXPECT_TRUE(DivisionExercise().writingOrder().empty()) << "no division, nothing to write";
+}
+
 TEST(DivisionExercise, MarkingComparesTextsAndCountingComparesValues)
 {
     struct Case {

@@ -163,6 +163,19 @@ std::string DivisionExercise::expectedText(int row, int index) const
     return expectedRows_[static_cast<std::size_t>(row - 1)][static_cast<std::size_t>(index - 1)];
 }
 
+std::vector<DivisionExercise::Place> DivisionExercise::writingOrder() const
+{
+    std::vector<Place> order;
+    for (int step = 1; step <= quotientLength_; ++step) {
+        order.push_back({kQuotientRow, step});
+        for (int index = cellsInRow(step); index >= 1; --index) {
+            if (!isLocked(step, index) && !expectedText(step, index).empty())
+                order.push_back({step, index});
+        }
+    }
+    return order;
+}
+
 bool DivisionExercise::isLocked(int row, int index) const
 {
     if (row < kQuotientRow || row > kStepRows || index < 1 || index > cellsInRow(row))

@@ -6,6 +6,7 @@
 #include <array>
 #include <optional>
 #include <string>
+#include <vector>
 
 namespace quillo {
 
@@ -80,6 +81,17 @@ public:
     // The leftmost cell of the final remainder: a key there shows the
     // remainder mark of its row and lets the pupil ask for the check.
     bool isRemainderLead(int row, int index) const;
+
+    // A cell of the division: row and index as above.
+    struct Place {
+        int row = 0;
+        int index = 0;
+        friend bool operator==(const Place&, const Place&) = default;
+    };
+    // The cells that expect a digit, in the order the division is written:
+    // each quotient digit, then under the dividend the partial dividend of
+    // its step, read left to right. Empty while no division is on the page.
+    std::vector<Place> writingOrder() const;
 
     // The key released there opens "Controllo" once the cell holds something.
     bool opensCheck(int row, int index, bool written) const { return written && isRemainderLead(row, index); }

@@ -108,7 +108,8 @@ void DivisionScreen::build(Page& page)
     buildSelectors();
     new FreehandPen(page, kPenStrip, kPenWidth,
                     {{Qt::LeftButton, colour::Blue}, {Qt::RightButton, colour::LightCyan}});
-    page.setInitialFocus(&quotient_[0]);
+    // The page opens on a choice of length: the one chosen last.
+    page.setInitialFocus(selectors_[static_cast<std::size_t>(exercise_.dividendDigits() - kSelectors.front().digits)]);
     // The division that was left on the page is gone with it.
     resetPage();
 }
@@ -161,7 +162,7 @@ void DivisionScreen::buildSelectors()
     for (std::size_t n = 0; n < kSelectors.size(); ++n) {
         const Selector& selector = kSelectors[n];
         const int column = 11 + static_cast<int>(n);
-        addKindSelector({.name = textName(kNumbers.selectorFirst + static_cast<int>(n)),
+        selectors_[n] = addKindSelector({.name = textName(kNumbers.selectorFirst + static_cast<int>(n)),
                          .place = cellOn(column, 7),
                          .text = QString::number(selector.digits),
                          .tooltip = QString::fromUtf8(selector.tooltip),
@@ -181,18 +182,33 @@ void DivisionScreen::resetPage() const
     for (std::size_t index = 0; index < divisorDigits_.size(); ++index)
         divisorDigits_[index]->setText(QString::fromStdString(exercise_.divisorText(static_cast<int>(index) + 1)));
 
-    const auto reset = [this](DigitCell* cell, int row, int index) {
-        cell->clear();
-        cell->resetColours();
+    // A square where the division expects no digit stays open to a click
+    // or a tap, as on paper, but Tab passes it by: the keyboard goes from
+    // one digit to write to the next, as the division is written.
+    const auto reset = [this](DigitCell& cell, int row, int index) {
+        cell.clear();
+        cell.resetColours();
         const bool locked = exercise_.isLocked(row, index);
-        cell->setReadOnly(locked);
-        cell->setFocusPolicy(locked ? Qt::NoFocus : Qt::StrongFocus);
+        cell.setReadOnly(locked);
+        const bool expected = !exercise_.expectedText(row, index).empty();
+        cell.setFocusPolicy(locked ? Qt::NoFocus : expected ? Qt::StrongFocus : Qt::ClickFocus);
     };
     for (int i = 1; i <= DivisionExercise::kQuotientCells; ++i)
-        reset(&quotient_[static_cast<std::size_t>(i - 1)], DivisionExercise::kQuotientRow, i);
+        reset(quotient_[static_cast<std::size_t>(i - 1)], DivisionExercise::kQuotientRow, i);
     for (int row = 1; row <= DivisionExercise::kStepRows; ++row)
         stepRows_[static_cast<std::size_t>(row - 1)].forEach(
-            [&reset, row](DigitCell& cell, std::size_t index) { reset(&cell, row, static_cast<int>(index) + 1); });
+            [&reset, row](DigitCell& cell, std::size_t index) { reset(cell, row, static_cast<int>(index) + 1); });
+    const std::vector<DivisionExercise::Place> order = exercise_.writingOrder();
+    for (std::size_t i = 1; i < order.size(); ++i)
+        QWidget::setTabOrder(&cellAt(order[i - 1]), &cellAt(order[i]));
+}
+
+DigitCell& DivisionScreen::cellAt(DivisionExercise::Place place) const
+{
+    const auto index = static_cast<std::size_t>(place.index - 1);
+    if (place.row == DivisionExercise::kQuotientRow)
+        return quotient_[index];
+    return stepRows_[static_cast<std::size_t>(place.row - 1)][index];
 }
 
 void DivisionScreen::selectDividendDigits(int digits)

@@ -42,6 +42,7 @@ private:
     void keyInStepCell(int row, int index) const;
     void keyReleasedInStepCell(int row, int index) const;
     DivisionAnswer answer() const;
+    DigitCell& cellAt(DivisionExercise::Place place) const;
 
     CellSeries<DivisionExercise::kQuotientCells> quotient_;
     // Step row k has 7 - k cells, indexed from the units.
@@ -49,6 +50,8 @@ private:
     std::array<Label*, DivisionExercise::kStepRows> remainderMarks_{};
     std::array<Label*, DivisionExercise::kDividendCells> dividendDigits_{};
     std::array<Label*, 2> divisorDigits_{};
+    // The dividend's lengths, two to six digits.
+    std::array<TextBox*, 5> selectors_{};
 };
 
 }  // namespace quillo
