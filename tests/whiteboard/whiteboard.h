@@ -1,7 +1,7 @@
 #pragma once
 
 #include "support/harness.h"
-#include "core/scoring/exercise_family.h"
+#include "core/families/exercise_family.h"
 #include "ui/kit/keypad.h"
 
 #include <QPointingDevice>

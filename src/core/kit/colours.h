@@ -1,7 +1,5 @@
 #pragma once
 
-#include "core/scoring/exercise_family.h"
-
 #include <cstdint>
 
 namespace quillo {
@@ -32,31 +30,9 @@ inline constexpr Colour FractionsMenuButton = PaleIvory;  // "Menu fraz"
 inline constexpr Colour DecimalsMenuButton = PaleSky;     // "Menu dec"
 }  // namespace colour
 
-// The background of a family's cells while the pupil types.
-constexpr Colour familyColour(ExerciseFamily family)
-{
-    switch (family) {
-    case ExerciseFamily::Multiplication: return 0xCCECEE;
-    case ExerciseFamily::Addition: return colour::PaleSky;
-    case ExerciseFamily::Subtraction: return 0xE2F7DB;
-    case ExerciseFamily::FractionConcept: return colour::PaleAzure;
-    default: return colour::LightCyan;
-    }
-}
-
-// The paper a family's page is ruled on, the colour pupils know it by. The
-// column families whose cells rest in their own colour on white paper stay
-// white: on paper of the cells' colour, the squares to fill would vanish.
-constexpr Colour paperColour(ExerciseFamily family)
-{
-    switch (family) {
-    case ExerciseFamily::Division: return colour::LightCyan;
-    case ExerciseFamily::FractionConcept: return 0xDDEDEE;
-    case ExerciseFamily::FractionKinds: return 0xE0E8FC;
-    case ExerciseFamily::FractionComparison: return colour::PaleSky;
-    case ExerciseFamily::DecimalFractions: return 0xECFDDD;
-    default: return colour::White;
-    }
-}
+// Until every screen reads its family's description.
+enum class ExerciseFamily;
+Colour familyColour(ExerciseFamily family);
+Colour paperColour(ExerciseFamily family);
 
 }  // namespace quillo

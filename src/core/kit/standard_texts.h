@@ -1,7 +1,7 @@
 #pragma once
 
-#include "core/scoring/exercise_family.h"
-#include "core/kit/colours.h"
+#include "core/families/exercise_family.h"
+#include "core/families/family_description.h"
 
 #include <string_view>
 
@@ -10,8 +10,6 @@ namespace quillo {
 // The captions, tooltips and colours of the standard buttons, which differ
 // from family to family in small ways (a missing blank, a typo) that the
 // pupils' screens have always shown.
-
-enum class Section { None, Fractions, Decimals };
 
 Section sectionOf(ExerciseFamily family);
 

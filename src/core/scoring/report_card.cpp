@@ -1,17 +1,13 @@
 #include "core/scoring/report_card.h"
 
+#include "core/families/family_description.h"
 #include "core/scoring/score_board.h"
+
+#include <stdexcept>
 
 namespace quillo {
 
 namespace {
-
-constexpr std::array<ExerciseFamily, 4> kOperations = {
-    ExerciseFamily::Division, ExerciseFamily::Multiplication, ExerciseFamily::Addition, ExerciseFamily::Subtraction};
-constexpr std::array<ExerciseFamily, 4> kFractions = {ExerciseFamily::FractionConcept, ExerciseFamily::FractionKinds,
-                                                      ExerciseFamily::DecimalFractions,
-                                                      ExerciseFamily::FractionComparison};
-constexpr std::array<ExerciseFamily, 2> kDecimals = {ExerciseFamily::PlaceValue, ExerciseFamily::DecimalComparison};
 
 // An operation's own grade: the lowest mark keeps two exclamation marks, a
 // gentler word than the three of a group or of the whole run.
@@ -54,13 +50,14 @@ int wholePart(int sum, int count)
     return count > 0 ? sum / count : 0;
 }
 
-template <std::size_t N>
-GroupLine groupLine(const ScoreBoard& board, const std::array<ExerciseFamily, N>& members,
-                    std::array<bool, kFamilyCount>& familyDone)
+// The group's members are the families of its section.
+GroupLine groupLine(const ScoreBoard& board, Section section, std::array<bool, kFamilyCount>& familyDone)
 {
     GroupLine line;
     int sum = 0;
-    for (ExerciseFamily member : members) {
+    for (ExerciseFamily member : kAllFamilies) {
+        if (describe(member).section != section)
+            continue;
         const bool practised = board.presentedCount(member) != 0;
         familyDone[slotOf(member)] = practised;
         if (practised) {
@@ -80,15 +77,26 @@ GroupLine groupLine(const ScoreBoard& board, const std::array<ExerciseFamily, N>
 
 }  // namespace
 
+const OperationLine& ReportCard::operation(ExerciseFamily family) const
+{
+    for (const OperationLine& line : operations) {
+        if (line.family == family)
+            return line;
+    }
+    throw std::out_of_range("the family has no line of its own on the report card");
+}
+
 ReportCard computeReportCard(const ScoreBoard& board)
 {
     ReportCard card;
     card.pupilName = board.pupilName();
 
     int sum = 0;
-    for (std::size_t i = 0; i < kOperations.size(); ++i) {
-        const ExerciseFamily family = kOperations[i];
-        OperationLine& line = card.operations[i];
+    for (ExerciseFamily family : kAllFamilies) {
+        if (describe(family).section != Section::Operations)
+            continue;
+        OperationLine& line = card.operations.emplace_back();
+        line.family = family;
         const int grade = board.grade(family);
         if (board.presentedCount(family) == 0) {
             line.word = kNoExercise;
@@ -105,18 +113,19 @@ ReportCard computeReportCard(const ScoreBoard& board)
         card.sectionsDone += line.done ? 1 : 0;
     }
 
-    card.fractions = groupLine(board, kFractions, card.familyDone);
-    card.decimals = groupLine(board, kDecimals, card.familyDone);
+    card.fractions = groupLine(board, Section::Fractions, card.familyDone);
+    card.decimals = groupLine(board, Section::Decimals, card.familyDone);
     card.sectionsDone += (card.fractions.done ? 1 : 0) + (card.decimals.done ? 1 : 0);
 
-    constexpr int kSections = 6;
+    // Each operation and each group is a section of the card.
+    const int sections = static_cast<int>(card.operations.size()) + 2;
     if (card.sectionsDone == 0) {
         card.overall = kNothingPractised;
-    } else if (card.sectionsDone < kSections) {
+    } else if (card.sectionsDone < sections) {
         card.overall = kIncomplete;
     } else {
         sum += card.fractions.average + card.decimals.average;
-        card.overallAverage = wholePart(sum, kSections);
+        card.overallAverage = wholePart(sum, sections);
         card.overall = overallWord(*card.overallAverage);
     }
     return card;

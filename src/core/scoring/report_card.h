@@ -1,11 +1,12 @@
 #pragma once
 
-#include "core/scoring/exercise_family.h"
+#include "core/families/exercise_family.h"
 
 #include <array>
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace quillo {
 
@@ -19,6 +20,7 @@ inline constexpr std::string_view kIncomplete = "Incompleta!";
 
 // One whole-number operation on the report card.
 struct OperationLine {
+    ExerciseFamily family = ExerciseFamily::Division;
     std::string_view word;
     // The operation counts towards the overall verdict: it has a grade word.
     bool done = false;
@@ -39,8 +41,8 @@ struct GroupLine {
 // scoreboard always shows the same card.
 struct ReportCard {
     std::string pupilName;
-    // Division, multiplication, addition and subtraction, in this order.
-    std::array<OperationLine, 4> operations;
+    // The operations, each on a line of its own, in the families' order.
+    std::vector<OperationLine> operations;
     GroupLine fractions;
     GroupLine decimals;
     // Every family's done mark, by scoreboard slot: an operation once it has a
@@ -52,7 +54,7 @@ struct ReportCard {
     std::string_view overall;
 
     // The line of a whole-number family (division to subtraction).
-    const OperationLine& operation(ExerciseFamily family) const { return operations.at(slotOf(family)); }
+    const OperationLine& operation(ExerciseFamily family) const;
 };
 
 ReportCard computeReportCard(const ScoreBoard& board);

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/scoring/exercise_family.h"
+#include "core/families/exercise_family.h"
 
 #include <array>
 #include <cstdint>

@@ -99,7 +99,7 @@ void ExerciseScreen::buildStandardControls(const ExerciseLayout& look)
 {
     const Section section = sectionOf(family_);
     const StandardNames roles;
-    const StandardNames names = namesOf(look, section != Section::None);
+    const StandardNames names = namesOf(look, section != Section::Operations);
     newExercise_ = addStandardButton(names.newExercise, roles.newExercise, look.newExercise, "OK",
                                      newExerciseTooltip(family_), newExerciseColour(family_),
                                      QStringLiteral("Nuovo esercizio"));
@@ -123,7 +123,7 @@ void ExerciseScreen::buildStandardControls(const ExerciseLayout& look)
     });
     QObject::connect(menu, &QPushButton::clicked, page_,
                      [this] { services_.navigator.showScreen(ScreenId::MainMenu); });
-    if (section != Section::None) {
+    if (section != Section::Operations) {
         const bool fractions = section == Section::Fractions;
         auto* sectionMenu = addStandardButton(
             names.sectionMenu, roles.sectionMenu, kSectionMenuPlace, sectionMenuCaption(section),

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "core/scoring/evaluation_tally.h"
-#include "core/scoring/exercise_family.h"
+#include "core/families/exercise_family.h"
 #include "ui/kit/services.h"
 #include "core/kit/exercise_protocol.h"
 #include "core/kit/key_filter.h"
