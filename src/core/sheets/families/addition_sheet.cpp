@@ -30,13 +30,10 @@ ExerciseBlock draw(RandomSource& random, int choice)
     ExerciseBlock block;
     placeHeadings(block.given);
     // "+" after every addend but the last, "=" after the last, as on screen.
-    for (int i = 0; i < addends; ++i) {
-        putUnitsFirst(block.given, exercise.addendDigits(i), kUnitsColumn, 1 + i, Ink::Given);
-        put(block.given, kSignColumn, 1 + i, i + 1 < addends ? "+" : "=", Ink::Given);
-    }
+    for (int i = 0; i < addends; ++i)
+        operand(block.given, exercise.addendDigits(i), 1 + i, i + 1 < addends ? "+" : "=");
     const int sumRow = addends + 1;
-    rule(block.given, 0, kWidth, sumRow);
-    doubleRule(block.given, 0, kWidth, sumRow + 1);
+    resultRules(block.given, 0, sumRow);
     putUnitsFirst(block.answers, exercise.sumDigits(), kUnitsColumn, sumRow, Ink::Answer);
     return block;
 }

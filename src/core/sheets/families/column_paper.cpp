@@ -10,4 +10,10 @@ void placeHeadings(Drawing& drawing)
         smallText(drawing, squares(columnOf(place), kHeadingRow, 1, 1), std::string(placeHeader(place)), Ink::Heading);
 }
 
+void resultRules(Drawing& drawing, int from, int resultRow)
+{
+    rule(drawing, from, kWidth, resultRow);
+    doubleRule(drawing, from, kWidth, resultRow + 1);
+}
+
 }  // namespace quillo::sheets::column_paper

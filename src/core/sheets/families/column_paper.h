@@ -21,4 +21,16 @@ constexpr int columnOf(int place)
 // "hk" to "us" above the six place columns.
 void placeHeadings(Drawing& drawing);
 
+// A given number, units in the units column, with its sign after it.
+template <typename UnitsFirst>
+void operand(Drawing& drawing, const UnitsFirst& digits, int row, const char* sign)
+{
+    putUnitsFirst(drawing, digits, kUnitsColumn, row, Ink::Given);
+    put(drawing, kSignColumn, row, sign, Ink::Given);
+}
+
+// The rule over a result's row and the double rule under it, from the lead
+// column `from` to the end of the sign column.
+void resultRules(Drawing& drawing, int from, int resultRow);
+
 }  // namespace quillo::sheets::column_paper

@@ -41,14 +41,9 @@ ExerciseBlock draw(RandomSource& random, int choice)
 
     ExerciseBlock block;
     placeHeadings(block.given);
-    putUnitsFirst(block.given, exercise.multiplicandDigits(), kUnitsColumn, kMultiplicandRow, Ink::Given);
-    put(block.given, kSignColumn, kMultiplicandRow, "X", Ink::Given);
-    putUnitsFirst(block.given, exercise.multiplierDigits(), kUnitsColumn, kMultiplierRow, Ink::Given);
-    put(block.given, kSignColumn, kMultiplierRow, "=", Ink::Given);
+    operand(block.given, exercise.multiplicandDigits(), kMultiplicandRow, "X");
+    operand(block.given, exercise.multiplierDigits(), kMultiplierRow, "=");
 
-    // Every rule starts one column before the product's leading digit.
-    const int ruleStart = columnOf(exercise.productLength()) - 1;
-    rule(block.given, ruleStart, kWidth, kFirstWorkRow);
     const std::vector<WorkRow> rows = exercise.workRows();
     const int productRow = kFirstWorkRow + static_cast<int>(rows.size()) - 1;
     for (int i = 0; i < static_cast<int>(rows.size()); ++i) {
@@ -63,9 +58,12 @@ ExerciseBlock draw(RandomSource& random, int choice)
         if (work != WorkRow::Product)
             put(block.given, kSignColumn, row, row + 1 < productRow ? "+" : "=", Ink::Given);
     }
+    // Every rule starts one column before the product's leading digit: one
+    // under the multiplier, one over the product, the double rule under it.
+    const int ruleStart = columnOf(exercise.productLength()) - 1;
     if (productRow > kFirstWorkRow)
-        rule(block.given, ruleStart, kWidth, productRow);
-    doubleRule(block.given, ruleStart, kWidth, productRow + 1);
+        rule(block.given, ruleStart, kWidth, kFirstWorkRow);
+    resultRules(block.given, ruleStart, productRow);
     return block;
 }
 

@@ -26,14 +26,10 @@ ExerciseBlock draw(RandomSource& random, int)
 
     ExerciseBlock block;
     placeHeadings(block.given);
-    putUnitsFirst(block.given, exercise.minuendDigits(), kUnitsColumn, kMinuendRow, Ink::Given);
-    put(block.given, kSignColumn, kMinuendRow, "-", Ink::Given);
-    putUnitsFirst(block.given, exercise.subtrahendDigits(), kUnitsColumn, kSubtrahendRow, Ink::Given);
-    put(block.given, kSignColumn, kSubtrahendRow, "=", Ink::Given);
+    operand(block.given, exercise.minuendDigits(), kMinuendRow, "-");
+    operand(block.given, exercise.subtrahendDigits(), kSubtrahendRow, "=");
     // The rules start one column before the minuend's first digit.
-    const int ruleStart = columnOf(exercise.minuendLength()) - 1;
-    rule(block.given, ruleStart, kWidth, kDifferenceRow);
-    doubleRule(block.given, ruleStart, kWidth, kDifferenceRow + 1);
+    resultRules(block.given, columnOf(exercise.minuendLength()) - 1, kDifferenceRow);
     putUnitsFirst(block.answers, exercise.differenceDigits(), kUnitsColumn, kDifferenceRow, Ink::Answer);
     return block;
 }
