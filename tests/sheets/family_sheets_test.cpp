@@ -20,6 +20,25 @@ std::string zeros(std::size_t count)
     return std::string(count, '0');
 }
 
+// Column operations: a rule over the result from `from` to the end of the
+// sign column after the units, and the double rule under the result.
+void expectResultRules(const ExerciseOnPaper& paper, int resultRow, int from, int units)
+{
+    constexpr int kDoubleRuleGap = 10;
+    EXPECT_TRUE(paper.ruled(resultRow, from, units + 2)) << "rule over the result";
+    EXPECT_TRUE(paper.ruled(resultRow + 1, from, units + 2) &&
+                paper.ruled(resultRow + 1, from, units + 2, kDoubleRuleGap))
+        << "double rule under the result";
+}
+
+// A fraction's bar on the line between its numbers, over the columns of both.
+void expectBar(const ExerciseOnPaper& paper, const Run& numerator, const Run& denominator, int denominatorRow)
+{
+    EXPECT_TRUE(paper.ruled(denominatorRow, std::min(numerator.first, denominator.first),
+                            std::max(numerator.last, denominator.last) + 1))
+        << numerator.text << "/" << denominator.text;
+}
+
 void checkAddition(const ExerciseOnPaper& paper, int choice)
 {
     const int addends = choice + 2;
@@ -36,6 +55,8 @@ void checkAddition(const ExerciseOnPaper& paper, int choice)
     const Run answer = paper.line(addends + 1, Ink::Answer);
     EXPECT_EQ(answer.text, std::to_string(sum));
     EXPECT_EQ(answer.last, units);
+    // The addition's rules span all six columns and one more on the left.
+    expectResultRules(paper, addends + 1, units - 6, units);
 }
 
 void checkSubtraction(const ExerciseOnPaper& paper, int)
@@ -53,6 +74,7 @@ void checkSubtraction(const ExerciseOnPaper& paper, int)
     const Run answer = paper.line(3, Ink::Answer);
     EXPECT_EQ(answer.text, expected);
     EXPECT_EQ(answer.last, minuend.last - 1);
+    expectResultRules(paper, 3, minuend.first - 1, minuend.last - 1);
 }
 
 void checkMultiplication(const ExerciseOnPaper& paper, int choice)
@@ -85,6 +107,10 @@ void checkMultiplication(const ExerciseOnPaper& paper, int choice)
     const Run product = paper.line(3 + partials, Ink::Answer);
     EXPECT_EQ(product.text, std::to_string(m * k));
     EXPECT_EQ(product.last, units);
+    expectResultRules(paper, 3 + partials, product.first - 1, units);
+    if (partials > 0) {
+        EXPECT_TRUE(paper.ruled(3, product.first - 1, units + 2)) << "rule under the multiplier";
+    }
 }
 
 // The division worked again as in the exercise book: the first partial
@@ -122,8 +148,9 @@ void checkDivision(const ExerciseOnPaper& paper, int choice)
         const std::size_t hidden = rest.size() - 1;
         const std::string shown = running.size() > hidden ? running.substr(0, running.size() - hidden) : "";
         EXPECT_EQ(row.text, shown) << "step " << k;
-        if (!shown.empty())
+        if (!shown.empty()) {
             EXPECT_EQ(row.last, units - static_cast<int>(hidden));
+        }
         partial = remainder * 10 + (rest[0] - '0');
     }
     const Run written = paper.line(0, Ink::Answer);
@@ -135,8 +162,11 @@ void checkDivision(const ExerciseOnPaper& paper, int choice)
 
 void checkFractionConcept(const ExerciseOnPaper& paper, int)
 {
+    const Run given = paper.line(2, Ink::Given);
     const long long n = number(paper.line(1, Ink::Given).text);
-    const long long d = number(paper.line(2, Ink::Given).text);
+    const long long d = number(given.text);
+    expectBar(paper, paper.line(1, Ink::Given), given, 2);
+    EXPECT_TRUE(paper.ruled(5, given.first, given.last + 1)) << "the complementary fraction's bar";
     EXPECT_TRUE(n >= 1 && n < d && d <= 14) << n << "/" << d;
     EXPECT_EQ(number(paper.line(4, Ink::Answer).text), d - n);
     EXPECT_EQ(number(paper.line(5, Ink::Answer).text), d);
@@ -164,12 +194,14 @@ void checkFractionKinds(const ExerciseOnPaper& paper, int)
         ++letters;
         const int row = paper.row(letter.corner.y);
         const int column = paper.column(letter.corner.x);
-        long long terms[2] = {-1, -1};
+        Run terms[2];
         for (int term = 0; term < 2; ++term)
             for (const Run& run : paper.runs(row - 2 + term, Ink::Given))
                 if (run.last == column)
-                    terms[term] = number(run.text);
-        const auto [n, d] = terms;
+                    terms[term] = run;
+        expectBar(paper, terms[0], terms[1], row - 1);
+        const long long n = number(terms[0].text);
+        const long long d = number(terms[1].text);
         ASSERT_TRUE(n >= 1 && d >= 1) << paper.picture();
         const std::string kind = n % d == 0 ? "a" : (n < d ? "p" : "i");
         EXPECT_EQ(letter.text, kind) << n << "/" << d;
@@ -178,15 +210,15 @@ void checkFractionKinds(const ExerciseOnPaper& paper, int)
 }
 
 // The number in a row nearest left of x, or nearest right, in tenths of a millimetre.
-long long nearest(const ExerciseOnPaper& paper, int row, int x, bool left)
+Run nearest(const ExerciseOnPaper& paper, int row, int x, bool left)
 {
     const int column = paper.column(x);
-    long long found = -1;
+    Run found;
     for (const Run& run : paper.runs(row, Ink::Given)) {
         if (left && run.last < column)
-            found = number(run.text);
-        if (!left && run.first > column && found < 0)
-            found = number(run.text);
+            found = run;
+        if (!left && run.first > column && found.empty())
+            found = run;
     }
     return found;
 }
@@ -197,15 +229,20 @@ void checkFractionComparison(const ExerciseOnPaper& paper, int)
     EXPECT_EQ(signs.size(), 4u);
     for (const Glyph& sign : signs) {
         const int bar = paper.row(sign.corner.y + kSquare / 2);
-        const long long n1 = nearest(paper, bar - 1, sign.corner.x, true);
-        const long long d1 = nearest(paper, bar, sign.corner.x, true);
-        const long long n2 = nearest(paper, bar - 1, sign.corner.x + kSquare - 1, false);
-        const long long d2 = nearest(paper, bar, sign.corner.x + kSquare - 1, false);
+        const Run left[2] = {nearest(paper, bar - 1, sign.corner.x, true), nearest(paper, bar, sign.corner.x, true)};
+        const Run right[2] = {nearest(paper, bar - 1, sign.corner.x + kSquare - 1, false),
+                              nearest(paper, bar, sign.corner.x + kSquare - 1, false)};
+        expectBar(paper, left[0], left[1], bar);
+        expectBar(paper, right[0], right[1], bar);
+        const long long n1 = number(left[0].text);
+        const long long d1 = number(left[1].text);
+        const long long n2 = number(right[0].text);
+        const long long d2 = number(right[1].text);
         ASSERT_TRUE(n1 > 0 && d1 > 0 && n2 > 0 && d2 > 0) << paper.picture();
         EXPECT_TRUE(n1 == n2 || d1 == d2) << "a pair shares a numerator or a denominator";
-        const long long left = n1 * d2;
-        const long long right = n2 * d1;
-        EXPECT_EQ(sign.text, left < right ? "<" : (left > right ? ">" : "="))
+        const long long leftValue = n1 * d2;
+        const long long rightValue = n2 * d1;
+        EXPECT_EQ(sign.text, leftValue < rightValue ? "<" : (leftValue > rightValue ? ">" : "="))
             << n1 << "/" << d1 << " and " << n2 << "/" << d2;
     }
 }
@@ -218,8 +255,15 @@ void checkDecimalFractions(const ExerciseOnPaper& paper, int)
     for (const Glyph& sign : equals) {
         ASSERT_EQ(sign.text, "=");
         const int bar = paper.row(sign.corner.y + kSquare / 2);
-        const long long n = nearest(paper, bar - 1, sign.corner.x, true);
-        const long long d = nearest(paper, bar, sign.corner.x, true);
+        const Run numerator = nearest(paper, bar - 1, sign.corner.x, true);
+        const Run denominator = nearest(paper, bar, sign.corner.x, true);
+        // The bar ends over the units and reaches over both numbers.
+        bool barred = false;
+        for (const auto& [from, to] : paper.rulesOn(bar))
+            barred = barred || (to == denominator.last + 1 && from <= std::min(numerator.first, denominator.first));
+        EXPECT_TRUE(barred) << numerator.text << "/" << denominator.text;
+        const long long n = number(numerator.text);
+        const long long d = number(denominator.text);
         EXPECT_TRUE(d == 10 || d == 100 || d == 1000) << d;
         std::string written;
         for (const Glyph& glyph : answers)

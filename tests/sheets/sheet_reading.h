@@ -33,6 +33,9 @@ public:
         for (const Text& text : page.drawing.texts)
             if (area_.contains(text.box))
                 texts_.push_back(text);
+        for (const Rule& rule : page.drawing.rules)
+            if (rule.from.y == rule.to.y && area_.contains({rule.from.x, rule.from.y, rule.to.x - rule.from.x, 0}))
+                rules_.push_back(rule);
         std::sort(glyphs_.begin(), glyphs_.end(), [](const Glyph& a, const Glyph& b) {
             return a.corner.y != b.corner.y ? a.corner.y < b.corner.y : a.corner.x < b.corner.x;
         });
@@ -75,6 +78,23 @@ public:
         return found;
     }
 
+    // The columns a horizontal rule spans along the grid line above `row`
+    // (or `below` tenths of a millimetre under it): from its first column to
+    // the grid line where it ends.
+    std::vector<std::pair<int, int>> rulesOn(int row, int below = 0) const
+    {
+        std::vector<std::pair<int, int>> spans;
+        for (const Rule& rule : rules_)
+            if (rule.from.y == area_.top + row * kSquare + below)
+                spans.emplace_back(column(rule.from.x), column(rule.to.x));
+        return spans;
+    }
+    bool ruled(int row, int from, int to, int below = 0) const
+    {
+        const auto spans = rulesOn(row, below);
+        return std::find(spans.begin(), spans.end(), std::pair(from, to)) != spans.end();
+    }
+
     const std::vector<Glyph>& glyphs() const { return glyphs_; }
     const std::vector<Box>& boxes() const { return boxes_; }
     const std::vector<Text>& texts() const { return texts_; }
@@ -100,6 +120,7 @@ private:
     std::vector<Glyph> glyphs_;
     std::vector<Box> boxes_;
     std::vector<Text> texts_;
+    std::vector<Rule> rules_;
 };
 
 inline long long number(const std::string& digits)
