@@ -34,6 +34,21 @@ void ClockRandom::seed(std::uint64_t value)
     engine_.seed(sequence);
 }
 
+double SeededRandom::uniform()
+{
+    // The top 53 bits as a fraction: the same value on every standard
+    // library, which generate_canonical does not promise, and never 1.
+    return static_cast<double>(engine_() >> 11) * 0x1.0p-53;
+}
+
+Seed freshSeed()
+{
+    std::random_device device;
+    const auto now = std::chrono::steady_clock::now().time_since_epoch().count();
+    const std::uint64_t mixed = (static_cast<std::uint64_t>(device()) << 32) ^ static_cast<std::uint64_t>(now);
+    return static_cast<Seed>(mixed % (static_cast<std::uint64_t>(kLargestSeed) + 1));
+}
+
 double ScriptedRandom::uniform()
 {
     if (values_.empty())

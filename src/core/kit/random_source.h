@@ -33,6 +33,28 @@ private:
     std::mt19937_64 engine_;
 };
 
+// A worksheet's source: one reproducible stream from the sheet's seed. The
+// exercises reseed from the clock before every draw, as they do on screen;
+// here that is ignored, so a sheet of sixty exercises is sixty draws of the
+// very same generator code, one after the other, and the same seed prints
+// the same sheet again on any machine.
+class SeededRandom final : public RandomSource {
+public:
+    explicit SeededRandom(std::uint64_t seed) : engine_(seed) {}
+    double uniform() override;
+    void seedFromClock() override {}
+
+private:
+    std::mt19937_64 engine_;
+};
+
+// A sheet's seed: a whole number small enough to be read off the sheet and
+// typed again.
+using Seed = std::uint32_t;
+inline constexpr Seed kLargestSeed = 999'999'999;
+// A seed drawn afresh, for a sheet asked for without one.
+Seed freshSeed();
+
 // Returns the values it is given, in order, and ignores seeding. Once the
 // script runs out it keeps returning 0, the lowest draw.
 class ScriptedRandom final : public RandomSource {

@@ -46,6 +46,12 @@ void FractionKindsExercise::newExercise(RandomSource& random)
     rightAnswers_ = 0;
 }
 
+std::string FractionKindsExercise::expectedLetter(int index) const
+{
+    const Fraction& fraction = fractions_.at(static_cast<std::size_t>(index));
+    return kindLetter(classify(fraction.numerator, fraction.denominator));
+}
+
 FractionKindsExercise::Marks FractionKindsExercise::check(const std::array<std::string, kCount>& letters)
 {
     Marks wrong{};

@@ -43,6 +43,8 @@ public:
     void newExercise(RandomSource& random);
     bool presented() const { return presented_; }
     const std::array<Fraction, kCount>& fractions() const { return fractions_; }
+    // The letter the kind of fraction i calls for: "p", "i" or "a".
+    std::string expectedLetter(int index) const;
 
     using Marks = std::array<bool, kCount>;
     // The letters that differ from the kinds. Right answers are counted at
