@@ -27,4 +27,12 @@ ButtonChange ButtonCycle::afterCheck(const CheckRecord& checks, bool awaitingEva
     return change;
 }
 
+std::optional<Evaluation> ExerciseProtocol::evaluateOnce(const Evaluation& evaluation)
+{
+    if (!onPage_ || !checks_.canEvaluate())
+        return std::nullopt;
+    checks_.noteEvaluated();
+    return evaluation;
+}
+
 }  // namespace quillo

@@ -73,6 +73,11 @@ public:
     virtual void withdraw() { onPage_ = false; }
 
 protected:
+    // "Valutazione" of an exercise judged once, after its first check: the
+    // evaluation, or nothing while there is no checked exercise on the page
+    // or its verdict has been shown already.
+    std::optional<Evaluation> evaluateOnce(const Evaluation& evaluation);
+
     CheckRecord checks_;
     // The exercise is on the page (not just in the fields) and can be checked.
     bool onPage_ = false;

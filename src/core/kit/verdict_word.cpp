@@ -36,11 +36,11 @@ int usualGrade(VerdictWord word)
     return 0;
 }
 
-VerdictWord seriesVerdict(int errors)
+VerdictWord verdictByErrors(int errors, VerdictWord flawless)
 {
-    if (errors == 0)
-        return VerdictWord::AllRight;
-    return errors == 1 ? VerdictWord::BeCareful : VerdictWord::NotGood;
+    if (errors >= 2)
+        return VerdictWord::NotGood;
+    return errors == 1 ? VerdictWord::BeCareful : flawless;
 }
 
 }  // namespace quillo

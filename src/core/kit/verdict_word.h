@@ -23,9 +23,9 @@ std::string_view verdictText(VerdictWord word);
 // The grade a word usually turns into; families with their own table say so.
 int usualGrade(VerdictWord word);
 
-// The verdict of a short series of answers (relation signs, decimal numbers)
-// by its errors: none "Va bene", one "Sta' più attento!!!", more "Così non va
-// bene!!!", each worth its usual grade.
-VerdictWord seriesVerdict(int errors);
+// The ladder most exercises judge by: two errors or more "Così non va
+// bene!!!", one "Sta' più attento!!!", none the word the exercise's
+// difficulty earns (for a short series of answers, "Va bene").
+VerdictWord verdictByErrors(int errors, VerdictWord flawless);
 
 }  // namespace quillo

@@ -41,7 +41,7 @@ TEST(AdditionExercise, VerdictAndGradeByErrorsAndAddends)
                            Row{3, 0, V::WellDone, 10}, Row{3, 1, V::BeCareful, 6}, Row{3, 6, V::NotGood, 5}}) {
         const V verdict = AdditionExercise::verdictFor(row.addends, row.errors);
         EXPECT_EQ(verdict, row.verdict) << row.addends << " addends, " << row.errors << " errors";
-        EXPECT_EQ(AdditionExercise::gradeFor(verdict), row.grade) << row.addends << ", " << row.errors;
+        EXPECT_EQ(usualGrade(verdict), row.grade) << row.addends << ", " << row.errors;
         EXPECT_EQ(AdditionExercise::isNegative(verdict), row.errors >= 2) << "only the worst verdict is red";
     }
 }

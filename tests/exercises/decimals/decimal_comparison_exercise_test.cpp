@@ -20,8 +20,8 @@ TEST(DecimalComparisonExercise, VerdictsByErrors)
     const V expected[] = {V::AllRight, V::BeCareful, V::NotGood, V::NotGood};
     const int grades[] = {10, 6, 5, 5};
     for (int errors = 0; errors <= 3; ++errors) {
-        EXPECT_EQ(seriesVerdict(errors), expected[errors]) << errors;
-        EXPECT_EQ(usualGrade(seriesVerdict(errors)), grades[errors]) << errors;
+        EXPECT_EQ(verdictByErrors(errors, VerdictWord::AllRight), expected[errors]) << errors;
+        EXPECT_EQ(usualGrade(verdictByErrors(errors, VerdictWord::AllRight)), grades[errors]) << errors;
     }
 }
 

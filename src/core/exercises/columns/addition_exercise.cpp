@@ -51,31 +51,13 @@ const ButtonCycle& AdditionExercise::cycle() const
 
 std::optional<Evaluation> AdditionExercise::evaluate()
 {
-    if (!onPage_ || !checks_.canEvaluate())
-        return std::nullopt;
     const VerdictWord word = verdict();
-    checks_.noteEvaluated();
-    return Evaluation{.verdict = word, .negative = isNegative(word), .counts = true, .grade = gradeFor(word)};
+    return evaluateOnce({.verdict = word, .negative = isNegative(word), .counts = true, .grade = usualGrade(word)});
 }
 
 VerdictWord AdditionExercise::verdictFor(int addendCount, int errors)
 {
-    if (errors >= 2)
-        return VerdictWord::NotGood;
-    if (errors == 1)
-        return VerdictWord::BeCareful;
-    return addendCount == 3 ? VerdictWord::WellDone : VerdictWord::VeryGood;
-}
-
-int AdditionExercise::gradeFor(VerdictWord verdict)
-{
-    switch (verdict) {
-    case VerdictWord::NotGood: return 5;
-    case VerdictWord::BeCareful: return 6;
-    case VerdictWord::VeryGood: return 9;
-    case VerdictWord::WellDone: return 10;
-    default: return usualGrade(verdict);
-    }
+    return verdictByErrors(errors, addendCount == 3 ? VerdictWord::WellDone : VerdictWord::VeryGood);
 }
 
 }  // namespace quillo

@@ -48,7 +48,6 @@ public:
     const ButtonCycle& cycle() const override;
 
     static VerdictWord verdictFor(int addendCount, int errors);
-    static int gradeFor(VerdictWord verdict);
     static bool isNegative(VerdictWord verdict) { return verdict == VerdictWord::NotGood; }
 
 private:

@@ -72,6 +72,15 @@ int drawBetween(RandomSource& random, int lowest, int highest, int width)
     return value;
 }
 
+// A cell of the answer or of the marks, by row and index.
+template <typename Cells>
+auto& cellOf(Cells& cells, int row, int index)
+{
+    const auto slot = static_cast<std::size_t>(index - 1);
+    return row == DivisionExercise::kQuotientRow ? cells.quotient[slot]
+                                                 : cells.steps[static_cast<std::size_t>(row - 1)][slot];
+}
+
 }  // namespace
 
 void DivisionExercise::selectDividendDigits(int n)
@@ -201,32 +210,16 @@ DivisionMarks DivisionExercise::check(const DivisionAnswer& answer)
         return marks;
     const bool counting = !checks_.isChecked();
     int errors = 0;
-
-    for (int i = 1; i <= kQuotientCells; ++i) {
-        const auto slot = static_cast<std::size_t>(i - 1);
-        const std::string& typed = answer.quotient[slot];
-        const std::string expected = expectedText(kQuotientRow, i);
-        CellMark& mark = marks.quotient[slot];
-        if (typed != expected)
-            mark = CellMark::RedText;
-        if (counting && i <= quotientLength_ && countsAsError(typed, expected)) {
-            mark = CellMark::Counted;
-            ++errors;
-        }
-    }
-
-    for (int k = 1; k <= kStepRows; ++k) {
-        const auto row = static_cast<std::size_t>(k - 1);
-        // Only the open cells of the rows in use are counted.
-        const int firstCounted = std::max(1, quotientLength_ - k);
-        for (int j = 1; j <= cellsInRow(k); ++j) {
-            const auto slot = static_cast<std::size_t>(j - 1);
-            const std::string& typed = answer.steps[row][slot];
-            const std::string expected = expectedText(k, j);
-            CellMark& mark = marks.steps[row][slot];
-            if (redInStepRow(typed, expected))
+    for (int row = kQuotientRow; row <= kStepRows; ++row) {
+        for (int index = 1; index <= cellsInRow(row); ++index) {
+            const std::string& typed = cellOf(answer, row, index);
+            const std::string expected = expectedText(row, index);
+            CellMark& mark = cellOf(marks, row, index);
+            const bool differs = row == kQuotientRow ? typed != expected : redInStepRow(typed, expected);
+            if (differs)
                 mark = CellMark::RedText;
-            if (counting && k <= quotientLength_ && j >= firstCounted && countsAsError(typed, expected)) {
+            // Only the open cells of the rows in use count.
+            if (counting && !isLocked(row, index) && countsAsError(typed, expected)) {
                 mark = CellMark::Counted;
                 ++errors;
             }
@@ -262,36 +255,21 @@ std::optional<Evaluation> DivisionExercise::evaluate()
     const std::optional<VerdictWord> word = verdict();
     if (!word)
         return Evaluation{};
-    return Evaluation{.verdict = word, .negative = isNegative(*word), .counts = true, .grade = gradeOf(*word)};
+    return Evaluation{.verdict = word, .negative = isNegative(*word), .counts = true, .grade = usualGrade(*word)};
 }
 
 VerdictWord DivisionExercise::verdictFor(int quotientLength, int errors)
 {
-    if (errors >= 2)
-        return VerdictWord::NotGood;
-    if (errors == 1)
-        return VerdictWord::BeCareful;
-    switch (quotientLength) {
-    case 1: return VerdictWord::Sufficient;
-    case 2: return VerdictWord::Good;
-    case 3: return VerdictWord::VeryGood;
-    case 4: return VerdictWord::Excellent;
-    default: return VerdictWord::WellDone;
-    }
-}
-
-int DivisionExercise::gradeOf(VerdictWord verdict)
-{
-    switch (verdict) {
-    case VerdictWord::NotGood: return 5;
-    case VerdictWord::BeCareful: return 6;
-    case VerdictWord::Sufficient: return 7;
-    case VerdictWord::Good: return 8;
-    case VerdictWord::VeryGood: return 9;
-    case VerdictWord::Excellent:
-    case VerdictWord::WellDone: return 10;
-    default: return usualGrade(verdict);
-    }
+    const auto flawless = [quotientLength] {
+        switch (quotientLength) {
+        case 1: return VerdictWord::Sufficient;
+        case 2: return VerdictWord::Good;
+        case 3: return VerdictWord::VeryGood;
+        case 4: return VerdictWord::Excellent;
+        default: return VerdictWord::WellDone;
+        }
+    };
+    return verdictByErrors(errors, flawless());
 }
 
 bool DivisionExercise::isNegative(VerdictWord verdict)

@@ -113,7 +113,6 @@ public:
 
     // The verdict a division of quotient length L earns with this many errors.
     static VerdictWord verdictFor(int quotientLength, int errors);
-    static int gradeOf(VerdictWord verdict);
     static bool isNegative(VerdictWord verdict);
 
 private:

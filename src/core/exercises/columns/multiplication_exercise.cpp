@@ -199,17 +199,15 @@ std::optional<VerdictWord> MultiplicationExercise::verdict() const
 {
     if (!checks_.isChecked())
         return std::nullopt;
-    const int errors = checks_.errorCount();
-    if (errors >= 2)
-        return VerdictWord::NotGood;
-    if (errors == 1)
-        return VerdictWord::BeCareful;
-    switch (kind_) {
-    case MultiplierKind::ZeroEnding: return VerdictWord::Good;
-    case MultiplierKind::TwoDigit: return VerdictWord::Excellent;
-    case MultiplierKind::ThreeDigit: return VerdictWord::WellDone;
-    }
-    return std::nullopt;
+    const auto flawless = [this] {
+        switch (kind_) {
+        case MultiplierKind::ZeroEnding: return VerdictWord::Good;
+        case MultiplierKind::TwoDigit: return VerdictWord::Excellent;
+        case MultiplierKind::ThreeDigit: break;
+        }
+        return VerdictWord::WellDone;
+    };
+    return verdictByErrors(checks_.errorCount(), flawless());
 }
 
 std::optional<int> MultiplicationExercise::grade() const

@@ -50,28 +50,24 @@ const ButtonCycle& SubtractionExercise::cycle() const
 
 std::optional<Evaluation> SubtractionExercise::evaluate()
 {
-    if (!onPage_ || !checks_.canEvaluate())
-        return std::nullopt;
     const VerdictWord word = verdict();
-    const bool counts = checks_.checkedOnce();
-    checks_.noteEvaluated();
-    return Evaluation{.verdict = word, .negative = isNegative(word), .counts = counts, .grade = gradeFor(word)};
+    return evaluateOnce(
+        {.verdict = word, .negative = isNegative(word), .counts = checks_.checkedOnce(), .grade = usualGrade(word)});
 }
 
 VerdictWord SubtractionExercise::verdictFor(int borrowCount, int errors)
 {
-    if (errors >= 2)
-        return VerdictWord::NotGood;
-    if (errors == 1)
-        return VerdictWord::BeCareful;
-    switch (borrowCount) {
-    case 0:
-    case 1: return VerdictWord::Sufficient;
-    case 2: return VerdictWord::Good;
-    case 3: return VerdictWord::VeryGood;
-    case 4: return VerdictWord::Excellent;
-    default: return VerdictWord::WellDone;
-    }
+    const auto flawless = [borrowCount] {
+        switch (borrowCount) {
+        case 0:
+        case 1: return VerdictWord::Sufficient;
+        case 2: return VerdictWord::Good;
+        case 3: return VerdictWord::VeryGood;
+        case 4: return VerdictWord::Excellent;
+        default: return VerdictWord::WellDone;
+        }
+    };
+    return verdictByErrors(errors, flawless());
 }
 
 }  // namespace quillo

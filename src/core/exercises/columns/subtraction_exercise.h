@@ -48,7 +48,6 @@ public:
     const ButtonCycle& cycle() const override;
 
     static VerdictWord verdictFor(int borrowCount, int errors);
-    static int gradeFor(VerdictWord verdict) { return usualGrade(verdict); }
     static bool isNegative(VerdictWord verdict)
     {
         return verdict == VerdictWord::NotGood || verdict == VerdictWord::BeCareful;

@@ -54,7 +54,7 @@ public:
     // exercise counts the errors and settles the verdict.
     Marking check(const Answers& answers);
     int errorCount() const { return checks_.errorCount(); }
-    VerdictWord verdict() const { return seriesVerdict(errorCount()); }
+    VerdictWord verdict() const { return verdictByErrors(errorCount(), VerdictWord::AllRight); }
     int grade() const { return usualGrade(verdict()); }
     // "Valutazione" grades only an exercise checked exactly once; the verdict
     // shows red for any error.

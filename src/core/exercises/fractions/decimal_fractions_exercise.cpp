@@ -95,7 +95,7 @@ DecimalFractionsExercise::Marks DecimalFractionsExercise::check(const Answers& a
 
 std::optional<Evaluation> DecimalFractionsExercise::evaluate()
 {
-    const VerdictWord word = seriesVerdict(checks_.errorCount());
+    const VerdictWord word = verdictByErrors(checks_.errorCount(), VerdictWord::AllRight);
     const int grade = usualGrade(word);
     return Evaluation{.verdict = word,
                       .negative = grade <= 5,

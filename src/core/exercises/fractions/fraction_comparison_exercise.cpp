@@ -117,7 +117,7 @@ std::optional<Evaluation> FractionComparisonExercise::evaluate()
     if (!checks_.checkedOnce())
         return Evaluation{};
     const int errors = checks_.errorCount();
-    const VerdictWord word = seriesVerdict(errors);
+    const VerdictWord word = verdictByErrors(errors, VerdictWord::AllRight);
     return Evaluation{.verdict = word, .negative = errors > 0, .counts = true, .grade = usualGrade(word)};
 }
 
