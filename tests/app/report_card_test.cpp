@@ -83,5 +83,41 @@ TEST(ReportCard, WordsDoneMarksAndOverallByScoreboard)
     }
 }
 
+// Every row of the three word tables, the thresholds included: an
+// operation's grade, a group's average and the overall average, each
+// reached through a scoreboard.
+TEST(ReportCard, EveryGradeAndAverageHasItsWord)
+{
+    const char* const operationWords[] = {"Nessuna valutazione", "Nessuna valutazione", "Nessuna valutazione",
+                                          "Nessuna valutazione", "Nessuna valutazione", "Così non va bene!!",
+                                          "Sufficiente",         "Buono",               "Distinto",
+                                          "Ottimo",              "Bravo!!!",            "Nessuna valutazione"};
+    const char* const groupWords[] = {"Così non va bene!!!", "Così non va bene!!!", "Così non va bene!!!",
+                                      "Così non va bene!!!", "Così non va bene!!!", "Così non va bene!!!",
+                                      "Sufficiente",         "Buono",               "Distinto",
+                                      "Ottimo",              "Bravo!!!"};
+    const char* const overallWords[] = {"", "", "", "", "", "Così non va bene!!!", "Sufficiente", "Buono",
+                                        "Distinto", "Ottimo", "Sei proprio in gamba!!!"};
+    for (int grade = 0; grade <= 11; ++grade) {
+        ScoreBoard board;
+        board.notePresented(F::Subtraction);
+        board.setGrade(F::Subtraction, grade);
+        board.notePresented(F::DecimalComparison);
+        board.setGrade(F::DecimalComparison, grade);
+        const ReportCard card = computeReportCard(board);
+        EXPECT_EQ(card.operation(F::Subtraction).word, operationWords[grade]) << "grade " << grade;
+        if (grade <= 10)
+            EXPECT_EQ(card.decimals.word, groupWords[grade]) << "average " << grade;
+    }
+    for (int average = 5; average <= 10; ++average) {
+        ScoreBoard board;
+        for (F family : {F::Division, F::Multiplication, F::Addition, F::Subtraction, F::FractionKinds, F::PlaceValue}) {
+            board.notePresented(family);
+            board.setGrade(family, average);
+        }
+        EXPECT_EQ(computeReportCard(board).overall, overallWords[average]) << "average " << average;
+    }
+}
+
 }  // namespace
 }  // namespace quillo

@@ -190,6 +190,7 @@ TEST(DivisionExercise, TheDividendLengthStaysWithinItsSelectors)
 TEST(DivisionExercise, EveryDrawRebuildsTheLongDivision)
 {
     const V faultless[] = {V::Sufficient, V::Good, V::VeryGood, V::Excellent, V::WellDone};
+    const int faultlessGrades[] = {7, 8, 9, 10, 10};
     ClockRandom random;
     std::set<int> lengths;
     DivisionExercise d;
@@ -238,6 +239,7 @@ TEST(DivisionExercise, EveryDrawRebuildsTheLongDivision)
             d.check(answer);
             ASSERT_EQ(d.checks().errorCount(), 0) << label;
             ASSERT_EQ(d.verdict(), faultless[L - 1]) << label;
+            ASSERT_EQ(d.evaluate()->grade, faultlessGrades[L - 1]) << label;
         }
     }
     EXPECT_EQ(lengths, (std::set<int>{1, 2, 3, 4, 5}));
