@@ -1,4 +1,4 @@
-#include "core/exercises/columns/addition_exercise.h"
+#include "core/exercises/columns/addition/addition_exercise.h"
 
 #include "column_texts.h"
 

@@ -1,4 +1,4 @@
-#include "core/exercises/columns/multiplication_exercise.h"
+#include "core/exercises/columns/multiplication/multiplication_exercise.h"
 #include "core/kit/random_source.h"
 
 #include <gtest/gtest.h>

@@ -1,4 +1,4 @@
-#include "core/exercises/columns/subtraction_exercise.h"
+#include "core/exercises/columns/subtraction/subtraction_exercise.h"
 
 #include "column_texts.h"
 

@@ -1,5 +1,5 @@
 #include "decimals_script.h"
-#include "core/exercises/decimals/decimal_comparison_exercise.h"
+#include "core/exercises/decimals/decimal_comparison/decimal_comparison_exercise.h"
 
 #include <gtest/gtest.h>
 

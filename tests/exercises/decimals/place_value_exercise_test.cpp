@@ -1,5 +1,5 @@
 #include "decimals_script.h"
-#include "core/exercises/decimals/place_value_exercise.h"
+#include "core/exercises/decimals/place_value/place_value_exercise.h"
 
 #include <gtest/gtest.h>
 

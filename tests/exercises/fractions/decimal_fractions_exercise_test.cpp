@@ -1,4 +1,4 @@
-#include "core/exercises/fractions/decimal_fractions_exercise.h"
+#include "core/exercises/fractions/decimal_fractions/decimal_fractions_exercise.h"
 
 #include "fraction_scripts.h"
 

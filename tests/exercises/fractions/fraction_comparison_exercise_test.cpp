@@ -1,4 +1,4 @@
-#include "core/exercises/fractions/fraction_comparison_exercise.h"
+#include "core/exercises/fractions/fraction_comparison/fraction_comparison_exercise.h"
 
 #include "fraction_scripts.h"
 

@@ -1,4 +1,4 @@
-#include "core/exercises/fractions/fraction_concept_exercise.h"
+#include "core/exercises/fractions/fraction_concept/fraction_concept_exercise.h"
 
 #include "core/kit/random_source.h"
 

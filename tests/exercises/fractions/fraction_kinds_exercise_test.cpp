@@ -1,4 +1,4 @@
-#include "core/exercises/fractions/fraction_kinds_exercise.h"
+#include "core/exercises/fractions/fraction_kinds/fraction_kinds_exercise.h"
 
 #include "core/scoring/evaluation_tally.h"
 #include "core/scoring/score_board.h"

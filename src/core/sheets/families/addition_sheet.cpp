@@ -1,6 +1,6 @@
 #include "core/sheets/families/addition_sheet.h"
 
-#include "core/exercises/columns/addition_exercise.h"
+#include "core/exercises/columns/addition/addition_exercise.h"
 #include "core/sheets/families/column_paper.h"
 
 namespace quillo::sheets {

@@ -1,6 +1,6 @@
 #include "core/sheets/families/decimal_comparison_sheet.h"
 
-#include "core/exercises/decimals/decimal_comparison_exercise.h"
+#include "core/exercises/decimals/decimal_comparison/decimal_comparison_exercise.h"
 
 namespace quillo::sheets {
 

@@ -1,6 +1,6 @@
 #include "core/sheets/families/decimal_fractions_sheet.h"
 
-#include "core/exercises/fractions/decimal_fractions_exercise.h"
+#include "core/exercises/fractions/decimal_fractions/decimal_fractions_exercise.h"
 
 namespace quillo::sheets {
 

@@ -1,6 +1,6 @@
 #include "core/sheets/families/division_sheet.h"
 
-#include "core/exercises/columns/division_exercise.h"
+#include "core/exercises/columns/division/division_exercise.h"
 
 namespace quillo::sheets {
 

@@ -1,6 +1,6 @@
 #include "core/sheets/families/fraction_comparison_sheet.h"
 
-#include "core/exercises/fractions/fraction_comparison_exercise.h"
+#include "core/exercises/fractions/fraction_comparison/fraction_comparison_exercise.h"
 
 #include <array>
 

@@ -1,6 +1,6 @@
 #include "core/sheets/families/fraction_concept_sheet.h"
 
-#include "core/exercises/fractions/fraction_concept_exercise.h"
+#include "core/exercises/fractions/fraction_concept/fraction_concept_exercise.h"
 
 namespace quillo::sheets {
 

@@ -1,6 +1,6 @@
 #include "core/sheets/families/fraction_kinds_sheet.h"
 
-#include "core/exercises/fractions/fraction_kinds_exercise.h"
+#include "core/exercises/fractions/fraction_kinds/fraction_kinds_exercise.h"
 
 namespace quillo::sheets {
 

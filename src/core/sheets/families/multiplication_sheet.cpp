@@ -1,6 +1,6 @@
 #include "core/sheets/families/multiplication_sheet.h"
 
-#include "core/exercises/columns/multiplication_exercise.h"
+#include "core/exercises/columns/multiplication/multiplication_exercise.h"
 #include "core/sheets/families/column_paper.h"
 
 namespace quillo::sheets {

@@ -1,6 +1,6 @@
 #include "core/sheets/families/place_value_sheet.h"
 
-#include "core/exercises/decimals/place_value_exercise.h"
+#include "core/exercises/decimals/place_value/place_value_exercise.h"
 
 namespace quillo::sheets {
 

@@ -1,6 +1,6 @@
 #include "core/sheets/families/subtraction_sheet.h"
 
-#include "core/exercises/columns/subtraction_exercise.h"
+#include "core/exercises/columns/subtraction/subtraction_exercise.h"
 #include "core/sheets/families/column_paper.h"
 
 namespace quillo::sheets {

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/exercises/columns/division_exercise.h"
+#include "core/exercises/columns/division/division_exercise.h"
 #include "ui/kit/cell_series.h"
 #include "ui/kit/family_screen.h"
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/exercises/columns/multiplication_exercise.h"
+#include "core/exercises/columns/multiplication/multiplication_exercise.h"
 #include "ui/kit/column_row.h"
 #include "ui/kit/family_screen.h"
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/exercises/decimals/decimal_comparison_exercise.h"
+#include "core/exercises/decimals/decimal_comparison/decimal_comparison_exercise.h"
 #include "ui/kit/series_screen.h"
 
 #include <array>

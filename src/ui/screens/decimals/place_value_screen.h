@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/exercises/decimals/place_value_exercise.h"
+#include "core/exercises/decimals/place_value/place_value_exercise.h"
 #include "ui/kit/family_screen.h"
 
 #include <array>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/exercises/fractions/decimal_fractions_exercise.h"
+#include "core/exercises/fractions/decimal_fractions/decimal_fractions_exercise.h"
 #include "ui/kit/series_screen.h"
 
 #include <QPointer>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/exercises/fractions/fraction_concept_exercise.h"
+#include "core/exercises/fractions/fraction_concept/fraction_concept_exercise.h"
 #include "ui/toolkit/twips.h"
 
 #include <array>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/exercises/fractions/fraction_kinds_exercise.h"
+#include "core/exercises/fractions/fraction_kinds/fraction_kinds_exercise.h"
 #include "ui/kit/series_screen.h"
 
 #include <array>

@@ -1,4 +1,4 @@
-#include "core/exercises/fractions/decimal_fractions_exercise.h"
+#include "core/exercises/fractions/decimal_fractions/decimal_fractions_exercise.h"
 
 #include "core/kit/digits.h"
 #include "core/kit/random_source.h"

@@ -1,4 +1,4 @@
-#include "core/exercises/decimals/place_value_exercise.h"
+#include "core/exercises/decimals/place_value/place_value_exercise.h"
 
 #include "core/kit/random_source.h"
 

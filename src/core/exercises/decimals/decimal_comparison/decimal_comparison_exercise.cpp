@@ -1,4 +1,4 @@
-#include "core/exercises/decimals/decimal_comparison_exercise.h"
+#include "core/exercises/decimals/decimal_comparison/decimal_comparison_exercise.h"
 
 #include "core/kit/random_source.h"
 

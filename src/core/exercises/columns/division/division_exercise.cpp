@@ -1,4 +1,4 @@
-#include "core/exercises/columns/division_exercise.h"
+#include "core/exercises/columns/division/division_exercise.h"
 
 #include "core/kit/digits.h"
 #include "core/kit/random_source.h"

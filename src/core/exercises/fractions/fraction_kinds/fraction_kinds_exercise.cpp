@@ -1,4 +1,4 @@
-#include "core/exercises/fractions/fraction_kinds_exercise.h"
+#include "core/exercises/fractions/fraction_kinds/fraction_kinds_exercise.h"
 
 #include "core/kit/digits.h"
 #include "core/kit/random_source.h"
