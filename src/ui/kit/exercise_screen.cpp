@@ -84,14 +84,14 @@ Page* ExerciseScreen::open()
 
 Button* ExerciseScreen::addStandardButton(const QString& name, const QString& role, TwipRect place,
                                           std::string_view caption, std::string_view tooltip, Colour background,
-                                          const QString& accessibleName)
+                                          const QString& description)
 {
     return addButton(*page_, {.name = name,
                               .place = place,
                               .caption = toQString(caption),
                               .tooltip = toQString(tooltip),
                               .background = background,
-                              .accessibleName = accessibleName,
+                              .description = description,
                               .role = role});
 }
 
@@ -104,7 +104,7 @@ void ExerciseScreen::buildStandardControls(const ExerciseLayout& look)
                                      newExerciseTooltip(family_), newExerciseColour(family_),
                                      QStringLiteral("Nuovo esercizio"));
     check_ = addStandardButton(names.check, roles.check, look.check, checkCaption(family_), checkTooltip(family_),
-                               checkColour(family_), QStringLiteral("Controllo"));
+                               checkColour(family_));
     evaluate_ = addStandardButton(names.evaluate, roles.evaluate, look.evaluate, "Valutazione",
                                   evaluateTooltip(family_), checkColour(family_));
     QObject::connect(newExercise_, &QPushButton::clicked, page_, [this] { present(); });

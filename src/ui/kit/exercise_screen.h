@@ -119,7 +119,7 @@ private:
     void showEvaluation(const Evaluation& evaluation);
     void buildStandardControls(const ExerciseLayout& layout);
     Button* addStandardButton(const QString& name, const QString& role, TwipRect place, std::string_view caption,
-                              std::string_view tooltip, Colour background, const QString& accessibleName = {});
+                              std::string_view tooltip, Colour background, const QString& description = {});
 
     Services& services_;
     ExerciseFamily family_;
