@@ -90,7 +90,9 @@ protected:
     void opensCheck(DigitCell& cell, std::function<bool()> rule);
     void setAnswersEnabled(bool enabled) const;
     // A length or kind selector, enabled and disabled by the cycle; when
-    // pressed, its handler calls kindChosen().
+    // pressed, its handler calls kindChosen(). From its press on it is the
+    // chosen one, on this page and on those built after it, until the
+    // pupil presses another.
     TextBox* addKindSelector(const SelectorDesign& design, std::function<void()> press);
     // A length or kind selector was pressed: the exercise on the page is
     // withdrawn and the buttons take the cycle's state for a new choice.
@@ -131,7 +133,8 @@ private:
     Button* evaluate_ = nullptr;
     VerdictBox* verdict_ = nullptr;
     std::vector<DigitCell*> answers_;
-    std::vector<TextBox*> kindSelectors_;
+    // Its choice outlives the page, as the exercise's own fields do.
+    SelectorSet kindSelectors_;
 };
 
 }  // namespace quillo
