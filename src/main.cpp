@@ -4,6 +4,7 @@
 #include "ui/app/translations.h"
 #include "core/scoring/score_board.h"
 #include "core/kit/random_source.h"
+#include "ui/toolkit/accessible.h"
 #include "ui/toolkit/look.h"
 #include "ui/toolkit/main_window.h"
 
@@ -19,6 +20,7 @@ int main(int argc, char* argv[])
     quillo::installIdentity(QStringLiteral(QUILLO_VERSION), QStringLiteral(QUILLO_APP_ID));
     quillo::installItalianTranslations(app);
     quillo::installLook();
+    quillo::installAccessibility();
 
     quillo::ScoreBoard board;
     quillo::ClockRandom random;

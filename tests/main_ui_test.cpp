@@ -1,3 +1,4 @@
+#include "ui/toolkit/accessible.h"
 #include "ui/toolkit/look.h"
 
 #include <gtest/gtest.h>
@@ -29,6 +30,7 @@ int main(int argc, char* argv[])
     QLocale::setDefault(QLocale(QLocale::Italian, QLocale::Italy));
     QApplication app(argc, argv);
     quillo::installLook();
+    quillo::installAccessibility();
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
 }

@@ -64,7 +64,7 @@ Page* ExerciseScreen::open()
     const ExerciseLayout& look = layout_;
     page_ = new Page(look.caption);
     answers_.clear();
-    kindSelectors_.clear();
+    kindSelectors_.startPage();
     page_->setPaperColour(paperColour(family_));
     Label* instruction =
         addLabel(QStringLiteral("Instruction"), look.instructionPlace, look.instruction, look.instructionFont);
@@ -84,14 +84,14 @@ Page* ExerciseScreen::open()
 
 Button* ExerciseScreen::addStandardButton(const QString& name, const QString& role, TwipRect place,
                                           std::string_view caption, std::string_view tooltip, Colour background,
-                                          const QString& accessibleName)
+                                          const QString& description)
 {
     return addButton(*page_, {.name = name,
                               .place = place,
                               .caption = toQString(caption),
                               .tooltip = toQString(tooltip),
                               .background = background,
-                              .accessibleName = accessibleName,
+                              .description = description,
                               .role = role});
 }
 
@@ -104,7 +104,7 @@ void ExerciseScreen::buildStandardControls(const ExerciseLayout& look)
                                      newExerciseTooltip(family_), newExerciseColour(family_),
                                      QStringLiteral("Nuovo esercizio"));
     check_ = addStandardButton(names.check, roles.check, look.check, checkCaption(family_), checkTooltip(family_),
-                               checkColour(family_), QStringLiteral("Controllo"));
+                               checkColour(family_));
     evaluate_ = addStandardButton(names.evaluate, roles.evaluate, look.evaluate, "Valutazione",
                                   evaluateTooltip(family_), checkColour(family_));
     QObject::connect(newExercise_, &QPushButton::clicked, page_, [this] { present(); });
@@ -152,6 +152,7 @@ Label* ExerciseScreen::addDigitLabel(const QString& name, TwipRect rect, const Q
     auto* label = addLabel(name, rect, text, kCellFont);
     label->setAlignment(Qt::AlignCenter);
     label->setTextColour(colour::Blue);
+    label->setReadAsValue();
     return label;
 }
 
@@ -177,10 +178,8 @@ void ExerciseScreen::apply(const ButtonChange& change)
         evaluate_->setEnabled(*change.evaluate);
     if (change.answers)
         setAnswersEnabled(*change.answers);
-    if (change.kinds) {
-        for (TextBox* selector : kindSelectors_)
-            selector->setEnabled(*change.kinds);
-    }
+    if (change.kinds)
+        kindSelectors_.setEnabled(*change.kinds);
 }
 
 DigitCell* ExerciseScreen::addAnswer(DigitCell* cell)
@@ -205,9 +204,7 @@ void ExerciseScreen::setAnswersEnabled(bool enabled) const
 
 TextBox* ExerciseScreen::addKindSelector(const SelectorDesign& design, std::function<void()> press)
 {
-    TextBox* selector = addSelector(*page_, design, std::move(press));
-    kindSelectors_.push_back(selector);
-    return selector;
+    return kindSelectors_.add(*page_, design, std::move(press));
 }
 
 void ExerciseScreen::kindChosen()

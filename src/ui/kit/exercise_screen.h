@@ -90,7 +90,9 @@ protected:
     void opensCheck(DigitCell& cell, std::function<bool()> rule);
     void setAnswersEnabled(bool enabled) const;
     // A length or kind selector, enabled and disabled by the cycle; when
-    // pressed, its handler calls kindChosen().
+    // pressed, its handler calls kindChosen(). From its press on it is the
+    // chosen one, on this page and on those built after it, until the
+    // pupil presses another.
     TextBox* addKindSelector(const SelectorDesign& design, std::function<void()> press);
     // A length or kind selector was pressed: the exercise on the page is
     // withdrawn and the buttons take the cycle's state for a new choice.
@@ -119,7 +121,7 @@ private:
     void showEvaluation(const Evaluation& evaluation);
     void buildStandardControls(const ExerciseLayout& layout);
     Button* addStandardButton(const QString& name, const QString& role, TwipRect place, std::string_view caption,
-                              std::string_view tooltip, Colour background, const QString& accessibleName = {});
+                              std::string_view tooltip, Colour background, const QString& description = {});
 
     Services& services_;
     ExerciseFamily family_;
@@ -131,7 +133,8 @@ private:
     Button* evaluate_ = nullptr;
     VerdictBox* verdict_ = nullptr;
     std::vector<DigitCell*> answers_;
-    std::vector<TextBox*> kindSelectors_;
+    // Its choice outlives the page, as the exercise's own fields do.
+    SelectorSet kindSelectors_;
 };
 
 }  // namespace quillo

@@ -10,7 +10,7 @@ Button* addButton(Page& page, const ButtonDesign& design)
     if (!design.role.isEmpty())
         button->setProperty("role", design.role);
     button->setText(design.caption);
-    button->setAccessibleName(design.accessibleName.isEmpty() ? design.caption : design.accessibleName);
+    button->setAccessibleDescription(design.description);
     button->setToolTip(design.tooltip);
     button->setBackground(design.background);
     return button;

@@ -22,8 +22,10 @@ struct ButtonDesign {
     // The caption of the exercise screens' and the report card's buttons;
     // the menus write theirs larger.
     FontSpec font{Face::Arial, 9, false};
-    // What a screen reader says; the caption when empty.
-    QString accessibleName;
+    // What the button does, in words. A screen reader names the button by
+    // its caption, as the pupil sees it, and says this after it; without
+    // one, it says the tooltip.
+    QString description;
     // How shared code and tests find a standard control on every screen.
     QString role;
 };

@@ -4,6 +4,7 @@
 #include "ui/toolkit/plain_text.h"
 #include "ui/toolkit/shared_palette.h"
 
+#include <QAccessible>
 #include <QHash>
 #include <QKeyEvent>
 #include <QMouseEvent>
@@ -446,6 +447,28 @@ void TextBox::dropEvent(QDropEvent* event)
 void TextBox::inputMethodEvent(QInputMethodEvent* event)
 {
     event->ignore();
+}
+
+ChoiceBox::ChoiceBox(QWidget* parent) : TextBox(parent)
+{
+    setReadOnly(true);
+}
+
+void ChoiceBox::setChecked(bool checked)
+{
+    if (checked == checked_)
+        return;
+    checked_ = checked;
+    // A screen reader following the pupil says at once which one is chosen.
+    QAccessible::State changed;
+    changed.checked = true;
+    QAccessibleStateChangeEvent event(this, changed);
+    QAccessible::updateAccessibility(&event);
+}
+
+void ChoiceBox::press()
+{
+    Q_EMIT clicked();
 }
 
 }  // namespace quillo

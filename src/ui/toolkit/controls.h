@@ -25,6 +25,12 @@ public:
     // Makes the label a control in its own right: Tab gives it the
     // keyboard, and then Space or Enter press it as a click does.
     void setPressable();
+    // The label shows something the pupil must read, a given digit or sign:
+    // a screen reader hears its text as its value. So is a label given a
+    // name of its own ("Dividendo, cifra 1" showing "7"); a caption is
+    // heard by its text alone.
+    void setReadAsValue() { readAsValue_ = true; }
+    bool isReadAsValue() const { return readAsValue_ || !accessibleName().isEmpty(); }
 
 Q_SIGNALS:
     void clicked();
@@ -36,6 +42,7 @@ protected:
 
 private:
     Colour textColour_ = colour::Black;
+    bool readAsValue_ = false;
 };
 
 // A command button with its own background colour. Space and Enter both
@@ -122,6 +129,26 @@ private:
     int maxCharacters_ = 32767;
     std::optional<Colour> seeThrough_;
     bool coloured_ = false;
+};
+
+// A read-only box pressed like a button: a length or kind selector, a colour
+// swatch. Screen readers hear a button; one of a set of choices is heard as a
+// radio button that says whether it is the one chosen.
+class ChoiceBox : public TextBox {
+    Q_OBJECT
+
+public:
+    explicit ChoiceBox(QWidget* parent = nullptr);
+    void setCheckable(bool checkable) { checkable_ = checkable; }
+    bool isCheckable() const { return checkable_; }
+    void setChecked(bool checked);
+    bool isChecked() const { return checked_; }
+    // What a click does, for the keyboard and the screen reader.
+    void press();
+
+private:
+    bool checkable_ = false;
+    bool checked_ = false;
 };
 
 }  // namespace quillo

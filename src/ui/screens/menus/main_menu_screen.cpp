@@ -59,6 +59,7 @@ void MainMenuScreen::build(Page& page)
     pupilCaption_->setText(QStringLiteral("Alunno/a"));
     pupilName_ = page.add<Label>(QStringLiteral("Label11"), {2040, 480, 7200, kCellSize}, kNameFont);
     pupilName_->setTextColour(colour::Blue);
+    pupilName_->setAccessibleName(QStringLiteral("Alunno/a"));
 
     auto* heading = page.add<Label>(QStringLiteral("Heading"), {240, 1080, 2400, kCellSize}, {Face::Script, 18, false});
     heading->setText(QStringLiteral("Menu"));

@@ -29,7 +29,7 @@ Page* MenuScreen::open()
                                           .caption = toQString(entry.caption),
                                           .background = entry.colour,
                                           .font = kButtonFont,
-                                          .accessibleName = toQString(entry.description)});
+                                          .description = toQString(entry.description)});
         const ScreenId target = entry.target;
         QObject::connect(button, &QPushButton::clicked, page_,
                          [this, target] { services_.navigator.showScreen(target); });
@@ -64,7 +64,7 @@ Page* MenuScreen::open()
     return page_;
 }
 
-Button* MenuScreen::addCorner(const MenuCorner& corner, const QString& caption, const QString& spokenName)
+Button* MenuScreen::addCorner(const MenuCorner& corner, const QString& caption, const QString& description)
 {
     return addButton(*page_, {.name = QString::fromLatin1(corner.control),
                               .place = corner.place,
@@ -72,7 +72,7 @@ Button* MenuScreen::addCorner(const MenuCorner& corner, const QString& caption, 
                               .tooltip = toQString(corner.tooltip),
                               .background = corner.colour,
                               .font = kButtonFont,
-                              .accessibleName = spokenName});
+                              .description = description});
 }
 
 }  // namespace quillo

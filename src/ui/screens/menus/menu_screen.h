@@ -70,7 +70,7 @@ protected:
     static constexpr int kFirstEntryTop = 1680;
 
 private:
-    Button* addCorner(const MenuCorner& corner, const QString& caption, const QString& spokenName);
+    Button* addCorner(const MenuCorner& corner, const QString& caption, const QString& description);
 
     Services& services_;
     MenuDesign design_;

@@ -96,13 +96,13 @@ void GlobalEvaluationScreen::build()
     credit_->setAlignment(Qt::AlignCenter);
 
     const auto button = [&page](const char* name, TwipRect place, const QString& caption, const QString& tooltip,
-                                Colour background, const QString& spokenName) {
+                                Colour background, const QString& description) {
         return addButton(page, {.name = QString::fromLatin1(name),
                                 .place = place,
                                 .caption = caption,
                                 .tooltip = tooltip,
                                 .background = background,
-                                .accessibleName = spokenName});
+                                .description = description});
     };
     auto* exit = button("ExitButton", cellAt(240, 5280), QStringLiteral("exit"), {}, colour::Green,
                         QStringLiteral("Esci dal programma"));
