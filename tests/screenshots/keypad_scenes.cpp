@@ -41,7 +41,19 @@ void placeValueOnTheBoard(Harness& app, const Shoot& shoot)
     shoot(QStringLiteral("keypad"));
 }
 
-// A 4:3 window leaves no band: the keypad floats over it.
+// 987654 : 23, the quotient waiting for its second digit.
+void sixDigitDivision(Harness& app)
+{
+    app.click(QStringLiteral("Command1"));
+    app.click(QStringLiteral("Text46"));
+    app.random.push(drawing(987654, 100001, 100001 + 999999 - 1));
+    app.random.push(drawing(23, 11, 109));
+    app.click(QStringLiteral("NewExerciseButton"));
+    app.type(QStringLiteral("Text9"), QStringLiteral("4"));
+    app.find(QStringLiteral("Text10"))->setFocus();
+}
+
+// A 4:3 window leaves no band: the keypad floats where nothing is in play.
 void nameOnA4to3Window(Harness& app, const Shoot& shoot)
 {
     app.window.toggleSidePanel();
@@ -49,12 +61,32 @@ void nameOnA4to3Window(Harness& app, const Shoot& shoot)
     shoot(QStringLiteral("name"));
     app.click(QStringLiteral("Command4"));
     shoot(QStringLiteral("addition"));
+    app.click(QStringLiteral("Text32"));
+    for (int addend : {456789, 123456, 98765})
+        app.random.push(drawing(addend, 1, 999'999));
+    app.click(QStringLiteral("NewExerciseButton"));
+    shoot(QStringLiteral("three-addends"));
+    app.click(QStringLiteral("MainMenuButton"));
+    sixDigitDivision(app);
+    shoot(QStringLiteral("division"));
+}
+
+// A 16:10 projector leaves a narrow band: the keypad docks there all the
+// same, its keys as large as the band allows.
+void onA16to10Projector(Harness& app, const Shoot& shoot)
+{
+    onTheBoard(app);
+    app.type(QStringLiteral("Text1"), QStringLiteral("Giulia"));
+    shoot(QStringLiteral("name"));
+    sixDigitDivision(app);
+    shoot(QStringLiteral("division"));
 }
 
 const SceneRegistrar keypad{
     {QStringLiteral("board-division"), {1920, 1080}, divisionOnTheBoard},
     {QStringLiteral("board-place-value"), {1920, 1080}, placeValueOnTheBoard},
     {QStringLiteral("floating-keypad"), {1024, 768}, nameOnA4to3Window},
+    {QStringLiteral("projector"), {1280, 800}, onA16to10Projector},
 };
 
 }  // namespace

@@ -5,6 +5,8 @@
 #include <QApplication>
 #include <QTest>
 
+#include <algorithm>
+
 namespace quillo::testing {
 namespace {
 
@@ -45,6 +47,44 @@ TEST(Page, PutsControlsOnTheSquaresTheyWereDrawnOn)
     page.moveTo(cell, cellAt(1440, 1080));
     EXPECT_EQ(cell->x(), 144);
     EXPECT_EQ(page.placement(cell), cellAt(1440, 1080));
+}
+
+TEST(Page, TellsWhatIsInPlayAndWhenThatChanges)
+{
+    Page page(QStringLiteral("test"));
+    page.resize(951, 687);
+    page.show();
+    page.add<TextBox>(QStringLiteral("cell"), cellAt(840, 1080))->show();
+    // A square waiting for its digit is in play before it shows one.
+    page.add<Label>(QStringLiteral("digit"), cellAt(1440, 1080))->show();
+    auto* caption = page.add<Label>(QStringLiteral("caption"), {240, 0, 9000, 480});
+    caption->show();
+    auto* later = page.add<Button>(QStringLiteral("later"), cellAt(2040, 1080));
+    page.addLine({240, 1800}, {2040, 1800}, 2)->setVisible(false);
+    QApplication::processEvents();
+    const auto areas = [&page](bool words) {
+        QList<QRect> found;
+        for (const Page::InPlay& thing : page.inPlay()) {
+            if (thing.words == words)
+                found << thing.area;
+        }
+        std::sort(found.begin(), found.end(), [](QRect a, QRect b) { return a.x() < b.x(); });
+        return found;
+    };
+    EXPECT_EQ(areas(false), QList<QRect>({QRect(84, 108, 61, 61), QRect(144, 108, 61, 61)}));
+    EXPECT_TRUE(areas(true).isEmpty()) << "an empty caption shows nothing";
+
+    int told = 0;
+    QObject::connect(&page, &Page::inPlayChanged, [&told] { ++told; });
+    caption->setText(QStringLiteral("Esegui"));
+    later->show();
+    QApplication::processEvents();
+    EXPECT_EQ(told, 1) << "once for the burst";
+    EXPECT_EQ(areas(false).size(), 3);
+    ASSERT_EQ(areas(true).size(), 1);
+    const QRect words = areas(true).front();
+    EXPECT_EQ(words.left(), caption->x()) << "the words start where the caption does";
+    EXPECT_LT(words.width(), caption->width() / 4) << "and take only their own room";
 }
 
 TEST(Page, KeepsBlackInkUnderADarkDesktopTheme)

@@ -17,19 +17,31 @@ namespace quillo {
 namespace {
 const QColor kPanel(0xD8, 0xD4, 0xC8);
 const QColor kGrip(0x9C, 0x96, 0x88);
-constexpr int kSmallestKey = 16;
 
-int gapFor(int cellPixels)
+int gapFor(int key)
 {
-    return std::max(4, cellPixels / 16);
+    return std::max(4, key / 16);
 }
 
-// Digits stand three to a row as on a telephone; letters as many as fit.
-int widestRow(int keys)
+int gripFor(int key)
+{
+    return std::max(20, key * 2 / 5);
+}
+
+// Digits stand three to a row as on a telephone, letters eight.
+int favouriteRow(int keys)
 {
     if (keys <= 3)
-        return std::max(1, keys);
+        return keys;
     return keys <= 12 ? 3 : 8;
+}
+
+// Keys of this edge in rows of this length, with a gap around each.
+QSize gridSize(int keys, int rowLength, int key)
+{
+    const int rows = (keys + rowLength - 1) / rowLength;
+    const int gap = gapFor(key);
+    return {rowLength * (key + gap) + gap, rows * (key + gap) + gap};
 }
 
 QString caption(int code, bool capital)
@@ -66,7 +78,7 @@ Keypad::Keypad(QWidget* parent) : SidePanel(parent)
     hint_->setAlignment(Qt::AlignCenter);
     hint_->setWordWrap(true);
     QObject::connect(qApp, &QApplication::focusChanged, this, [this] { followFocus(); });
-    new GripDrag(*this, [this] { return gripHeight(); });
+    new GripDrag(*this, [this] { return gripHeight(); }, [this] { Q_EMIT dropped(); });
 }
 
 void Keypad::typeKey(QWidget* target, int code, bool capital)
@@ -95,8 +107,8 @@ QPushButton* Keypad::keyFor(int code) const
 
 void Keypad::followFocus()
 {
-    if (isHidden())
-        return;
+    // Followed while hidden too, so the window sizes the keypad for the box
+    // it will type into before it shows it.
     QWidget* focus = window()->focusWidget();
     const auto filter = keypadFilter(focus);
     std::vector<int> offer;
@@ -194,75 +206,89 @@ int Keypad::keyCount() const
 
 int Keypad::gripHeight() const
 {
-    return docked_ ? 0 : std::max(20, cellPixels_ * 2 / 5);
+    return docked_ ? 0 : gripFor(largestKey_);
 }
 
-int Keypad::leastBandWidth(int cellPixels) const
+int Keypad::roomInKeys() const
 {
-    const int gap = gapFor(cellPixels);
-    return 3 * cellPixels + 4 * gap;
+    // With no box to type in, the hint takes the room of three keys.
+    return std::max(3, keyCount());
 }
 
-void Keypad::setDocked(bool docked, int cellPixels)
+std::vector<int> Keypad::rowLengths() const
+{
+    const int keys = roomInKeys();
+    const int favourite = favouriteRow(keys);
+    const auto rows = [keys](int length) { return (keys + length - 1) / length; };
+    // A longer row that needs as many rows only widens the keypad.
+    std::vector<int> lengths;
+    for (int length = 1; length <= keys; ++length) {
+        if (length == 1 || rows(length) < rows(length - 1))
+            lengths.push_back(length);
+    }
+    std::stable_sort(lengths.begin(), lengths.end(),
+                     [favourite](int a, int b) { return std::abs(a - favourite) < std::abs(b - favourite); });
+    return lengths;
+}
+
+Keypad::Grid Keypad::largestGrid(QSize area, int largest) const
+{
+    const std::vector<int> lengths = rowLengths();
+    for (int key = largest; key > 0; --key) {
+        for (int length : lengths) {
+            const QSize size = gridSize(roomInKeys(), length, key);
+            if (size.width() <= area.width() && size.height() <= area.height())
+                return {length, key};
+        }
+    }
+    return {lengths.front(), 0};
+}
+
+int Keypad::largestKeyIn(QSize area, int largest) const
+{
+    return largestGrid(area, largest).key;
+}
+
+std::vector<QSize> Keypad::floatingSizes(int key) const
+{
+    std::vector<QSize> sizes;
+    for (int length : rowLengths())
+        sizes.push_back(gridSize(roomInKeys(), length, key) + QSize(0, gripFor(key)));
+    return sizes;
+}
+
+void Keypad::setDocked(bool docked, int key)
 {
     docked_ = docked;
-    cellPixels_ = cellPixels;
-    followFocus();
+    largestKey_ = key;
     layOutKeys();
     update();
 }
 
-Keypad::Grid Keypad::floatingGrid(int cellPixels, QSize room) const
-{
-    const int gap = gapFor(cellPixels);
-    const int count = std::max(1, keyCount());
-    Grid grid;
-    grid.key = cellPixels;
-    while (true) {
-        grid.columns = std::clamp((room.width() + gap) / (grid.key + gap), 1, widestRow(count));
-        grid.rows = (count + grid.columns - 1) / grid.columns;
-        if (grid.rows * (grid.key + gap) - gap <= room.height() || grid.key <= kSmallestKey)
-            return grid;
-        --grid.key;
-    }
-}
-
-QSize Keypad::floatingSize(int cellPixels, QSize room) const
-{
-    const int gap = gapFor(cellPixels);
-    const int grip = std::max(20, cellPixels * 2 / 5);
-    if (keyCount() == 0)
-        return {3 * cellPixels + 4 * gap, grip + cellPixels};
-    // A floating panel stays small beside the page it covers.
-    const QSize keysRoom(room.width() * 9 / 10 - 2 * gap, room.height() * 3 / 5 - grip - 2 * gap);
-    const Grid grid = floatingGrid(cellPixels, keysRoom);
-    return {grid.columns * (grid.key + gap) + gap, grip + grid.rows * (grid.key + gap) + gap};
-}
-
 void Keypad::layOutKeys()
 {
-    const int gap = gapFor(cellPixels_);
-    const QRect area = rect().adjusted(gap, gap + gripHeight(), -gap, -gap);
-    hint_->setGeometry(area);
+    const QRect area = rect().adjusted(0, gripHeight(), 0, 0);
+    const Grid grid = largestGrid(area.size(), largestKey_);
+    const int key = std::max(1, grid.key);
+    const int gap = gapFor(key);
+    hint_->setGeometry(area.adjusted(gap, gap, -gap, -gap));
     if (keyCount() == 0)
         return;
-    const Grid grid = floatingGrid(cellPixels_, area.size());
-    const int gridWidth = grid.columns * (grid.key + gap) - gap;
-    const int gridHeight = grid.rows * (grid.key + gap) - gap;
-    const QPoint origin(area.left() + (area.width() - gridWidth) / 2, area.top() + (area.height() - gridHeight) / 2);
+    const QSize size = gridSize(keyCount(), grid.columns, key);
+    const QPoint origin = area.topLeft() + QPoint((area.width() - size.width()) / 2 + gap,
+                                                  (area.height() - size.height()) / 2 + gap);
     QFont font = this->font();
     font.setBold(true);
-    font.setPixelSize(std::max(8, grid.key * 9 / 20));
+    font.setPixelSize(std::max(8, key * 9 / 20));
     QFont wordFont = font;
-    wordFont.setPixelSize(std::max(8, grid.key / 4));
+    wordFont.setPixelSize(std::max(8, key / 4));
     std::vector<QPushButton*> all = keys_;
     if (capitals_)
         all.push_back(capitals_);
     for (std::size_t i = 0; i < all.size(); ++i) {
         const int column = static_cast<int>(i) % grid.columns;
         const int row = static_cast<int>(i) / grid.columns;
-        all[i]->setGeometry(origin.x() + column * (grid.key + gap), origin.y() + row * (grid.key + gap), grid.key,
-                            grid.key);
+        all[i]->setGeometry(origin.x() + column * (key + gap), origin.y() + row * (key + gap), key, key);
         all[i]->setFont(all[i]->text().size() > 1 ? wordFont : font);
     }
 }
@@ -271,12 +297,6 @@ void Keypad::resizeEvent(QResizeEvent* event)
 {
     SidePanel::resizeEvent(event);
     layOutKeys();
-}
-
-void Keypad::showEvent(QShowEvent* event)
-{
-    SidePanel::showEvent(event);
-    followFocus();
 }
 
 void Keypad::paintEvent(QPaintEvent*)

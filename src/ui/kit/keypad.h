@@ -30,23 +30,21 @@ public:
     QPushButton* keyFor(int code) const;
     QPushButton* capitalsKey() const { return capitals_; }
 
-    int leastBandWidth(int cellPixels) const override;
-    void setDocked(bool docked, int cellPixels) override;
-    QSize floatingSize(int cellPixels, QSize room) const override;
+    int largestKeyIn(QSize area, int largest) const override;
+    std::vector<QSize> floatingSizes(int key) const override;
+    void setDocked(bool docked, int key) override;
 
     // Types one key into the widget as the keyboard would.
     static void typeKey(QWidget* target, int code, bool capital);
 
 protected:
     void resizeEvent(QResizeEvent* event) override;
-    void showEvent(QShowEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
 
 private:
     struct Grid {
         int columns = 1;
-        int rows = 1;
-        int key = 1;
+        int key = 0;
     };
 
     void followFocus();
@@ -56,8 +54,12 @@ private:
     void relabel();
     void layOutKeys();
     int keyCount() const;
+    int roomInKeys() const;
     int gripHeight() const;
-    Grid floatingGrid(int cellPixels, QSize room) const;
+    // The row lengths worth laying the keys in, the favourite first.
+    std::vector<int> rowLengths() const;
+    // The largest keys, up to `largest`, whose rows fit the area.
+    Grid largestGrid(QSize area, int largest) const;
 
     std::vector<int> offer_;
     std::vector<QPushButton*> keys_;
@@ -65,7 +67,7 @@ private:
     QLabel* hint_ = nullptr;
     bool capitalsOn_ = false;
     bool docked_ = false;
-    int cellPixels_ = 60;
+    int largestKey_ = 60;
 };
 
 }  // namespace quillo

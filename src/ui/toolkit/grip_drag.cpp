@@ -7,8 +7,8 @@
 
 namespace quillo {
 
-GripDrag::GripDrag(QWidget& widget, std::function<int()> gripHeight)
-    : QObject(&widget), widget_(widget), gripHeight_(std::move(gripHeight))
+GripDrag::GripDrag(QWidget& widget, std::function<int()> gripHeight, std::function<void()> dropped)
+    : QObject(&widget), widget_(widget), gripHeight_(std::move(gripHeight)), dropped_(std::move(dropped))
 {
     widget.installEventFilter(this);
 }
@@ -28,7 +28,10 @@ bool GripDrag::eventFilter(QObject* watched, QEvent* event)
         moveTo(static_cast<QMouseEvent*>(event)->globalPosition().toPoint());
         return true;
     case QEvent::MouseButtonRelease:
-        from_.reset();
+        if (from_) {
+            from_.reset();
+            dropped_();
+        }
         return true;
     default:
         return false;

@@ -17,7 +17,8 @@ namespace quillo {
 class GripDrag final : public QObject {
 public:
     // gripHeight is read at each press; 0 means there is nothing to drag by.
-    GripDrag(QWidget& widget, std::function<int()> gripHeight);
+    // dropped runs when the pointer lets go of a widget it held by the grip.
+    GripDrag(QWidget& widget, std::function<int()> gripHeight, std::function<void()> dropped);
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -27,6 +28,7 @@ private:
 
     QWidget& widget_;
     std::function<int()> gripHeight_;
+    std::function<void()> dropped_;
     // Where the pointer took hold, relative to the widget's corner.
     std::optional<QPoint> from_;
 };

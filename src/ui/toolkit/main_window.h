@@ -7,6 +7,7 @@
 
 #include <functional>
 #include <optional>
+#include <vector>
 
 class QToolButton;
 
@@ -14,25 +15,31 @@ namespace quillo {
 
 class Page;
 
-// A panel the window keeps beside its page, never on it: in the free band
-// when the window is wider than the page, or floating over the window where
-// the pupil drags it. The window tells it the size of one answer cell, in
-// pixels, so its keys are never smaller than the cells they type into.
+// A panel of keys the window keeps off what the pupil reads and writes: in
+// the free band beside the page when its keys fit there at a finger's size,
+// floating over the window where nothing in play lies otherwise. The window
+// asks it what sizes it can take and gives it one.
 class SidePanel : public QWidget {
     Q_OBJECT
 
 public:
     using QWidget::QWidget;
 
-    // The narrowest band beside the page the panel can stand in.
-    virtual int leastBandWidth(int cellPixels) const = 0;
-    // Docked in a band, or floating at a size of its own within the room.
-    virtual void setDocked(bool docked, int cellPixels) = 0;
-    virtual QSize floatingSize(int cellPixels, QSize room) const = 0;
+    // The edge of the largest keys the panel can lay out docked within this
+    // area, no larger than `largest`; 0 when none fit.
+    virtual int largestKeyIn(QSize area, int largest) const = 0;
+    // The sizes it can float at with keys of this edge, its favourite shape
+    // first.
+    virtual std::vector<QSize> floatingSizes(int key) const = 0;
+    // Docked or floating; its keys take the largest edge, up to `key`, that
+    // the area the window gives it holds.
+    virtual void setDocked(bool docked, int key) = 0;
 
 Q_SIGNALS:
-    // What the panel shows changed, and with it the size it floats at.
+    // What the panel shows changed, and with it the sizes it can take.
     void contentChanged();
+    // The pupil let go of the floating panel after dragging it.
+    void dropped();
 };
 
 // The one window of the run. It holds one page at a time, fits it to its
@@ -51,8 +58,9 @@ public:
     void toggleFullScreen();
 
     // The window takes the panel; it starts shown in full screen and on a
-    // touch screen, hidden otherwise. F12 and the toggle at the window's
-    // edge show and hide it, and that choice then holds for the run.
+    // touch screen, hidden otherwise. F12 and the toggle show and hide it,
+    // and that choice then holds for the run. The toggle is a finger's size
+    // and stands in a corner, or else nearest one, clear of what is in play.
     void setSidePanel(SidePanel* panel);
     SidePanel* sidePanel() const { return panel_; }
     void toggleSidePanel();
@@ -71,12 +79,28 @@ protected:
     void changeEvent(QEvent* event) override;
 
 private:
+    // What stands on the window, in its pixels, with some air around it.
+    struct Taken {
+        std::vector<QRect> all;
+        std::vector<QRect> controls;  // all but words
+        void add(QRect area, bool words);
+    };
+
     void fitPage();
-    void placePanel(double scale);
-    void placeFloatingPanel(bool keepPlace);
+    // The toggle and the panel, docked in the band or floating.
+    void placePanel(QRect band, int cell, int finger);
+    Taken takenOnPage(int air) const;
+    QRect placeToggle(const Taken& taken, int edge) const;
+    struct Floating {
+        QRect place;
+        int key = 0;
+    };
+    Floating floatingPlace(const Taken& taken, int largest, int smallest) const;
+    QRect wantedPlace(QSize size) const;
     void noteForNewPages() const;
     double fittingScale() const;
     int cellPixels(double scale) const;
+    int fingerPixels() const;
 
     QPointer<Page> page_;
     QPointer<SidePanel> panel_;

@@ -2,7 +2,9 @@
 
 #include "ui/toolkit/ruling.h"
 
+#include <QCoreApplication>
 #include <QFontMetricsF>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPainter>
 #include <QPointer>
@@ -109,6 +111,7 @@ void Page::moveTo(QWidget* widget, TwipRect rect)
         return;
     it->rect = rect;
     layOut(widget, *it);
+    noteInPlayChanged();
 }
 
 void Page::setFontOf(QWidget* widget, FontSpec font)
@@ -145,17 +148,77 @@ QFont Page::scaledFont(FontSpec wanted) const
     return font;
 }
 
-void Page::layOut(QWidget* widget, const Placement& placement)
+QRect Page::pixelRect(TwipRect r) const
 {
-    if (size() != laidOutFor_)
-        laidOutFor_ = QSize();
-    const auto& r = placement.rect;
     const int left = static_cast<int>(std::lround(twipsToPixels(r.x)));
     const int top = static_cast<int>(std::lround(twipsToPixels(r.y)));
     const int right = static_cast<int>(std::lround(twipsToPixels(r.x + r.width)));
     const int bottom = static_cast<int>(std::lround(twipsToPixels(r.y + r.height)));
-    widget->setGeometry(left, top, std::max(1, right - left), std::max(1, bottom - top));
+    return {left, top, std::max(1, right - left), std::max(1, bottom - top)};
+}
+
+void Page::layOut(QWidget* widget, const Placement& placement)
+{
+    if (size() != laidOutFor_)
+        laidOutFor_ = QSize();
+    widget->setGeometry(pixelRect(placement.rect));
     widget->setFont(scaledFont(placement.font));
+}
+
+std::vector<Page::InPlay> Page::inPlay() const
+{
+    std::vector<InPlay> all;
+    // Read from the placements, in the page's present scale: a page not yet
+    // shown has not laid its controls out for it.
+    for (auto it = placements_.cbegin(); it != placements_.cend(); ++it) {
+        const QWidget* widget = it.key();
+        if (widget->isHidden())
+            continue;
+        const QRect area = pixelRect(it->rect);
+        const auto* label = qobject_cast<const QLabel*>(widget);
+        const bool oneSquare = it->rect.width <= kCellSize && it->rect.height <= kCellSize;
+        if (!label || oneSquare || (label->focusPolicy() & Qt::TabFocus)) {
+            all.push_back({area});
+        }
+        else if (!label->text().isEmpty()) {
+            const int flags = static_cast<int>(label->alignment()) | (label->wordWrap() ? Qt::TextWordWrap : 0);
+            const QRect words = QFontMetrics(scaledFont(it->font)).boundingRect(area, flags, label->text());
+            all.push_back({words & area, true});
+        }
+    }
+    for (const auto& line : lines_) {
+        if (!line->isVisible())
+            continue;
+        const double halfPen = std::max(1.0, twipsToPixels(line->width() * kTwipsPerPixelWidth)) / 2;
+        const QRectF span = QRectF(toPixels(line->from()), toPixels(line->to())).normalized();
+        all.push_back({span.adjusted(-halfPen, -halfPen, halfPen, halfPen).toAlignedRect()});
+    }
+    for (const auto& shape : rects_) {
+        if (shape->isVisible())
+            all.push_back({pixelRect(shape->rect())});
+    }
+    const QFontMetricsF printed(scaledFont(printFont_));
+    double top = 0;
+    for (const auto& line : printed_) {
+        all.push_back({QRectF(0, top, printed.horizontalAdvance(line), printed.height()).toAlignedRect(), true});
+        top += printed.lineSpacing();
+    }
+    return all;
+}
+
+bool Page::event(QEvent* event)
+{
+    // A control shown, hidden or given other words asks its parent for a
+    // new layout; Qt folds a burst of such requests into one.
+    if (event->type() == QEvent::LayoutRequest)
+        Q_EMIT inPlayChanged();
+    return QWidget::event(event);
+}
+
+void Page::noteInPlayChanged()
+{
+    if (isVisible())
+        QCoreApplication::postEvent(this, new QEvent(QEvent::LayoutRequest));
 }
 
 void Page::resizeEvent(QResizeEvent* event)
@@ -180,7 +243,10 @@ std::vector<const LineShape*> Page::lines() const
 
 LineShape* Page::addLine(TwipPoint from, TwipPoint to, int width, Colour colour)
 {
-    lines_.push_back(std::make_unique<LineShape>([this] { update(); }));
+    lines_.push_back(std::make_unique<LineShape>([this] {
+        update();
+        noteInPlayChanged();
+    }));
     auto* line = lines_.back().get();
     line->setEnds(from, to);
     line->setWidth(width);
@@ -190,7 +256,10 @@ LineShape* Page::addLine(TwipPoint from, TwipPoint to, int width, Colour colour)
 
 RectShape* Page::addRect(TwipRect rect, Colour fill, int borderWidth)
 {
-    rects_.push_back(std::make_unique<RectShape>([this] { update(); }));
+    rects_.push_back(std::make_unique<RectShape>([this] {
+        update();
+        noteInPlayChanged();
+    }));
     auto* shape = rects_.back().get();
     shape->setRect(rect);
     shape->setFill(fill);
@@ -202,12 +271,14 @@ void Page::printLine(const QString& text)
 {
     printed_.push_back(text);
     update();
+    noteInPlayChanged();
 }
 
 void Page::clearPrinted()
 {
     printed_.clear();
     update();
+    noteInPlayChanged();
 }
 
 void Page::setPaperColour(Colour colour)

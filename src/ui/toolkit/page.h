@@ -86,7 +86,25 @@ public:
     TwipPoint toTwips(QPointF pixels) const;
     QPointF toPixels(TwipPoint twips) const;
 
+    // Something the pupil reads or works with on the page, in its pixels.
+    struct InPlay {
+        QRect area;
+        // Words of a caption or an instruction: read once, they may be
+        // covered when nothing else is left to cover.
+        bool words = false;
+    };
+    // Every control shown on the page, every shape drawn on it and every
+    // printed line. A label that stands on one square counts whole, with
+    // its digit or still without; a longer one only where its words stand.
+    std::vector<InPlay> inPlay() const;
+
+Q_SIGNALS:
+    // What inPlay() answers may have changed: a control was shown, hidden,
+    // moved or given new words, or a shape changed. Told once for a burst.
+    void inPlayChanged();
+
 protected:
+    bool event(QEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
 
@@ -96,6 +114,8 @@ private:
         FontSpec font;
     };
     void layOut(QWidget* widget, const Placement& placement);
+    QRect pixelRect(TwipRect rect) const;
+    void noteInPlayChanged();
     QFont scaledFont(FontSpec font) const;
     double twipsToPixels(double twips) const { return twips * pixelsPerTwip(); }
     void paintPaper(QPainter& painter);
