@@ -20,9 +20,39 @@ QString nameOf(const QWidget& widget, const QString& shown)
 // its value what it shows ("7", "Distinto"); a caption has no value beside
 // its name. A label the pupil presses, such as a part of a whole to colour,
 // is heard as a button.
-class LabelAccessible final : public QAccessibleWidget {
+//
+// The value is also offered as read-only text: that is what the desktop's
+// accessibility bus hands a screen reader of a label, as it does the text
+// of a box.
+class LabelAccessible final : public QAccessibleWidget, public QAccessibleTextInterface {
 public:
     explicit LabelAccessible(Label* label) : QAccessibleWidget(label, QAccessible::StaticText) {}
+
+    void* interface_cast(QAccessible::InterfaceType type) override
+    {
+        if (type == QAccessible::TextInterface && label()->isReadAsValue())
+            return static_cast<QAccessibleTextInterface*>(this);
+        return QAccessibleWidget::interface_cast(type);
+    }
+
+    QString text(int start, int end) const override { return shown().mid(start, end - start); }
+    int characterCount() const override { return static_cast<int>(shown().size()); }
+    int cursorPosition() const override { return 0; }
+    void setCursorPosition(int) override {}
+    int selectionCount() const override { return 0; }
+    void selection(int, int* start, int* end) const override { *start = *end = 0; }
+    void addSelection(int, int) override {}
+    void removeSelection(int) override {}
+    void setSelection(int, int, int) override {}
+    QRect characterRect(int) const override { return rect(); }
+    int offsetAtPoint(const QPoint&) const override { return 0; }
+    void scrollToSubstring(int, int) override {}
+    QString attributes(int, int* start, int* end) const override
+    {
+        *start = 0;
+        *end = characterCount();
+        return {};
+    }
 
     QAccessible::Role role() const override
     {
@@ -56,6 +86,7 @@ public:
 
 private:
     Label* label() const { return static_cast<Label*>(widget()); }
+    QString shown() const { return label()->text(); }
     bool pressable() const { return label()->focusPolicy() != Qt::NoFocus; }
 };
 
