@@ -10,6 +10,8 @@
 #include "ui/toolkit/focus_guard.h"
 #include "ui/toolkit/page.h"
 
+#include <QApplication>
+
 #include <utility>
 #include <vector>
 
@@ -79,7 +81,68 @@ Page* ExerciseScreen::open()
     protocol().withdraw();
     build(*page_);
     apply(protocol().cycle().opened);
+    putButtonsLastInTabOrder();
+    if (!page_->initialFocus())
+        page_->setInitialFocus(neededNext());
     return page_;
+}
+
+bool ExerciseScreen::isOnPage(const QWidget* widget) const
+{
+    return widget && widget != page_ && page_->isAncestorOf(widget);
+}
+
+void ExerciseScreen::putButtonsLastInTabOrder() const
+{
+    // Tab runs through the family's own controls first, as the exercise is
+    // done, then the buttons in the order the pupil needs them, then those
+    // that leave the exercise.
+    QWidget* last = page_;
+    for (QWidget* widget = page_->nextInFocusChain(); isOnPage(widget); widget = widget->nextInFocusChain())
+        last = widget;
+    std::vector<QWidget*> order{check_, evaluate_, newExercise_};
+    order.insert(order.end(), leaving_.begin(), leaving_.end());
+    for (QWidget* next : order) {
+        if (next != last)
+            QWidget::setTabOrder(last, next);
+        last = next;
+    }
+}
+
+QWidget* ExerciseScreen::neededNext() const
+{
+    if (QWidget* box = nextEmptyBox(*page_))
+        return box;
+    for (Button* button : {check_, evaluate_, newExercise_}) {
+        if (button->isEnabled())
+            return button;
+    }
+    return kindSelectors_.next();
+}
+
+void ExerciseScreen::focus(QWidget* widget) const
+{
+    if (widget)
+        widget->setFocus(Qt::OtherFocusReason);
+}
+
+void ExerciseScreen::focusAfterCheck() const
+{
+    // The wrong cells first, in Tab order, then the verdict.
+    for (QWidget* widget = page_->nextInFocusChain(); isOnPage(widget); widget = widget->nextInFocusChain()) {
+        auto* cell = qobject_cast<DigitCell*>(widget);
+        if (cell && cell->isMarkedWrong() && cell->isEnabled() && cell->isVisible() && !cell->isReadOnly()
+            && cell->focusPolicy() != Qt::NoFocus) {
+            focus(cell);
+            return;
+        }
+    }
+    focus(evaluate_->isEnabled() ? evaluate_ : neededNext());
+}
+
+void ExerciseScreen::focusAfterEvaluation() const
+{
+    focus(newExercise_->isEnabled() ? newExercise_ : neededNext());
 }
 
 Button* ExerciseScreen::addStandardButton(const QString& name, const QString& role, TwipRect place,
@@ -116,13 +179,9 @@ void ExerciseScreen::buildStandardControls(const ExerciseLayout& look)
     QObject::connect(exit, &QPushButton::clicked, page_, [this] { services_.navigator.endProgram(); });
     auto* menu = addStandardButton(names.mainMenu, roles.mainMenu, kMenuPlace, "Menu", mainMenuTooltip(family_),
                                    colour::MenuButton, QStringLiteral("Menu principale"));
-    new FocusGuard(page_, exit, [this, menu]() -> QWidget* {
-        if (QWidget* box = nextEmptyBox(*page_))
-            return box;
-        return newExercise_->isEnabled() ? static_cast<QWidget*>(newExercise_) : menu;
-    });
     QObject::connect(menu, &QPushButton::clicked, page_,
                      [this] { services_.navigator.showScreen(ScreenId::MainMenu); });
+    leaving_ = {exit, menu};
     if (section != Section::Operations) {
         const bool fractions = section == Section::Fractions;
         auto* sectionMenu = addStandardButton(
@@ -132,7 +191,9 @@ void ExerciseScreen::buildStandardControls(const ExerciseLayout& look)
         const ScreenId target = fractions ? ScreenId::FractionsMenu : ScreenId::DecimalsMenu;
         QObject::connect(sectionMenu, &QPushButton::clicked, page_,
                          [this, target] { services_.navigator.showScreen(target); });
+        leaving_.push_back(sectionMenu);
     }
+    new FocusGuard(page_, leaving_, [this] { return neededNext(); });
 
     verdict_ = page_->add<VerdictBox>(names.verdict, look.verdict, {Face::Script, 24, true});
     verdict_->setProperty("role", roles.verdict);
@@ -212,6 +273,8 @@ void ExerciseScreen::kindChosen()
     ExerciseProtocol& exercise = protocol();
     exercise.withdraw();
     apply(exercise.cycle().kindChosen);
+    if (newExercise_->isEnabled())
+        focus(newExercise_);
 }
 
 void ExerciseScreen::present()
@@ -223,6 +286,11 @@ void ExerciseScreen::present()
     // One more exercise presented, on the scoreboard and in the tally.
     recordPresented(board(), family_, tally_);
     newExercise();
+    // The family puts the keyboard where the exercise starts; failing that,
+    // where the pupil's work is.
+    const QWidget* focused = QApplication::focusWidget();
+    if (!isOnPage(focused) || !focused->isEnabled())
+        focus(neededNext());
 }
 
 void ExerciseScreen::runCheck()
@@ -232,6 +300,7 @@ void ExerciseScreen::runCheck()
         return;
     check();
     apply(exercise.cycle().afterCheck(exercise.checks(), tally_.awaitingEvaluation()));
+    focusAfterCheck();
 }
 
 void ExerciseScreen::runEvaluate()
@@ -243,6 +312,7 @@ void ExerciseScreen::runEvaluate()
     apply(exercise.cycle().evaluated);
     showEvaluation(*evaluation);
     evaluated(*evaluation);
+    focusAfterEvaluation();
 }
 
 void ExerciseScreen::showEvaluation(const Evaluation& evaluation)

@@ -117,6 +117,18 @@ private:
     void runCheck();
     void runEvaluate();
     void apply(const ButtonChange& change);
+    // A control of the page, in the Tab chain that runs through the window.
+    bool isOnPage(const QWidget* widget) const;
+    void putButtonsLastInTabOrder() const;
+    // What the pupil needs next: the first empty cell to write in, else the
+    // first of "Controllo", "Valutazione", "OK" that can be pressed, else the
+    // selector to choose with; never a control that leaves the exercise.
+    QWidget* neededNext() const;
+    void focus(QWidget* widget) const;
+    // After "Controllo", the first cell marked wrong, else "Valutazione".
+    void focusAfterCheck() const;
+    // After "Valutazione", "OK", else what comes next.
+    void focusAfterEvaluation() const;
     // Shows an evaluation's verdict and, when it counts, writes its grade.
     void showEvaluation(const Evaluation& evaluation);
     void buildStandardControls(const ExerciseLayout& layout);
@@ -135,6 +147,8 @@ private:
     std::vector<DigitCell*> answers_;
     // Its choice outlives the page, as the exercise's own fields do.
     SelectorSet kindSelectors_;
+    // "exit", "Menu" and the section's menu, last in Tab order.
+    std::vector<QWidget*> leaving_;
 };
 
 }  // namespace quillo

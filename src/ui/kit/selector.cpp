@@ -51,6 +51,17 @@ void SelectorSet::setEnabled(bool enabled) const
     }
 }
 
+ChoiceBox* SelectorSet::next() const
+{
+    if (chosen_ && *chosen_ < boxes_.size() && boxes_[*chosen_] && boxes_[*chosen_]->isEnabled())
+        return boxes_[*chosen_];
+    for (ChoiceBox* box : boxes_) {
+        if (box && box->isEnabled())
+            return box;
+    }
+    return nullptr;
+}
+
 void SelectorSet::choose(std::size_t index)
 {
     chosen_ = index;

@@ -44,6 +44,9 @@ public:
     // Adds the next selector of the page, always in the same order.
     ChoiceBox* add(Page& page, const SelectorDesign& design, std::function<void()> press);
     void setEnabled(bool enabled) const;
+    // The selector the pupil needs next: the latest choice while it can be
+    // pressed, else the first that can; none while all are grey.
+    ChoiceBox* next() const;
 
 private:
     void choose(std::size_t index);

@@ -3,17 +3,19 @@
 #include <QApplication>
 #include <QLineEdit>
 
+#include <algorithm>
+
 namespace quillo {
 
-FocusGuard::FocusGuard(QWidget* page, QWidget* guarded, std::function<QWidget*()> next)
-    : QObject(page), page_(page), guarded_(guarded), next_(std::move(next))
+FocusGuard::FocusGuard(QWidget* page, std::vector<QWidget*> guarded, std::function<QWidget*()> next)
+    : QObject(page), page_(page), guarded_(guarded.begin(), guarded.end()), next_(std::move(next))
 {
     connect(qApp, &QApplication::focusChanged, this, &FocusGuard::focusChanged);
 }
 
 void FocusGuard::focusChanged(QWidget* old, QWidget* now)
 {
-    if (!now || now != guarded_)
+    if (!now || std::find(guarded_.begin(), guarded_.end(), now) == guarded_.end())
         return;
     // The pupil moved it here from a control that is still there to use.
     const bool fromLiveControl = old && old->isEnabled() && old->isVisible() && old->window() == now->window();

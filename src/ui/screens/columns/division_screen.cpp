@@ -108,8 +108,6 @@ void DivisionScreen::build(Page& page)
     buildSelectors();
     new FreehandPen(page, kPenStrip, kPenWidth,
                     {{Qt::LeftButton, colour::Blue}, {Qt::RightButton, colour::LightCyan}});
-    // The page opens on a choice of length: the one chosen last.
-    page.setInitialFocus(selectors_[static_cast<std::size_t>(exercise_.dividendDigits() - kSelectors.front().digits)]);
     // The division that was left on the page is gone with it.
     resetPage();
 }
@@ -162,7 +160,7 @@ void DivisionScreen::buildSelectors()
     for (std::size_t n = 0; n < kSelectors.size(); ++n) {
         const Selector& selector = kSelectors[n];
         const int column = 11 + static_cast<int>(n);
-        selectors_[n] = addKindSelector({.name = textName(kNumbers.selectorFirst + static_cast<int>(n)),
+        addKindSelector({.name = textName(kNumbers.selectorFirst + static_cast<int>(n)),
                          .place = cellOn(column, 7),
                          .text = QString::number(selector.digits),
                          .tooltip = QString::fromUtf8(selector.tooltip),

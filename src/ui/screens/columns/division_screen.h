@@ -50,8 +50,6 @@ private:
     std::array<Label*, DivisionExercise::kStepRows> remainderMarks_{};
     std::array<Label*, DivisionExercise::kDividendCells> dividendDigits_{};
     std::array<Label*, 2> divisorDigits_{};
-    // The dividend's lengths, two to six digits.
-    std::array<TextBox*, 5> selectors_{};
 };
 
 }  // namespace quillo

@@ -50,7 +50,7 @@ Page* MenuScreen::open()
         QObject::connect(menu, &QPushButton::clicked, page_,
                          [this] { services_.navigator.showScreen(ScreenId::MainMenu); });
     }
-    new FocusGuard(page_, exit, [this, menu]() -> QWidget* {
+    new FocusGuard(page_, {exit}, [this, menu]() -> QWidget* {
         if (QWidget* box = nextEmptyBox(*page_))
             return box;
         for (Button* entry : entryButtons_)

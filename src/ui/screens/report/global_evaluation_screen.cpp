@@ -114,7 +114,7 @@ void GlobalEvaluationScreen::build()
     // Not "exit": a stray Space on the report must not end the run, neither
     // at opening nor when a print dialog hands the keyboard back.
     page.setInitialFocus(menu);
-    new FocusGuard(page_, exit, [menu] { return menu; });
+    new FocusGuard(page_, {exit}, [menu] { return menu; });
     print_ = button("PrintButton", {7080, 5520, 1212, 372}, QStringLiteral("Stampa"),
                     QStringLiteral("Stampa la schermata. L'operazione potrebbe richiedere qualche minuto"),
                     colour::Green, QStringLiteral("Stampa la scheda"));
