@@ -109,7 +109,7 @@ void FractionComparisonScreen::showFraction(int index)
 
     const int y = denominatorTop(index);
     LineShape* bar = bars_[static_cast<std::size_t>(index)];
-    bar->setEnds({barLeft(index, exercise_.widerDigits()), y}, {barRight(index), y});
+    bar->setSpan(barLeft(index, exercise_.widerDigits()), barRight(index), y);
     bar->setVisible(true);
 }
 

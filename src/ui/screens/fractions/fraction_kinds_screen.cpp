@@ -97,7 +97,7 @@ void FractionKindsScreen::newExercise()
         }
         const int index = static_cast<int>(i);
         const int y = column.bar->from().y;
-        column.bar->setEnds({barStart(index, fraction.digitWidth()), y}, {barEnd(index), y});
+        column.bar->setSpan(barStart(index, fraction.digitWidth()), barEnd(index), y);
         column.bar->setVisible(true);
     }
     cells_[0].setFocus();
