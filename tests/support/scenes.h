@@ -11,7 +11,9 @@
 namespace quillo::testing {
 
 // A screenshot scene: drives a fresh program and takes pictures of it on
-// the way. Each family adds its scenes from its own file under screenshots/.
+// the way. The exercise screens' scenes live here in support/, where the
+// screen tests walk the same states; the menus, the report card and the
+// keypad add theirs under screenshots/.
 using Shoot = std::function<void(const QString& name)>;
 
 struct Scene {

@@ -7,6 +7,7 @@
 
 namespace quillo {
 
+class Label;
 class Page;
 
 // The column operations put the units at x = 5,640 and every higher place
@@ -21,8 +22,12 @@ constexpr int ruleLeft(int digits) { return columnLeft(digits + 1); }
 inline constexpr int kRuleRight = columnLeft(-1);
 
 // The place-value headers "us" to "hk", each in its colour, centred above
-// the six columns with their top at `top`.
+// the six columns and standing on the line 240 twips below `top`.
 void addPlaceValueHeaders(Page& page, int top, FontSpec font = {Face::Arial, 11, true});
+
+// A sign ("+", "-", "=") in the square right of the units of the row whose
+// top is `rowTop`, centred on that row's digits.
+Label* addRowSign(Page& page, const QString& name, int rowTop, const QString& sign);
 
 // Six one-character cells of a column operation, one per place, index 0 the
 // units.

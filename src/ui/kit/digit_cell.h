@@ -4,8 +4,11 @@
 #include "core/kit/key_filter.h"
 #include "ui/toolkit/controls.h"
 
+#include <QLineF>
+
 #include <functional>
 #include <optional>
+#include <vector>
 
 namespace quillo {
 
@@ -35,8 +38,17 @@ public:
     void resetColours();
     bool isMarkedWrong() const;
 
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void initStyleOption(QStyleOptionFrame* option) const override;
+
 private:
     bool handleKey(int code);
+    // The ruled lines of the page that run across the cell rather than along
+    // its edges, in the cell's own pixels.
+    std::vector<QLineF> ruledLinesAcross() const;
+
+    bool paintingTextOnly_ = false;
 
     KeyFilter filter_ = KeyFilter::Digit;
     Colour familyColour_ = colour::LightCyan;

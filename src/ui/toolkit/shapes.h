@@ -34,17 +34,28 @@ private:
     bool visible_ = true;
 };
 
-// A straight line; its width is in pixels of a page at its natural size and
-// scales with the page.
+// A page at its natural size shows 15 twips per pixel.
+inline constexpr int kTwipsPerLineWidth = 15;
+
+// A straight line with round ends; its width is in pixels of a page at its
+// natural size and scales with the page.
 class LineShape final : public Shape {
 public:
     using Shape::Shape;
     TwipPoint from() const { return from_; }
     TwipPoint to() const { return to_; }
     int width() const { return width_; }
+    // How thick it is drawn, and how far its round ends reach past its end
+    // points: half of that.
+    int thickness() const { return width_ * kTwipsPerLineWidth; }
+    int reach() const { return (thickness() + 1) / 2; }
     Colour colour() const { return colour_; }
     void setEnds(TwipPoint from, TwipPoint to) { assign(from_, from), assign(to_, to); }
     void setFrom(TwipPoint from) { assign(from_, from); }
+    // Lays it across the squares from x = left to x = right at height y with
+    // its round ends inside them: a fraction bar that keeps off the paper's
+    // edge and off a box in the next square.
+    void setSpan(int left, int right, int y) { setEnds({left + reach(), y}, {right - reach(), y}); }
     void setWidth(int width) { assign(width_, width); }
     void setColour(Colour colour) { assign(colour_, colour); }
 

@@ -33,7 +33,9 @@ TEST(DecimalFractionsScreen, FromOkToTheGradeEditingTheAnswers)
     on.present();
     EXPECT_EQ(on.label(QStringLiteral("Label7")), QStringLiteral("1")) << "125, hundreds";
     EXPECT_EQ(on.label(QStringLiteral("Label25")), QStringLiteral("1")) << "1000, thousands";
-    EXPECT_EQ(on.screen().bar(3)->from(), (TwipPoint{4440, 4080}));
+    const LineShape* bar = on.screen().bar(3);
+    EXPECT_EQ(bar->from().x - bar->reach(), 4440) << "over the four digits of 1000";
+    EXPECT_EQ(bar->from().y, 4080);
     EXPECT_FALSE(on.enabled(kOk));
 
     on.type(1, "0,30");

@@ -1,7 +1,10 @@
 #include "ui/screens/fractions/fraction_comparison_screen.h"
 #include "ui/screens/fractions/fraction_comparison_layout.h"
+#include "ui/toolkit/ruling.h"
 #include "fraction_screens.h"
 #include "fraction_scripts.h"
+
+#include <QImage>
 
 namespace quillo::testing {
 namespace {
@@ -38,7 +41,9 @@ TEST(FractionComparisonScreen, FourSignsTypedCheckedAndEvaluated)
     on.app.click(kOk);
     EXPECT_EQ(on.label(QStringLiteral("Label3")), QStringLiteral("5"));
     EXPECT_EQ(on.labelX("Label3"), 840);
-    EXPECT_EQ(on.screen().bar(0)->from(), (TwipPoint{240, 2280}));
+    const LineShape* bar = on.screen().bar(0);
+    EXPECT_EQ(bar->from().x - bar->reach(), 240) << "over all three columns";
+    EXPECT_EQ(bar->from().y, 2280);
     EXPECT_EQ(on.app.page().placement(on.cell(1)), cellAt(6840, 1920));
     EXPECT_FALSE(on.enabled(kOk));
 
@@ -96,6 +101,42 @@ TEST(FractionComparisonScreen, BarsAndCellsFollowTheWiderNumber)
             EXPECT_LE(cellLeft(pair, row.digits) + 600, barLeft(2 * pair + 1, row.digits));
         }
     }
+}
+
+TEST(FractionComparisonScreen, AWrongSignKeepsTheRulingOfTheSquaresItStandsAcross)
+{
+    ComparisonApp on;
+    // 12/45 against 12/18...: with two-digit numbers the first cell stands
+    // across a column's line as well as a row's.
+    scriptComparison(on.app.random, 2, {45, 18, 60, 60, 33, 71, 99, 10}, 2, 12, 2);
+    on.app.click(kOk);
+    on.signs(">=><");
+    on.app.click(kCheck);
+    ASSERT_TRUE(on.cell(0)->isMarkedWrong());
+    Page& page = on.app.page();
+    const QImage image = page.grab().toImage();
+    // The pixel of the ruling's line nearest a point of it, counted along
+    // `step`; -1 where no line shows.
+    const auto ruled = [&](TwipPoint at, QPoint step) {
+        const QPoint centre = page.toPixels(at).toPoint();
+        for (int d : {0, -1, 1}) {
+            const QPoint pixel = centre + d * step;
+            if (image.pixelColor(pixel) == Ruling::colour())
+                return QPoint::dotProduct(pixel, step);
+        }
+        return -1;
+    };
+    const TwipRect cell = page.placement(on.cell(0));
+    ASSERT_EQ(cell, cellAt(2340, 1920));
+    const int row = ruled({cell.x - 120, 2280}, {0, 1});
+    const int column = ruled({2640, cell.y - 120}, {1, 0});
+    ASSERT_TRUE(row >= 0 && column >= 0);
+    // Either side of the sign, both lines run on through the white.
+    for (int x : {cell.x + 90, cell.x + cell.width - 90})
+        EXPECT_EQ(ruled({x, 2280}, {0, 1}), row) << x;
+    for (int y : {cell.y + 90, cell.y + cell.height - 90})
+        EXPECT_EQ(ruled({2640, y}, {1, 0}), column) << y;
+    EXPECT_EQ(image.pixelColor(page.toPixels({cell.x + 90, cell.y + 90}).toPoint()), QColor(Qt::white));
 }
 
 TEST(FractionComparisonScreen, AnExerciseLeftUnevaluatedDoesNotStopTheNext)

@@ -27,7 +27,6 @@ ExerciseLayout layout()
         .newExercise = {7440, 3480, kCellSize, kCellSize},
         // Two squares wide: the page ends one square to the right.
         .check = {8040, 4320, 1212, 372},
-        .verdict = {2640, 5856, 4212, kCellSize},
     };
 }
 }  // namespace
@@ -61,12 +60,8 @@ void AdditionScreen::build(Page& page)
                        [this, addends, column] { return exercise_.opensCheck(addends, column); });
     }
 
-    for (int i = 0; i < 3; ++i) {
-        signs_[i] = addLabel(QStringLiteral("Label%1").arg(i + 2), {kSignColumnLeft, kRowTops[i] + 120, kCellSize, 372},
-                             QString(), kSignFont);
-        signs_[i]->setAlignment(Qt::AlignCenter);
-        signs_[i]->setTextColour(colour::Blue);
-    }
+    for (int i = 0; i < 3; ++i)
+        signs_[i] = addRowSign(page, QStringLiteral("Label%1").arg(i + 2), kRowTops[i], QString());
 
     auto rule = [this](int y) { return addRule({ruleLeft(kPlaceColumns), y}, {kRuleRight, y}); };
     twoAddendRules_.lines = {rule(3000), rule(4200), rule(4320)};

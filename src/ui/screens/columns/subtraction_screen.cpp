@@ -48,14 +48,8 @@ void SubtractionScreen::build(Page& page)
     for (int column = 1; column <= kPlaceColumns; ++column)
         opensCheck(differenceRow_[column - 1], [this, column] { return exercise_.opensCheck(column); });
 
-    int signNumber = 1;
-    for (auto [top, sign] : {std::pair{kMinuendTop, "-"}, std::pair{kSubtrahendTop, "="}}) {
-        auto* label = addLabel(QStringLiteral("Label%1").arg(signNumber++),
-                               {kSignColumnLeft, top + 120, kCellSize, 372},
-                               QString::fromLatin1(sign), kSignFont);
-        label->setAlignment(Qt::AlignCenter);
-        label->setTextColour(colour::Blue);
-    }
+    addRowSign(page, QStringLiteral("Label1"), kMinuendTop, QStringLiteral("-"));
+    addRowSign(page, QStringLiteral("Label2"), kSubtrahendTop, QStringLiteral("="));
     for (std::size_t i = 0; i < rules_.size(); ++i)
         rules_[i] = addRule({ruleLeft(kPlaceColumns), kRuleHeights[i]}, {kRuleRight, kRuleHeights[i]});
     page.setInitialFocus(&newExerciseButton());

@@ -42,7 +42,10 @@ ExerciseLayout layout()
         QStringLiteral("vt-pb - Esercitazione di Aritmetica cl. V - Valore di posiszione delle cifre"),
         QStringLiteral("Sistema opportunamente le marche sulle cifre indicate. Usa us, das, hs , uk, dak, hk "
                        "per la parte intera; d, c, m per la parte decimale."));
-    look.instructionPlace = {240, 120, 9000, 1080};
+    // The instruction is long: its two lines stand on the paper's first
+    // squares, above the numbers; across the paper's top edge that edge
+    // would cut them.
+    look.instructionPlace = {240, 480, 9000, 840};
     look.instructionWraps = true;
     return look;
 }
@@ -59,7 +62,6 @@ Colour PlaceValueScreen::markColour(int place)
 
 void PlaceValueScreen::build(Page&)
 {
-    // The instruction is long: let it run over two lines above the numbers.
     for (int number = 0; number < Exercise::kNumbers; ++number) {
         for (int place : kReadingOrder) {
             const int index = place + 10 * number;

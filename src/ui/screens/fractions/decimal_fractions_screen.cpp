@@ -113,7 +113,7 @@ void DecimalFractionsScreen::showItem(int index)
         numerators_[i][column]->setText(QString::fromStdString(numerator[column]));
     for (std::size_t column = 0; column < denominator.size(); ++column)
         denominators_[i][column]->setText(QString::fromStdString(denominator[column]));
-    bars_[i]->setFrom({barRight(index) - kSquare * exercise_.barColumns(index), denominatorTop(index)});
+    bars_[i]->setSpan(barRight(index) - kSquare * exercise_.barColumns(index), barRight(index), denominatorTop(index));
     bars_[i]->setVisible(true);
     // One character more than the right answer may be typed; its release
     // empties the cell.

@@ -32,7 +32,9 @@ ExerciseLayout layout()
         .verdictName = QStringLiteral("Text5"),
         .caption = toQString(kCaptionPrefix) + QStringLiteral("Confronto tra frazioni"),
         .instruction = QStringLiteral("Confronta le seguenti coppie di frazioni, usando il segno  < , = , >"),
-        .instructionPlace = {240, 0, 9012, 1212},
+        // On the paper's first row of squares: across the paper's top edge
+        // that edge would cut it.
+        .instructionPlace = {240, 480, 9012, 600},
         .instructionInk = colour::Blue,
         .instructionAlignment = Qt::AlignCenter,
         .newExercise = {8040, 4680, 612, 612},
@@ -109,7 +111,7 @@ void FractionComparisonScreen::showFraction(int index)
 
     const int y = denominatorTop(index);
     LineShape* bar = bars_[static_cast<std::size_t>(index)];
-    bar->setEnds({barLeft(index, exercise_.widerDigits()), y}, {barRight(index), y});
+    bar->setSpan(barLeft(index, exercise_.widerDigits()), barRight(index), y);
     bar->setVisible(true);
 }
 

@@ -35,8 +35,10 @@ ExerciseLayout layout()
             "complementare"),
         .instruction = QStringLiteral("Del seguente intero colora in rosso la parte indicata dalla frazione "
             "data,in blu la rimanenza. Scrivi la frazione complementare."),
-        .instructionPlace = {240, 120, 9012, 972},
-        .instructionFont = {Face::Script, 18, false},
+        // Its two lines stand on the paper's first squares, above "Frazione
+        // data": across the paper's top edge that edge would cut them.
+        .instructionPlace = {240, 480, 9012, 840},
+        .instructionFont = {Face::Script, 17, false},
         .instructionInk = colour::DarkBlue,
         .instructionAlignment = Qt::AlignLeft | Qt::AlignTop,
         .instructionWraps = true,
@@ -101,7 +103,9 @@ void FractionConceptScreen::buildFraction(Page& page)
                            {Face::Script, 14, true});
     given->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     given->setTextColour(colour::Blue);
-    auto* complementary = addLabel(QStringLiteral("Label2"), {7200, 2760, 1692, 612},
+    // Below the given denominator's square, so that a two-digit
+    // denominator's digits keep clear of its two lines.
+    auto* complementary = addLabel(QStringLiteral("Label2"), {7200, 2880, 1692, 600},
                                    QStringLiteral("Frazione complementare"), {Face::Script, 11, true});
     complementary->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     complementary->setWordWrap(true);

@@ -28,8 +28,10 @@ ExerciseLayout layout()
         .verdictName = QStringLiteral("Text11"),
         .caption = QStringLiteral("vt-pb  Esercitazione di Aritmetica cl.V - Frazioni proprie,improprie,apparenti"),
         .instruction = QStringLiteral("Distingui le seguenti frazioni "),
-        .instructionPlace = {240, -120, 9012, 852},
-        .instructionFont = {Face::Script, 22, true},
+        // Above the paper, whose first squares hold the legend: at 22 points
+        // the line would reach across the paper's top edge.
+        .instructionPlace = {240, 0, 9012, 480},
+        .instructionFont = {Face::Script, 19, true},
         .instructionInk = colour::Blue,
         .instructionAlignment = Qt::AlignCenter,
         .newExercise = {8640, 3480, 612, 612},
@@ -97,7 +99,7 @@ void FractionKindsScreen::newExercise()
         }
         const int index = static_cast<int>(i);
         const int y = column.bar->from().y;
-        column.bar->setEnds({barStart(index, fraction.digitWidth()), y}, {barEnd(index), y});
+        column.bar->setSpan(barStart(index, fraction.digitWidth()), barEnd(index), y);
         column.bar->setVisible(true);
     }
     cells_[0].setFocus();

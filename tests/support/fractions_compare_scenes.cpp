@@ -34,6 +34,13 @@ void compareFractions(Harness& app, const Shoot& shoot)
     app.click(QStringLiteral("CheckButton"));
     app.click(QStringLiteral("EvaluateButton"));
     shoot(QStringLiteral("evaluated-right"));
+    // 3/8 against 5/8...: every number of one digit, the shortest bars and
+    // the cells furthest right, three of them marked wrong.
+    scriptComparison(app.random, 1, {3, 5, 7, 7, 9, 2, 1, 4}, 1, 8, 1);
+    app.click(QStringLiteral("NewExerciseButton"));
+    typeAll(app, {">", "=", "<", ">"});
+    app.click(QStringLiteral("CheckButton"));
+    shoot(QStringLiteral("one-digit-checked"));
 }
 
 void decimalFractions(Harness& app, const Shoot& shoot)
