@@ -142,7 +142,13 @@ void ExerciseScreen::focusAfterCheck() const
 
 void ExerciseScreen::focusAfterEvaluation() const
 {
-    focus(newExercise_->isEnabled() ? newExercise_ : neededNext());
+    // A new exercise comes next: "OK", or the choice "OK" waits for.
+    if (newExercise_->isEnabled())
+        focus(newExercise_);
+    else if (ChoiceBox* choice = kindSelectors_.next())
+        focus(choice);
+    else
+        focus(neededNext());
 }
 
 Button* ExerciseScreen::addStandardButton(const QString& name, const QString& role, TwipRect place,

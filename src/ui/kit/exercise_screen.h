@@ -127,7 +127,7 @@ private:
     void focus(QWidget* widget) const;
     // After "Controllo", the first cell marked wrong, else "Valutazione".
     void focusAfterCheck() const;
-    // After "Valutazione", "OK", else what comes next.
+    // After "Valutazione", "OK" or the choice it waits for.
     void focusAfterEvaluation() const;
     // Shows an evaluation's verdict and, when it counts, writes its grade.
     void showEvaluation(const Evaluation& evaluation);
