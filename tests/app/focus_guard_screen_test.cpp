@@ -60,6 +60,13 @@ TEST(FocusGuard, AControlGoingGreyNeverHandsTheKeyboardToExitOnAnyScreen)
             control->setFocus(Qt::MouseFocusReason);
             control->setEnabled(false);
             EXPECT_NE(QApplication::focusWidget(), exit);
+            // On an exercise "Menu" would leave the work behind as well.
+            if (familyOf(screen)) {
+                for (const char* leaving : {"Menu", "Menu fraz", "Menu dec"}) {
+                    if (QWidget* focus = QApplication::focusWidget())
+                        EXPECT_NE(focus->property("text").toString(), QString::fromLatin1(leaving));
+                }
+            }
             pressSpaceAndEnter();
             ASSERT_FALSE(app.registry.hasEnded());
         }
@@ -86,6 +93,34 @@ TEST(FocusGuard, AfterValutazioneByMouseTheKeysGoWhereThePupilNeedsThem)
     // The pupil can still leave on purpose.
     QTest::mouseClick(exitOf(app.page()), Qt::LeftButton);
     EXPECT_TRUE(app.registry.hasEnded());
+}
+
+// The keyboard handed back to "exit" by no control of the page, as when a
+// dialog closes, goes on to the first empty cell; once every cell is
+// written, to "Controllo".
+TEST(FocusGuard, HandedToExitTheKeysGoToTheNextEmptyCellOrOnceAllAreWrittenToControllo)
+{
+    Harness app;
+    app.enterName();
+    app.registry.showScreen(screenOf(ExerciseFamily::Subtraction));
+    Harness::settle();
+    app.random.push(drawing(5000, 1, 999999));
+    app.random.push(drawing(4999, 1, 999999));
+    QTest::mouseClick(app.find(QStringLiteral("NewExerciseButton")), Qt::LeftButton);
+    const auto handBack = [&] {
+        QApplication::focusWidget()->clearFocus();
+        exitOf(app.page())->setFocus(Qt::ActiveWindowFocusReason);
+        return QApplication::focusWidget();
+    };
+    // 5000 - 4999: four cells, the units first.
+    const QString cells[] = {QStringLiteral("Text13"), QStringLiteral("Text14"), QStringLiteral("Text15"),
+                             QStringLiteral("Text16")};
+    for (const QString& name : cells) {
+        EXPECT_EQ(handBack(), app.find(name));
+        app.type(name, QStringLiteral("1"));
+    }
+    ASSERT_TRUE(app.find(QStringLiteral("CheckButton"))->isEnabled());
+    EXPECT_EQ(handBack(), app.find(QStringLiteral("CheckButton")));
 }
 
 }  // namespace
