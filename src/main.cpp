@@ -1,6 +1,7 @@
 #include "ui/app/app_identity.h"
 #include "ui/app/command_line.h"
 #include "ui/app/screen_registry.h"
+#include "ui/app/sheet_file.h"
 #include "ui/app/translations.h"
 #include "core/scoring/score_board.h"
 #include "core/kit/random_source.h"
@@ -12,6 +13,8 @@
 int main(int argc, char* argv[])
 {
     const quillo::CommandLine commandLine = quillo::readCommandLine(argc, argv, QStringLiteral(QUILLO_VERSION));
+    if (commandLine.sheet)
+        return quillo::writeSheetWithoutDisplay(*commandLine.sheet, argv[0]);
     if (!commandLine.startWindow)
         return quillo::report(commandLine);
 
