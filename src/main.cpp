@@ -2,6 +2,7 @@
 #include "ui/app/command_line.h"
 #include "ui/app/screen_registry.h"
 #include "ui/app/sheet_file.h"
+#include "ui/app/sheets_window.h"
 #include "ui/app/translations.h"
 #include "core/scoring/score_board.h"
 #include "core/kit/random_source.h"
@@ -22,6 +23,12 @@ int main(int argc, char* argv[])
     quillo::installIdentity(QStringLiteral(QUILLO_VERSION), QStringLiteral(QUILLO_APP_ID));
     quillo::installItalianTranslations(app);
     quillo::installLook();
+
+    if (commandLine.sheetsWindow) {
+        quillo::SheetsWindow sheets;
+        sheets.show();
+        return QApplication::exec();
+    }
 
     quillo::ScoreBoard board;
     quillo::ClockRandom random;
