@@ -91,7 +91,7 @@ TEST(SheetCommandLine, EveryMistakeIsOneItalianSentenceAndLeavesNoFile)
         {"--scheda addizione --esercizi 0", 2, "il numero di esercizi va da 1 a 60"},
         {"--scheda addizione --esercizi 61", 2, "il numero di esercizi va da 1 a 60"},
         {"--scheda addizione --seme 12a", 2, "il seme è un numero intero"},
-        {"--scheda addizione -o manca/scheda.pdf", 1, "la cartella"},
+        {"--scheda addizione -o manca/scheda.pdf", 1, "la cartella «manca» non esiste"},
         {"--scheda addizione -o .", 1, "è una cartella"},
         {"--scheda addizione -o /proc/scheda.pdf", 1, "impossibile scrivere «/proc/scheda.pdf»"},
         {"--scheda addizione -o esiste.pdf", 1, "il file «esiste.pdf» esiste già: per sostituirlo si aggiunge --sovrascrivi"},

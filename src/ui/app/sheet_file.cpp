@@ -33,7 +33,8 @@ CommandLine writeSheetFile(const sheets::SheetCommand& command)
     const bool named = !command.output.empty();
     const QString path = named ? QString::fromStdString(command.output) : sheetFileName(command.request);
     const QFileInfo target(path);
-    const QString folder = target.absolutePath();
+    // The folder as the teacher wrote it, for the messages.
+    const QString folder = target.path();
     if (target.isDir())
         return failed(quoted(path) + QStringLiteral(" è una cartella: dopo -o va il nome del file PDF da scrivere"));
     if (target.exists() && !command.overwrite)
