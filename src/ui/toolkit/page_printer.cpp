@@ -128,6 +128,7 @@ bool PagePrinter::print(const PrintJob& job, QWidget& window)
                                 "quindi la pagina non può essere stampata."));
         return true;
     }
+    prepare(*printer, job_);
     printOn(std::move(printer));
     return true;
 }
@@ -163,10 +164,11 @@ bool PagePrinter::saveAsPdf(const PrintJob& job, QWidget& window)
     return true;
 }
 
+// The printer as it is set up: by prepare(), or as the print dialog left it
+// (the paper, the orientation, the colours the teacher chose there).
 void PagePrinter::printOn(std::unique_ptr<QPrinter> printer)
 {
     printerName_ = printer->printerName();
-    prepare(*printer, job_);
     std::shared_ptr<QPrinter> shared = std::move(printer);
     paint([shared, paint = job_.paint] { return paint(*shared); }, Stage::Printing);
 }
