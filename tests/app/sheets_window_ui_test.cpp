@@ -124,13 +124,12 @@ TEST(SheetsWindow, ThePreviewHasThePagesOfEveryFamilyAndChoice)
         for (int choice = 0; choice < choices; ++choice) {
             if (offered > 1)
                 on.pick("choiceBox", choice);
-            for (const bool withKey : {false, true}) {
-                if (key->isChecked() != withKey)
-                    QTest::keyClick(key, Qt::Key_Space);
-                const int pages = pagesFor(family, choice, 60, withKey);
-                EXPECT_EQ(on.previewPages(), pages) << index << " choice " << choice;
-                EXPECT_TRUE(on.find<QLabel>("pageCountLabel")->text().startsWith(QStringLiteral("%1 pagin").arg(pages)));
-            }
+            // The key doubles the pages: once per family is enough to see it.
+            if (key->isChecked() != (choice == 0))
+                QTest::keyClick(key, Qt::Key_Space);
+            const int pages = pagesFor(family, choice, 60, key->isChecked());
+            EXPECT_EQ(on.previewPages(), pages) << index << " choice " << choice;
+            EXPECT_TRUE(on.find<QLabel>("pageCountLabel")->text().startsWith(QStringLiteral("%1 pagin").arg(pages)));
         }
     }
 }
