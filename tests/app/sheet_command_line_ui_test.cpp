@@ -134,7 +134,7 @@ TEST(SheetCommandLine, HelpNamesEveryFamilyAndOptionAndSchedeOpensTheTeachersWin
               "--soluzioni", "-o FILE", "--sovrascrivi"})
             EXPECT_TRUE(help.output.contains(QString::fromUtf8(name))) << words << ": " << name;
         for (const QString& line : help.output.split(QLatin1Char('\n')))
-            EXPECT_LE(line.size(), 100) << "fits a terminal: " << line.toStdString();
+            EXPECT_LE(line.size(), 80) << "fits a terminal: " << line.toStdString();
     }
 
     const CommandLine window = run(split("--schede"));

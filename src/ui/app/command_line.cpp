@@ -81,10 +81,11 @@ QString sheetOptionsHelp()
                "%1"
                "%2"
                "  --esercizi N    quanti esercizi, da 1 a %3; senza, una pagina\n"
-               "  --seme N        il seme da cui sono estratti, da 0 a %4; senza, uno nuovo.\n"
+               "  --seme N        il seme degli esercizi, da 0 a %4; senza, uno nuovo.\n"
                "      Lo stesso seme rid\u00E0 la stessa scheda; \u00E8 stampato a pi\u00E8 di pagina\n"
                "  --soluzioni     dopo la scheda, le sue soluzioni\n"
-               "  -o FILE         il file PDF da scrivere; senza, NOME-SEME.pdf nella cartella corrente\n"
+               "  -o FILE         il file PDF da scrivere; senza, NOME-SEME.pdf\n"
+               "      nella cartella corrente\n"
                "  --sovrascrivi   sostituisce il file se esiste gi\u00E0\n")
         .arg(wrappedList(families), choices)
         .arg(sheets::kMostExercises)
@@ -107,7 +108,8 @@ QString helpText(const QString& version)
                "%2"
                "\n"
                "Esempio:\n"
-               "  quillo --scheda divisione --cifre 4 --esercizi 12 --seme 4711 --soluzioni -o divisioni.pdf\n"
+               "  quillo --scheda divisione --cifre 4 --esercizi 12 --seme 4711 --soluzioni \\\n"
+               "         -o divisioni.pdf\n"
                "\n"
                "Senza opzioni Quillo apre la sua finestra. Accetta anche le opzioni comuni\n"
                "dei programmi Qt, come -platform e -style.\n")
@@ -135,8 +137,9 @@ CommandLine refused(const QString& why)
 // A worksheet to write: every word after the program's name belongs to it.
 bool asksForASheet(const QStringList& arguments)
 {
-    return std::any_of(arguments.begin() + 1, arguments.end(), [](const QString& argument) {
-        return argument == QStringLiteral("--scheda") || argument.startsWith(QStringLiteral("--scheda="));
+    const QStringList words = arguments.mid(1);
+    return std::any_of(words.begin(), words.end(), [](const QString& word) {
+        return word == QStringLiteral("--scheda") || word.startsWith(QStringLiteral("--scheda="));
     });
 }
 
