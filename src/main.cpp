@@ -1,6 +1,8 @@
 #include "ui/app/app_identity.h"
 #include "ui/app/command_line.h"
 #include "ui/app/screen_registry.h"
+#include "ui/app/sheet_file.h"
+#include "ui/app/sheets_window.h"
 #include "ui/app/translations.h"
 #include "core/scoring/score_board.h"
 #include "core/kit/random_source.h"
@@ -13,6 +15,8 @@
 int main(int argc, char* argv[])
 {
     const quillo::CommandLine commandLine = quillo::readCommandLine(argc, argv, QStringLiteral(QUILLO_VERSION));
+    if (commandLine.sheet)
+        return quillo::writeSheetWithoutDisplay(*commandLine.sheet, argv[0]);
     if (!commandLine.startWindow)
         return quillo::report(commandLine);
 
@@ -21,6 +25,12 @@ int main(int argc, char* argv[])
     quillo::installItalianTranslations(app);
     quillo::installLook();
     quillo::installAccessibility();
+
+    if (commandLine.sheetsWindow) {
+        quillo::SheetsWindow sheets;
+        sheets.show();
+        return QApplication::exec();
+    }
 
     quillo::ScoreBoard board;
     quillo::ClockRandom random;

@@ -68,10 +68,11 @@ TEST(FocusCycle, AfterEveryButtonTheKeyboardGoesWhereThePupilNeedsIt)
                 ++checks;
                 const std::vector<DigitCell*> wrong = wrongCells(page);
                 QAbstractButton* evaluate = buttonCaptioned(page, QStringLiteral("Valutazione"));
-                if (!wrong.empty())
+                if (!wrong.empty()) {
                     EXPECT_EQ(focused(), wrong.front()) << "the first wrong cell";
-                else if (evaluate->isEnabled())
+                } else if (evaluate->isEnabled()) {
                     EXPECT_EQ(focused(), evaluate);
+                }
             }
             if (state.contains(QLatin1String("evaluated"))) {
                 ++evaluations;

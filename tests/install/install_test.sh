@@ -38,10 +38,16 @@ metainfo=$share/metainfo/$id.metainfo.xml
 desktop-file-validate "$desktop" || fail "desktop-file-validate"
 appstreamcli validate --no-net "$metainfo" || fail "appstreamcli validate"
 
-entry() { sed -n "s/^$1=//p" "$desktop"; }
+# A key of the main group, or of the named action's.
+entry() { sed -n "/^\[${2:-Desktop Entry}\]/,/^\[/s/^$1=//p" "$desktop"; }
 [ "$(entry Icon)" = "$id" ] || fail "the desktop entry names icon '$(entry Icon)', not $id"
 [ "$(entry Exec)" = quillo ] || fail "the desktop entry starts '$(entry Exec)'"
 [ "$(entry Categories)" = "Education;Math;" ] || fail "categories '$(entry Categories)'"
+# The teacher's worksheets are a second action of the launcher, never the pupils' way in.
+[ "$(entry Actions)" = "sheets;" ] || fail "the desktop entry's actions are '$(entry Actions)'"
+[ "$(entry Exec "Desktop Action sheets")" = "quillo --schede" ] || fail "the worksheet action starts '$(entry Exec "Desktop Action sheets")'"
+[ "$(entry 'Name\[it\]' "Desktop Action sheets")" = "Schede per la classe" ] || fail "the worksheet action is not named in Italian"
+grep -q 'quillo --scheda' "$metainfo" || fail "metainfo does not say how to make a sheet"
 grep -q "<launchable type=\"desktop-id\">$id.desktop</launchable>" "$metainfo" || fail "metainfo launches no $id.desktop"
 grep -q "<release version=\"$version\"" "$metainfo" || fail "metainfo has no release $version"
 # Both manual pages, English and Italian, of this version, read by man as
@@ -54,6 +60,9 @@ for page in "$share/man/man1/quillo.1" "$share/man/it/man1/quillo.1"; do
   text=$(LC_ALL=C.UTF-8 MANWIDTH=200 man -l "$page" 2>/dev/null)
   grep -q 'F12' <<<"$text" || fail "$page does not mention F12 and the keypad"
   grep -q 'PDF' <<<"$text" || fail "$page does not say it may write a PDF file"
+  for option in --schede --scheda --addendi --moltiplicatore --cifre --esercizi --seme --soluzioni --sovrascrivi; do
+    grep -q -- "$option" <<<"$text" || fail "$page does not document $option"
+  done
 done
 grep -q 'esercizi di aritmetica' "$share/man/it/man1/quillo.1" || fail "the Italian page is not in Italian"
 
@@ -78,5 +87,43 @@ for wrong in --bogus -x stray; do
   [ -z "$out" ] || fail "'quillo $wrong' prints on stdout: $out"
   grep -q -- "«$wrong»" "$root/err" || fail "'quillo $wrong' does not name it: $(cat "$root/err")"
 done
+
+# A worksheet from the installed program, still without a display: the file
+# and nothing else on success; on a mistake one message, the right status
+# and no file at all, not even a draft.
+sheets=$root/sheets
+mkdir "$sheets"
+cd "$sheets"
+status=0
+out=$(quillo --scheda divisione --cifre 4 --esercizi 12 --seme 4711 --soluzioni -o divisioni.pdf 2>"$root/err") || status=$?
+[ "$status" -eq 0 ] || fail "--scheda exits with $status: $(cat "$root/err")"
+[ -z "$out$(cat "$root/err")" ] || fail "--scheda says '$out' '$(cat "$root/err")'"
+[ "$(ls -A)" = divisioni.pdf ] || fail "--scheda leaves $(ls -A)"
+pdfinfo divisioni.pdf | grep -q '^Pages: *2$' || fail "the sheet and its key are not two pages"
+pdftotext divisioni.pdf - | grep -q 'seme 4711' || fail "the seed is not on the sheet"
+sheet_fails() {
+  local expected=$1 says=$2
+  shift 2
+  status=0
+  out=$(quillo "$@" 2>"$root/err") || status=$?
+  [ "$status" -eq "$expected" ] || fail "'quillo $*' exits with $status, not $expected"
+  [ -z "$out" ] || fail "'quillo $*' prints on stdout: $out"
+  grep -q -- "$says" "$root/err" || fail "'quillo $*' says: $(cat "$root/err")"
+  [ "$(ls -A)" = divisioni.pdf ] || fail "'quillo $*' leaves $(ls -A)"
+}
+sheet_fails 2 'scheda sconosciuta «divisone»' --scheda divisone -o nuova.pdf
+sheet_fails 2 'opzione sconosciuta «--colore»' --scheda addizione --colore rosso -o nuova.pdf
+sheet_fails 2 'il numero di esercizi va da 1 a 60' --scheda addizione --esercizi 61 -o nuova.pdf
+sheet_fails 2 'il seme è un numero intero' --scheda addizione --seme dodici -o nuova.pdf
+sheet_fails 1 'esiste già' --scheda addizione -o divisioni.pdf
+sheet_fails 1 'la cartella «manca» non esiste' --scheda addizione -o manca/nuova.pdf
+sheet_fails 1 'impossibile scrivere' --scheda addizione -o /proc/nuova.pdf
+quillo --scheda addizione --seme 5 -o divisioni.pdf --sovrascrivi 2>"$root/err" || fail "--sovrascrivi: $(cat "$root/err")"
+pdftotext divisioni.pdf - | grep -q 'Addizioni in colonna' || fail "--sovrascrivi did not replace the file"
+out=$(quillo --help 2>&1)
+for word in --scheda --schede addizione confronto-decimali --sovrascrivi; do
+  grep -q -- "$word" <<<"$out" || fail "--help does not mention $word"
+done
+cd /
 
 [ "$failures" -eq 0 ] || exit 1

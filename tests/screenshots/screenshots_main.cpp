@@ -29,6 +29,8 @@ int main(int argc, char* argv[])
         };
         scene.drive(harness, shoot);
     }
+    for (const auto& take : quillo::testing::pictures())
+        written += take(folder);
     std::printf("%d screenshots in %s\n", written, qPrintable(folder));
     return written > 0 ? 0 : 1;
 }

@@ -2,9 +2,11 @@
 
 #include <gtest/gtest.h>
 
+#include <QDir>
 #include <QProcess>
 #include <QRegularExpression>
 #include <QTemporaryDir>
+#include <QXmlStreamReader>
 
 #include <cstdlib>
 
@@ -44,6 +46,38 @@ PdfInfo pdfInfo(const QString& path)
     return info;
 }
 
+std::vector<PdfWord> pdfWords(const QString& path)
+{
+    constexpr double kMillimetresPerPoint = 25.4 / 72;
+    QXmlStreamReader xml(run(QStringLiteral("pdftotext"), {QStringLiteral("-bbox"), path, QStringLiteral("-")}));
+    std::vector<PdfWord> words;
+    int page = 0;
+    while (!xml.atEnd()) {
+        if (xml.readNext() != QXmlStreamReader::StartElement)
+            continue;
+        if (xml.name() == QStringLiteral("page")) {
+            ++page;
+        } else if (xml.name() == QStringLiteral("word")) {
+            const auto at = [&](const char* name) {
+                return xml.attributes().value(QString::fromLatin1(name)).toDouble() * kMillimetresPerPoint;
+            };
+            const QRectF box(QPointF(at("xMin"), at("yMin")), QPointF(at("xMax"), at("yMax")));
+            words.push_back({page, xml.readElementText(), box});
+        }
+    }
+    if (xml.hasError())
+        ADD_FAILURE() << "pdftotext -bbox gave no readable XHTML: " << xml.errorString().toStdString();
+    return words;
+}
+
+int pdfImageCount(const QString& path)
+{
+    // Two header lines, then one line per image.
+    const QStringList lines = run(QStringLiteral("pdfimages"), {QStringLiteral("-list"), path})
+                                  .split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+    return lines.size() < 2 ? -1 : static_cast<int>(lines.size()) - 2;
+}
+
 QImage pdfPage(const QString& path, int dpi, int page)
 {
     QTemporaryDir folder;
@@ -52,6 +86,18 @@ QImage pdfPage(const QString& path, int dpi, int page)
                                      QString::number(page), QStringLiteral("-l"), QString::number(page),
                                      QStringLiteral("-png"), QStringLiteral("-singlefile"), path, stem});
     return QImage(stem + QStringLiteral(".png")).convertToFormat(QImage::Format_RGB32);
+}
+
+std::vector<QImage> pdfPages(const QString& path, int dpi)
+{
+    QTemporaryDir folder;
+    run(QStringLiteral("pdftoppm"), {QStringLiteral("-r"), QString::number(dpi), QStringLiteral("-png"), path,
+                                     folder.filePath(QStringLiteral("page"))});
+    // pdftoppm numbers the files with as many digits as the last page has.
+    std::vector<QImage> pages;
+    for (const QString& file : QDir(folder.path()).entryList({QStringLiteral("page-*.png")}, QDir::Files, QDir::Name))
+        pages.push_back(QImage(folder.filePath(file)).convertToFormat(QImage::Format_RGB32));
+    return pages;
 }
 
 PictureDifference difference(const QImage& a, const QImage& b)

@@ -4,6 +4,8 @@
 #include <QRect>
 #include <QString>
 
+#include <vector>
+
 namespace quillo::testing {
 
 // A PDF read as a teacher meets it, through Debian's poppler-utils: its text
@@ -17,8 +19,22 @@ struct PdfInfo {
 
 QString pdfText(const QString& path);
 PdfInfo pdfInfo(const QString& path);
+
+// A word as pdftotext -bbox finds it: on which page (from 1), what it says,
+// and the box it takes, in millimetres from the page's top-left corner.
+struct PdfWord {
+    int page = 0;
+    QString text;
+    QRectF box;
+};
+std::vector<PdfWord> pdfWords(const QString& path);
+
+// How many raster images pdfimages -list finds in the file.
+int pdfImageCount(const QString& path);
 // The first page, rendered at this many dots per inch.
 QImage pdfPage(const QString& path, int dpi, int page = 1);
+// Every page, in order, rendered at once.
+std::vector<QImage> pdfPages(const QString& path, int dpi);
 
 // How far two pictures of the same size are apart: the mean difference of
 // their channels (0 to 255) and the share of pixels that differ clearly.

@@ -14,4 +14,15 @@ SceneRegistrar::SceneRegistrar(std::initializer_list<Scene> list)
         scenes().push_back(scene);
 }
 
+std::vector<Pictures>& pictures()
+{
+    static std::vector<Pictures> all;
+    return all;
+}
+
+PicturesRegistrar::PicturesRegistrar(Pictures take)
+{
+    pictures().push_back(std::move(take));
+}
+
 }  // namespace quillo::testing

@@ -28,4 +28,15 @@ struct SceneRegistrar {
     SceneRegistrar(std::initializer_list<Scene> list);
 };
 
+// Pictures of what is not the pupils' window (a printed worksheet, the
+// teacher's window): each writes its PNGs into the folder and says how
+// many it wrote.
+using Pictures = std::function<int(const QString& folder)>;
+
+std::vector<Pictures>& pictures();
+
+struct PicturesRegistrar {
+    explicit PicturesRegistrar(Pictures take);
+};
+
 }  // namespace quillo::testing

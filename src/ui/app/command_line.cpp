@@ -1,9 +1,14 @@
 #include "ui/app/command_line.h"
 
+#include "core/sheets/family_sheet.h"
+#include "core/sheets/sheet_request.h"
+#include "ui/toolkit/look.h"
+
 #include <QCommandLineOption>
 #include <QCommandLineParser>
 #include <QRegularExpression>
 
+#include <algorithm>
 #include <cstdio>
 
 namespace quillo {
@@ -35,19 +40,80 @@ QList<QCommandLineOption> qtOptions()
     return options;
 }
 
+// Words in a list, "a, b, c", broken into indented lines a terminal shows whole.
+QString wrappedList(const QStringList& words)
+{
+    constexpr qsizetype kWidth = 79;
+    const QString indent(6, QLatin1Char(' '));
+    QStringList lines{indent};
+    for (qsizetype i = 0; i < words.size(); ++i) {
+        const QString word = words[i] + (i + 1 < words.size() ? QStringLiteral(",") : QString());
+        if (lines.last().size() == indent.size())
+            lines.last() += word;
+        else if (lines.last().size() + 1 + word.size() > kWidth)
+            lines.append(indent + word);
+        else
+            lines.last() += QLatin1Char(' ') + word;
+    }
+    return lines.join(QLatin1Char('\n')) + QLatin1Char('\n');
+}
+
+// The families and the choices of each, as the worksheet options spell them.
+QString sheetOptionsHelp()
+{
+    QStringList families;
+    QString choices;
+    for (ExerciseFamily family : kAllFamilies) {
+        const sheets::FamilySheet& sheet = sheets::familySheet(family);
+        families.append(toQString(sheet.name));
+        if (!sheet.choice)
+            continue;
+        QStringList values;
+        for (std::string_view value : sheet.choice->values)
+            values.append(toQString(value));
+        choices += QStringLiteral("  %1 %2\n      solo per la scheda %3; senza, %4\n")
+                       .arg(toQString(sheet.choice->option), values.join(QLatin1Char('|')), toQString(sheet.name),
+                            values.first());
+    }
+    return QStringLiteral(
+               "Schede per la classe, scritte in un file PDF senza aprire finestre:\n"
+               "  --scheda NOME   la scheda da preparare, una tra:\n"
+               "%1"
+               "%2"
+               "  --esercizi N    quanti esercizi, da 1 a %3; senza, una pagina\n"
+               "  --seme N        il seme degli esercizi, da 0 a %4; senza, uno nuovo.\n"
+               "      Lo stesso seme rid\u00E0 la stessa scheda; \u00E8 stampato a pi\u00E8 di pagina\n"
+               "  --soluzioni     dopo la scheda, le sue soluzioni\n"
+               "  -o FILE         il file PDF da scrivere; senza, NOME-SEME.pdf\n"
+               "      nella cartella corrente\n"
+               "  --sovrascrivi   sostituisce il file se esiste gi\u00E0\n")
+        .arg(wrappedList(families), choices)
+        .arg(sheets::kMostExercises)
+        .arg(kLargestSeed);
+}
+
 QString helpText(const QString& version)
 {
     return QStringLiteral(
                "Uso: quillo [opzioni]\n"
+               "     quillo --schede\n"
+               "     quillo --scheda NOME [opzioni della scheda] [-o FILE]\n"
                "Quillo %1: esercizi di aritmetica per la classe quinta della scuola primaria.\n"
                "\n"
                "Opzioni:\n"
                "  -h, --help     mostra questo aiuto ed esce\n"
                "  -v, --version  mostra la versione ed esce\n"
+               "  --schede       apre la finestra \"Schede per la classe\" dell'insegnante\n"
+               "\n"
+               "%2"
+               "\n"
+               "Esempio:\n"
+               "  quillo --scheda divisione --cifre 4 --esercizi 12 --seme 4711 --soluzioni \\\n"
+               "         -o divisioni.pdf\n"
                "\n"
                "Senza opzioni Quillo apre la sua finestra. Accetta anche le opzioni comuni\n"
                "dei programmi Qt, come -platform e -style.\n")
-        .arg(version);
+        .arg(version, sheetOptionsHelp());
 }
 
 QString quoted(const QString& text) { return QStringLiteral("\u00AB") + text + QStringLiteral("\u00BB"); }
@@ -63,18 +129,49 @@ QString asTyped(const QStringList& arguments, const QString& name)
     return name;
 }
 
-CommandLine refused(const QString& why) { return {false, kUsageError, QString(), QStringLiteral("quillo: ") + why + QLatin1Char('\n') + kHint}; }
+CommandLine refused(const QString& why)
+{
+    return {.startWindow = false, .exitCode = kUsageError, .errors = QStringLiteral("quillo: ") + why + QLatin1Char('\n') + kHint};
+}
+
+// A worksheet to write: every word after the program's name belongs to it.
+bool asksForASheet(const QStringList& arguments)
+{
+    const QStringList words = arguments.mid(1);
+    return std::any_of(words.begin(), words.end(), [](const QString& word) {
+        return word == QStringLiteral("--scheda") || word.startsWith(QStringLiteral("--scheda="));
+    });
+}
+
+CommandLine readSheetCommand(const QStringList& arguments, const QString& version)
+{
+    for (const QString& argument : arguments.mid(1)) {
+        if (argument == QStringLiteral("-h") || argument == QStringLiteral("--help"))
+            return {.startWindow = false, .output = helpText(version)};
+    }
+    std::vector<std::string> words;
+    for (const QString& argument : arguments.mid(1))
+        words.push_back(argument.toStdString());
+    const auto parsed = sheets::parseSheetCommand(words, freshSeed());
+    if (const auto* error = std::get_if<sheets::SheetError>(&parsed))
+        return refused(toQString(error->message));
+    return {.startWindow = false, .sheet = std::get<sheets::SheetCommand>(parsed)};
+}
 
 }  // namespace
 
 CommandLine readCommandLine(const QStringList& arguments, const QString& version)
 {
+    if (asksForASheet(arguments))
+        return readSheetCommand(arguments, version);
+
     QCommandLineParser parser;
     // Qt's options are single-dash words (-platform), never bundled letters.
     parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
     const QCommandLineOption help(QStringList{QStringLiteral("h"), QStringLiteral("help")});
     const QCommandLineOption versionOption(QStringList{QStringLiteral("v"), QStringLiteral("version")});
-    parser.addOptions({help, versionOption});
+    const QCommandLineOption sheetsWindow(QStringLiteral("schede"));
+    parser.addOptions({help, versionOption, sheetsWindow});
     parser.addOptions(qtOptions());
 
     if (!parser.parse(arguments)) {
@@ -87,10 +184,12 @@ CommandLine readCommandLine(const QStringList& arguments, const QString& version
     if (!parser.positionalArguments().isEmpty())
         return refused(QStringLiteral("argomento inatteso ") + quoted(parser.positionalArguments().first()) + QStringLiteral(": Quillo non apre file"));
     if (parser.isSet(help))
-        return {false, 0, helpText(version), QString()};
+        return {.startWindow = false, .output = helpText(version)};
     if (parser.isSet(versionOption))
-        return {false, 0, QStringLiteral("Quillo ") + version + QLatin1Char('\n'), QString()};
-    return {};
+        return {.startWindow = false, .output = QStringLiteral("Quillo ") + version + QLatin1Char('\n')};
+    CommandLine line;
+    line.sheetsWindow = parser.isSet(sheetsWindow);
+    return line;
 }
 
 CommandLine readCommandLine(int argc, char* argv[], const QString& version)

@@ -25,3 +25,11 @@
 // recordEvaluation() (core/scoring/evaluation_tally.h), the one tally write
 // every family shares. The menus are one MenuScreen given a MenuDesign; the
 // report card reads the scoreboard and never writes it.
+//
+// The teacher's side never meets the pupil's. `quillo --scheda ...` and
+// `quillo --schede` are read by the command line (command_line.h) before
+// any window exists: the first writes one worksheet to a PDF with no
+// display (sheet_file.h), the second opens SheetsWindow instead of the
+// pupils' MainWindow. Both ask core/sheets for the sheet (makeSheet), and
+// ui/print turns it into a PrintJob that paints its pages; PagePrinter
+// prints or saves that job as it does the report card's page.

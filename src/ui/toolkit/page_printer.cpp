@@ -1,7 +1,5 @@
 #include "ui/toolkit/page_printer.h"
 
-#include "ui/toolkit/printing.h"
-
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
@@ -9,6 +7,7 @@
 #include <QPageLayout>
 #include <QPageSize>
 #include <QPainter>
+#include <QPrintDialog>
 #include <QPrinter>
 #include <QPrinterInfo>
 #include <QPushButton>
@@ -17,16 +16,13 @@
 #include <QThread>
 #include <QWidget>
 
-#include <algorithm>
-
 namespace quillo {
 
 namespace {
-// What the worker thread paints, kept alive by whoever holds it last.
-struct Sheet {
-    QPicture page;
-    QSize size;
-    std::unique_ptr<QPrinter> printer;
+// What the worker thread runs, with the printer or file it paints on. Both
+// sides hold it, so the printer goes on the window's thread, after the work.
+struct Work {
+    std::function<bool()> run;
     bool ok = false;
 };
 
@@ -58,7 +54,8 @@ PagePrinter::~PagePrinter()
         worker_->wait();
     // The dialogs belong to the window; they must not call back into a
     // printer that is going.
-    for (QDialog* dialog : {static_cast<QDialog*>(message_), static_cast<QDialog*>(saveDialog_)}) {
+    for (QDialog* dialog : {static_cast<QDialog*>(message_), static_cast<QDialog*>(saveDialog_),
+                            static_cast<QDialog*>(printDialog_)}) {
         if (dialog) {
             dialog->disconnect(this);
             delete dialog;
@@ -102,40 +99,106 @@ bool PagePrinter::print(QWidget& widget, const QString& pdfName)
 {
     if (isBusy())
         return false;
-    page_ = recordingOf(widget);
-    pageSize_ = widget.size();
-    pdfName_ = pdfName;
-    dialogParent_ = widget.window();
+    const QSize size = widget.size();
+    const PrintJob job{
+        .pdfName = pdfName,
+        .orientation = size.width() > size.height() ? QPageLayout::Landscape : QPageLayout::Portrait,
+        .paint = [page = recordingOf(widget), size](QPrinter& printer) { return printPicture(page, size, printer); },
+    };
+    return print(job, widget);
+}
+
+bool PagePrinter::start(const PrintJob& job, QWidget& window, Stage stage)
+{
+    if (isBusy())
+        return false;
+    stage_ = stage;
+    job_ = job;
+    dialogParent_ = window.window();
+    return true;
+}
+
+bool PagePrinter::print(const PrintJob& job, QWidget& window)
+{
+    if (!start(job, window, Stage::Printing))
+        return false;
     std::unique_ptr<QPrinter> printer = factory_ ? factory_() : defaultPrinter();
     if (!printer) {
         offerPdf(QStringLiteral("Non è stata trovata nessuna stampante predefinita, "
                                 "quindi la pagina non può essere stampata."));
         return true;
     }
-    printerName_ = printer->printerName();
-    paint(std::move(printer), Stage::Printing);
+    prepare(*printer, job_);
+    printOn(std::move(printer));
     return true;
 }
 
-void PagePrinter::paint(std::unique_ptr<QPrinter> printer, Stage stage)
+bool PagePrinter::printAsking(const PrintJob& job, QWidget& window)
+{
+    if (!start(job, window, Stage::Asking))
+        return false;
+    asked_ = factory_ ? factory_() : defaultPrinter();
+    // With no printer installed the dialog still offers to print to a file.
+    if (!asked_)
+        asked_ = std::make_unique<QPrinter>(QPrinter::HighResolution);
+    prepare(*asked_, job_);
+    auto* dialog = new QPrintDialog(asked_.get(), dialogParent_);
+    dialog->setObjectName(QStringLiteral("PrintDialog"));
+    dialog->setAttribute(Qt::WA_DeleteOnClose);
+    QObject::connect(dialog, &QDialog::finished, this, [this](int result) {
+        if (result == QDialog::Accepted)
+            printOn(std::move(asked_));
+        else
+            finish(Outcome::Cancelled);
+    });
+    printDialog_ = dialog;
+    dialog->open();
+    return true;
+}
+
+bool PagePrinter::saveAsPdf(const PrintJob& job, QWidget& window)
+{
+    if (!start(job, window, Stage::Choosing))
+        return false;
+    choosePdfFile();
+    return true;
+}
+
+// The printer as it is set up: by prepare(), or as the print dialog left it
+// (the paper, the orientation, the colours the teacher chose there).
+void PagePrinter::printOn(std::unique_ptr<QPrinter> printer)
+{
+    printerName_ = printer->printerName();
+    std::shared_ptr<QPrinter> shared = std::move(printer);
+    paint([shared, paint = job_.paint] { return paint(*shared); }, Stage::Printing);
+}
+
+void PagePrinter::saveTo(const QString& path)
+{
+    savedPath_ = path;
+    stage_ = Stage::Saving;
+    auto draft = std::make_shared<PdfDraft>(path);
+    if (!draft->isOpen()) {
+        painted(false);
+        return;
+    }
+    prepare(draft->printer(), job_);
+    paint([draft, paint = job_.paint] { return paint(draft->printer()) && draft->commit(); }, Stage::Saving);
+}
+
+void PagePrinter::paint(std::function<bool()> run, Stage stage)
 {
     stage_ = stage;
-    printer->setColorMode(QPrinter::Color);
-    printer->setDocName(QFileInfo(pdfName_).completeBaseName());
-    printer->setPageOrientation(pageSize_.width() > pageSize_.height() ? QPageLayout::Landscape
-                                                                        : QPageLayout::Portrait);
-    auto sheet = std::make_shared<Sheet>();
-    sheet->page = page_;
-    sheet->size = pageSize_;
-    sheet->printer = std::move(printer);
-    // Laying out the sheet, embedding its fonts and spooling it can take a
-    // while; the window must not wait for any of it.
-    worker_.reset(QThread::create([sheet] { sheet->ok = printPicture(sheet->page, sheet->size, *sheet->printer); }));
-    QObject::connect(worker_.get(), &QThread::finished, this, [this, sheet] {
+    auto work = std::make_shared<Work>();
+    work->run = std::move(run);
+    // Laying out the pages, embedding their fonts and spooling them can take
+    // a while; the window must not wait for any of it.
+    worker_.reset(QThread::create([work] { work->ok = work->run(); }));
+    QObject::connect(worker_.get(), &QThread::finished, this, [this, work] {
         worker_->wait();
         worker_.reset();
-        sheet->printer.reset();
-        painted(sheet->ok);
+        work->run = nullptr;
+        painted(work->ok);
     });
     worker_->start();
 }
@@ -203,7 +266,7 @@ void PagePrinter::choosePdfFile()
     dialog->setLabelText(QFileDialog::FileType, QStringLiteral("Tipo:"));
     dialog->setLabelText(QFileDialog::Accept, QStringLiteral("Salva"));
     dialog->setLabelText(QFileDialog::Reject, QStringLiteral("Annulla"));
-    dialog->selectFile(pdfName_);
+    dialog->selectFile(job_.pdfName);
     dialog->setAttribute(Qt::WA_DeleteOnClose);
     QObject::connect(dialog, &QDialog::finished, this, [this, dialog](int result) {
         const QStringList chosen = dialog->selectedFiles();
@@ -211,8 +274,7 @@ void PagePrinter::choosePdfFile()
             finish(Outcome::Cancelled);
             return;
         }
-        savedPath_ = chosen.first();
-        paint(pdfFile(savedPath_), Stage::Saving);
+        saveTo(chosen.first());
     });
     saveDialog_ = dialog;
     dialog->open();
@@ -237,7 +299,8 @@ void PagePrinter::tell(const QString& problem)
 void PagePrinter::finish(Outcome outcome)
 {
     stage_ = Stage::Idle;
-    page_ = QPicture();
+    job_ = PrintJob();
+    asked_.reset();
     Q_EMIT finished(outcome);
 }
 

@@ -1,10 +1,13 @@
 #pragma once
 
+#include "ui/toolkit/printing.h"
+
 #include <QFileDialog>
 #include <QPicture>
 #include <QMessageBox>
 #include <QObject>
 #include <QPointer>
+#include <QPrintDialog>
 #include <QPrinter>
 #include <QString>
 
@@ -16,13 +19,14 @@ class QWidget;
 
 namespace quillo {
 
-// Prints a page, scaled to fill the sheet, without ever holding up the
-// window: the page is recorded as it is drawn on screen, the recording is
-// played onto the sheet and spooled on a worker thread, and
-// every question goes through a window-modal dialog opened with open(), so
-// the event loop keeps running throughout. When there is no printer, or the
-// printer fails, a message says so and offers to save the same page as a
-// PDF file; nothing is written unless a file is chosen in the save dialog.
+// Prints pages without ever holding up the window: a job's pages are
+// painted and spooled on a worker thread, and every question goes through a
+// window-modal dialog opened with open(), so the event loop keeps running
+// throughout. A page on screen is recorded as it is drawn and played onto
+// the sheet; a job brings its own painting. When there is no printer, or the
+// printer fails, a message says so and offers to save the same pages as a
+// PDF file; nothing is written unless a file is chosen in the save dialog,
+// and a file is written whole or not at all.
 class PagePrinter : public QObject {
     Q_OBJECT
 
@@ -30,7 +34,7 @@ public:
     enum class Outcome { Printed, SavedAsPdf, Cancelled, Failed };
     Q_ENUM(Outcome)
 
-    // Makes the printer a page goes to; null when there is none.
+    // Makes the printer pages go to; null when there is none.
     using PrinterFactory = std::function<std::unique_ptr<QPrinter>()>;
 
     explicit PagePrinter(QObject* parent = nullptr);
@@ -49,24 +53,36 @@ public:
     // stays text) that play back at any resolution.
     static QPicture recordingOf(QWidget& widget);
 
-    // Starts printing the widget and returns at once. The dialogs,
-    // if any, open over the widget's window. False, doing nothing, while an
-    // earlier page is still on its way.
+    // Each starts a job and returns at once; the dialogs, if any, open over
+    // `window`. Each returns false, doing nothing, while an earlier job is
+    // still on its way.
+    // The widget as it is drawn now, to the printer.
     bool print(QWidget& widget, const QString& pdfName);
+    // The job to the printer.
+    bool print(const PrintJob& job, QWidget& window);
+    // The job to the printer chosen in Qt's print dialog, which starts on
+    // the printer the factory makes (or the default one).
+    bool printAsking(const PrintJob& job, QWidget& window);
+    // The job to a PDF file chosen in the save dialog.
+    bool saveAsPdf(const PrintJob& job, QWidget& window);
     bool isBusy() const { return stage_ != Stage::Idle; }
 
     // The dialog open at the moment, if any.
     QMessageBox* message() const { return message_; }
     QFileDialog* saveDialog() const { return saveDialog_; }
+    QPrintDialog* printDialog() const { return printDialog_; }
 
 Q_SIGNALS:
-    // The page has gone its whole way: printed, saved, given up or failed.
+    // The job has gone its whole way: printed, saved, given up or failed.
     void finished(quillo::PagePrinter::Outcome outcome);
 
 private:
-    enum class Stage { Idle, Printing, Offering, Choosing, Saving, Telling };
+    enum class Stage { Idle, Asking, Printing, Offering, Choosing, Saving, Telling };
 
-    void paint(std::unique_ptr<QPrinter> printer, Stage stage);
+    bool start(const PrintJob& job, QWidget& window, Stage stage);
+    void printOn(std::unique_ptr<QPrinter> printer);
+    void saveTo(const QString& path);
+    void paint(std::function<bool()> work, Stage stage);
     void painted(bool ok);
     void offerPdf(const QString& problem);
     void choosePdfFile();
@@ -75,15 +91,15 @@ private:
 
     PrinterFactory factory_;
     Stage stage_ = Stage::Idle;
-    QPicture page_;
-    QSize pageSize_;
-    QString pdfName_;
+    PrintJob job_;
     QString printerName_;
     QString savedPath_;
     QPointer<QWidget> dialogParent_;
     std::unique_ptr<QThread> worker_;
+    std::unique_ptr<QPrinter> asked_;  // the printer the print dialog sets up
     QPointer<QMessageBox> message_;
     QPointer<QFileDialog> saveDialog_;
+    QPointer<QPrintDialog> printDialog_;
 };
 
 }  // namespace quillo

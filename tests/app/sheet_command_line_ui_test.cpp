@@ -1,0 +1,147 @@
+#include "ui/app/command_line.h"
+#include "ui/app/sheet_file.h"
+#include "support/pdf_reading.h"
+
+#include <gtest/gtest.h>
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+
+// `quillo --scheda ...` as a teacher types it, from the words on the
+// command line to the file in the folder, all in this process; the install
+// test runs the installed program the same way without a display.
+namespace quillo::testing {
+namespace {
+
+// Runs in a folder of its own, as the current folder, and leaves it after.
+class InFolder {
+public:
+    InFolder() : previous_(QDir::currentPath()) { QDir::setCurrent(folder_.path()); }
+    ~InFolder() { QDir::setCurrent(previous_); }
+    QString path(const QString& name) const { return folder_.filePath(name); }
+    // Hidden files too: a draft left behind is a file like any other.
+    QStringList files() const
+    {
+        return QDir(folder_.path()).entryList(QDir::Files | QDir::Hidden | QDir::System, QDir::Name);
+    }
+
+private:
+    QTemporaryDir folder_;
+    QString previous_;
+};
+
+CommandLine run(const QStringList& words)
+{
+    const CommandLine line = readCommandLine(QStringList{QStringLiteral("quillo")} + words, QStringLiteral("1.0"));
+    return line.sheet ? writeSheetFile(*line.sheet) : line;
+}
+
+QStringList split(const char* words)
+{
+    return QString::fromUtf8(words).split(QLatin1Char(' '), Qt::SkipEmptyParts);
+}
+
+TEST(SheetCommandLine, WritesTheSheetItIsAskedForAndSaysNothing)
+{
+    InFolder folder;
+    const CommandLine line =
+        run(split("--scheda divisione --cifre 4 --esercizi 12 --seme 4711 --soluzioni -o divisioni.pdf"));
+    EXPECT_EQ(line.exitCode, 0) << line.errors.toStdString();
+    EXPECT_TRUE(line.output.isEmpty() && line.errors.isEmpty());
+    EXPECT_EQ(folder.files(), QStringList{QStringLiteral("divisioni.pdf")});
+    const QString pdf = folder.path(QStringLiteral("divisioni.pdf"));
+    EXPECT_EQ(pdfInfo(pdf).pages, 2) << "twelve divisions of four digits fill one page, then the key's";
+    const QString text = pdfText(pdf);
+    EXPECT_TRUE(text.contains(QStringLiteral("Divisioni col divisore di due cifre · cifre 4 · esercizi 12 · seme 4711")))
+        << text.toStdString();
+    EXPECT_TRUE(text.contains(QStringLiteral("Soluzioni")));
+}
+
+TEST(SheetCommandLine, WithoutAFileNameTheSheetIsNamedAfterItsFamilyAndFreshSeed)
+{
+    InFolder folder;
+    const CommandLine first = run(split("--scheda confronto-decimali"));
+    const CommandLine second = run(split("--scheda confronto-decimali"));
+    ASSERT_EQ(first.exitCode, 0) << first.errors.toStdString();
+    ASSERT_EQ(second.exitCode, 0) << second.errors.toStdString();
+    const QString name = first.output.trimmed();
+    ASSERT_TRUE(name.startsWith(QStringLiteral("confronto-decimali-")) && name.endsWith(QStringLiteral(".pdf")))
+        << name.toStdString();
+    EXPECT_NE(name, second.output.trimmed()) << "a fresh seed each time";
+    EXPECT_EQ(folder.files().size(), 2);
+    const QString seed = name.section(QLatin1Char('-'), 2).chopped(4);
+    const QString text = pdfText(folder.path(name));
+    EXPECT_TRUE(text.contains(QStringLiteral("seme ") + seed)) << "the seed is printed: " << text.toStdString();
+    EXPECT_FALSE(text.contains(QStringLiteral("Soluzioni"))) << "no key unless asked for";
+    EXPECT_EQ(pdfInfo(folder.path(name)).pages, 1) << "one page of exercises by default";
+}
+
+TEST(SheetCommandLine, EveryMistakeIsOneItalianSentenceAndLeavesNoFile)
+{
+    struct Row {
+        const char* words;
+        int status;
+        const char* says;
+    };
+    const Row rows[] = {
+        {"--scheda divisone", 2, "scheda sconosciuta «divisone»"},
+        {"--scheda addizione --colore rosso", 2, "opzione sconosciuta «--colore»"},
+        {"--scheda addizione --cifre 4", 2, "vale solo per la scheda «divisione»"},
+        {"--scheda addizione --esercizi 0", 2, "il numero di esercizi va da 1 a 60"},
+        {"--scheda addizione --esercizi 61", 2, "il numero di esercizi va da 1 a 60"},
+        {"--scheda addizione --seme 12a", 2, "il seme è un numero intero"},
+        {"--scheda addizione -o manca/scheda.pdf", 1, "la cartella «manca» non esiste"},
+        {"--scheda addizione -o .", 1, "è una cartella"},
+        {"--scheda addizione -o /proc/scheda.pdf", 1, "impossibile scrivere «/proc/scheda.pdf»"},
+        {"--scheda addizione -o esiste.pdf", 1, "il file «esiste.pdf» esiste già: per sostituirlo si aggiunge --sovrascrivi"},
+    };
+    InFolder folder;
+    QFile old(folder.path(QStringLiteral("esiste.pdf")));
+    ASSERT_TRUE(old.open(QIODevice::WriteOnly));
+    old.write("la scheda di ieri");
+    old.close();
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.words);
+        const CommandLine line = run(split(row.words));
+        EXPECT_EQ(line.exitCode, row.status);
+        EXPECT_TRUE(line.output.isEmpty());
+        EXPECT_TRUE(line.errors.startsWith(QStringLiteral("quillo: ")) &&
+                    line.errors.contains(QString::fromUtf8(row.says)))
+            << line.errors.toStdString();
+        EXPECT_EQ(line.errors.count(QLatin1Char('\n')), row.status == 2 ? 2 : 1) << "one sentence, and the hint for --help";
+        EXPECT_EQ(folder.files(), QStringList{QStringLiteral("esiste.pdf")});
+    }
+    ASSERT_TRUE(old.open(QIODevice::ReadOnly));
+    EXPECT_EQ(old.readAll(), "la scheda di ieri");
+    old.close();
+
+    const CommandLine replaced = run(split("--scheda addizione --seme 8 -o esiste.pdf --sovrascrivi"));
+    EXPECT_EQ(replaced.exitCode, 0) << replaced.errors.toStdString();
+    EXPECT_EQ(folder.files(), QStringList{QStringLiteral("esiste.pdf")});
+    EXPECT_TRUE(pdfText(old.fileName()).contains(QStringLiteral("seme 8")));
+}
+
+TEST(SheetCommandLine, HelpNamesEveryFamilyAndOptionAndSchedeOpensTheTeachersWindow)
+{
+    for (const char* words : {"--help", "--scheda addizione --help"}) {
+        const CommandLine help = run(split(words));
+        EXPECT_EQ(help.exitCode, 0);
+        for (const char* name :
+             {"--scheda", "--schede", "divisione", "moltiplicazione", "addizione", "sottrazione", "concetto-frazione",
+              "tipi-frazione", "frazioni-decimali", "confronto-frazioni", "valore-posizione", "confronto-decimali",
+              "--addendi 2|3", "--moltiplicatore 2|3|zeri", "--cifre 2|3|4|5|6", "--esercizi", "--seme",
+              "--soluzioni", "-o FILE", "--sovrascrivi"})
+            EXPECT_TRUE(help.output.contains(QString::fromUtf8(name))) << words << ": " << name;
+        for (const QString& line : help.output.split(QLatin1Char('\n')))
+            EXPECT_LE(line.size(), 80) << "fits a terminal: " << line.toStdString();
+    }
+
+    const CommandLine window = run(split("--schede"));
+    EXPECT_TRUE(window.startWindow && window.sheetsWindow && !window.sheet);
+    EXPECT_FALSE(run({}).sheetsWindow) << "the pupils' program is the one that opens by default";
+    EXPECT_EQ(run(split("--schede --bogus")).exitCode, 2);
+}
+
+}  // namespace
+}  // namespace quillo::testing
