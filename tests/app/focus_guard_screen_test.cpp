@@ -63,8 +63,9 @@ TEST(FocusGuard, AControlGoingGreyNeverHandsTheKeyboardToExitOnAnyScreen)
             // On an exercise "Menu" would leave the work behind as well.
             if (familyOf(screen)) {
                 for (const char* leaving : {"Menu", "Menu fraz", "Menu dec"}) {
-                    if (QWidget* focus = QApplication::focusWidget())
+                    if (QWidget* focus = QApplication::focusWidget()) {
                         EXPECT_NE(focus->property("text").toString(), QString::fromLatin1(leaving));
+                    }
                 }
             }
             pressSpaceAndEnter();

@@ -22,6 +22,7 @@ struct Item {
     std::string name;
     QRectF area;
     bool shape = false;  // a line or a rectangle the page paints itself
+    bool words = false;  // the letters of a caption on the page
 };
 
 std::string twips(const QRectF& r)
@@ -91,8 +92,9 @@ std::optional<Item> drawnBy(const Page& page, const QWidget& widget)
         return std::nullopt;
     const QRectF text = textLayout(*label);
     const double scale = page.pixelsPerTwip();
-    return Item{name, QRectF(box.x + text.x() / scale, box.y + text.y() / scale, text.width() / scale,
-                             text.height() / scale)};
+    return Item{name,
+                QRectF(box.x + text.x() / scale, box.y + text.y() / scale, text.width() / scale, text.height() / scale),
+                false, true};
 }
 
 std::vector<Item> itemsOf(const Page& page, const std::vector<const RectShape*>& rects)
@@ -125,22 +127,25 @@ std::vector<Item> itemsOf(const Page& page, const std::vector<const RectShape*>&
     return items;
 }
 
-// The instruction and the credit line head and sign the page: they may
-// stand in the strips above and below the paper instead of on it, but never
-// across its edge.
-bool inItsStrip(const Item& item)
+// Words head and sign the page (the instruction, a menu's title, the
+// pupil's name on the report card, the credit line): they may stand in the
+// strips above and below the paper instead of on it, but never across its
+// edge.
+bool inItsStrip(const Item& item, const QRectF& paper, const Page& page)
 {
-    if (item.name != "Instruction" && item.name != "Footer")
+    if (!item.words)
         return false;
-    const QRectF above(0, 0, kPageWidth, kPaperTop);
-    const QRectF below(0, kPaperBottom, kPageWidth, kPageHeight - kPaperBottom);
+    const QRectF above(0, 0, page.widthTwips(), paper.top());
+    const QRectF below(0, paper.bottom(), page.widthTwips(), page.heightTwips() - paper.bottom());
     return above.contains(item.area) || below.contains(item.area);
 }
 
-bool onPaper(const Item& item)
+bool onPaper(const Item& item, const Page& page)
 {
-    const QRectF paper(kPaperLeft, kPaperTop, kPaperRight - kPaperLeft, kPaperBottom - kPaperTop);
-    return paper.adjusted(-kOverhang, -kOverhang, kOverhang, kOverhang).contains(item.area) || inItsStrip(item);
+    const TwipRect r = page.paper();
+    const QRectF paper(r.x, r.y, r.width, r.height);
+    return paper.adjusted(-kOverhang, -kOverhang, kOverhang, kOverhang).contains(item.area)
+           || inItsStrip(item, paper, page);
 }
 
 // Lines and rectangles are drawn on the paper and may meet one another, as
@@ -166,7 +171,7 @@ std::vector<std::string> drawnWholeFaults(const Page& page, const std::vector<co
     }
     const std::vector<Item> items = itemsOf(page, rects);
     for (const Item& item : items) {
-        if (!onPaper(item))
+        if (!onPaper(item, page))
             faults.push_back(item.name + " at " + twips(item.area) + " does not lie on the paper");
     }
     for (std::size_t i = 0; i < items.size(); ++i) {

@@ -68,6 +68,8 @@ Page* ExerciseScreen::open()
     answers_.clear();
     kindSelectors_.startPage();
     page_->setPaperColour(paperColour(family_));
+    if (look.paperToTheBottomEdge)
+        page_->setPaperToTheBottomEdge();
     Label* instruction =
         addLabel(QStringLiteral("Instruction"), look.instructionPlace, look.instruction, look.instructionFont);
     if (look.instructionInk)

@@ -56,6 +56,9 @@ struct ExerciseLayout {
     TwipRect evaluate{3840, 5520, 1812, 372};
     TwipRect verdict{2640, 5880, 4212, 612};
     Colour verdictBackground = colour::LightYellow;
+    // The squares run on to the page's bottom edge, for an exercise whose
+    // last rules stand below the last whole row.
+    bool paperToTheBottomEdge = false;
 };
 
 // The page every exercise screen shares: caption, instruction, footer, the

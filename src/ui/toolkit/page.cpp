@@ -281,6 +281,13 @@ void Page::clearPrinted()
     noteInPlayChanged();
 }
 
+void Page::setPaperToTheBottomEdge()
+{
+    paperBottom_ = heightTwips_;
+    ink_.paperChanged();
+    update();
+}
+
 void Page::setPaperColour(Colour colour)
 {
     paper_ = colour;
@@ -335,7 +342,7 @@ void Page::paintPaper(QPainter& painter)
 void Page::paintCleanPaper(QPainter& painter) const
 {
     painter.fillRect(rect(), toQColor(paper_));
-    Ruling::forPage(size(), pixelsPerTwip()).paint(painter);
+    Ruling::forPage(size(), pixelsPerTwip(), paperBottom_).paint(painter);
 }
 
 void Page::paintShapes(QPainter& painter) const

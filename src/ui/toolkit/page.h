@@ -70,6 +70,10 @@ public:
     // The paper under the ruling: white, unless a screen has its own.
     void setPaperColour(Colour colour);
     Colour paperColour() const { return paper_; }
+    // The squared paper, in twips: its ruled squares end a strip above the
+    // page's bottom edge, unless a page needs them to run on to that edge.
+    void setPaperToTheBottomEdge();
+    TwipRect paper() const { return {kPaperLeft, kPaperTop, kPaperRight - kPaperLeft, paperBottom_ - kPaperTop}; }
 
     // Freehand strokes left on the paper by a pen, and strokes that rub
     // them out again down to the clean paper.
@@ -126,6 +130,7 @@ private:
 
     QWidget* initialFocus_ = nullptr;
     Colour paper_ = colour::White;
+    int paperBottom_ = kPaperBottom;
     QString caption_;
     int widthTwips_;
     int heightTwips_;

@@ -36,14 +36,15 @@ int Ruling::drawings()
 }
 
 namespace {
-// The ruling's lines in pixels: the columns first, then the rows.
-std::vector<QLineF> linesAt(double pixelsPerTwip)
+// The ruling's lines in pixels: the columns first, then the rows. Paper
+// that runs on to the page's edge has its last row cut by that edge.
+std::vector<QLineF> linesAt(double pixelsPerTwip, int paperBottom)
 {
     const auto px = [pixelsPerTwip](int twips) { return twips * pixelsPerTwip; };
     std::vector<QLineF> lines;
     for (int x = kPaperLeft; x <= kPaperRight; x += kSquare)
-        lines.emplace_back(px(x), px(kPaperTop), px(x), px(kPaperBottom));
-    for (int y = kPaperTop; y <= kPaperBottom; y += kSquare)
+        lines.emplace_back(px(x), px(kPaperTop), px(x), px(paperBottom));
+    for (int y = kPaperTop; y <= paperBottom; y += kSquare)
         lines.emplace_back(px(kPaperLeft), px(y), px(kPaperRight), px(y));
     return lines;
 }
@@ -54,29 +55,30 @@ QPen rulingPen()
 }
 }  // namespace
 
-void Ruling::drawLines(QPainter& painter, double pixelsPerTwip)
+void Ruling::drawLines(QPainter& painter, double pixelsPerTwip, int paperBottom)
 {
     painter.setPen(rulingPen());
-    for (const QLineF& line : linesAt(pixelsPerTwip))
+    for (const QLineF& line : linesAt(pixelsPerTwip, paperBottom))
         painter.drawLine(line);
 }
 
-const Ruling& Ruling::forPage(QSize pixels, double pixelsPerTwip)
+const Ruling& Ruling::forPage(QSize pixels, double pixelsPerTwip, int paperBottom)
 {
     auto& rulings = kept();
     for (auto it = rulings.begin(); it != rulings.end(); ++it) {
-        if ((*it)->size_ == pixels && (*it)->pixelsPerTwip_ == pixelsPerTwip) {
+        if ((*it)->size_ == pixels && (*it)->pixelsPerTwip_ == pixelsPerTwip && (*it)->paperBottom_ == paperBottom) {
             std::rotate(rulings.begin(), it, it + 1);
             return *rulings.front();
         }
     }
     if (rulings.size() == kSizesKept)
         rulings.pop_back();
-    rulings.insert(rulings.begin(), std::unique_ptr<Ruling>(new Ruling(pixels, pixelsPerTwip)));
+    rulings.insert(rulings.begin(), std::unique_ptr<Ruling>(new Ruling(pixels, pixelsPerTwip, paperBottom)));
     return *rulings.front();
 }
 
-Ruling::Ruling(QSize pixels, double pixelsPerTwip) : size_(pixels), pixelsPerTwip_(pixelsPerTwip)
+Ruling::Ruling(QSize pixels, double pixelsPerTwip, int paperBottom)
+    : size_(pixels), pixelsPerTwip_(pixelsPerTwip), paperBottom_(paperBottom)
 {
     ++drawingsMade;
     // Each line is drawn alone on a strip a few pixels across, moved there
@@ -86,7 +88,7 @@ Ruling::Ruling(QSize pixels, double pixelsPerTwip) : size_(pixels), pixelsPerTwi
     constexpr int kStrip = 8;
     QImage column(kStrip, pixels.height(), QImage::Format_ARGB32_Premultiplied);
     QImage row(pixels.width(), kStrip, QImage::Format_ARGB32_Premultiplied);
-    for (const QLineF& line : linesAt(pixelsPerTwip)) {
+    for (const QLineF& line : linesAt(pixelsPerTwip, paperBottom)) {
         const bool vertical = line.x1() == line.x2();
         QImage& strip = vertical ? column : row;
         // The strip's first pixel stands here on the page.

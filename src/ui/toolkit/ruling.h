@@ -4,6 +4,8 @@
 #include <QRect>
 #include <QSize>
 
+#include "ui/toolkit/twips.h"
+
 #include <vector>
 
 class QPainter;
@@ -16,9 +18,10 @@ namespace quillo {
 // drawing the lines anew.
 class Ruling {
 public:
-    // The ruling of a page this many pixels wide and high at this scale;
-    // drawn now unless a page of that size was ruled recently.
-    static const Ruling& forPage(QSize pixels, double pixelsPerTwip);
+    // The ruling of a page this many pixels wide and high at this scale,
+    // whose paper ends at `paperBottom` twips; drawn now unless such a page
+    // was ruled recently.
+    static const Ruling& forPage(QSize pixels, double pixelsPerTwip, int paperBottom = kPaperBottom);
 
     void paint(QPainter& painter) const;
 
@@ -27,14 +30,15 @@ public:
 
     // What the lines light, drawn line by line onto an image filled with the
     // paper: the ruling's reference look.
-    static void drawLines(QPainter& painter, double pixelsPerTwip);
+    static void drawLines(QPainter& painter, double pixelsPerTwip, int paperBottom = kPaperBottom);
     static const QColor& colour();
 
 private:
-    Ruling(QSize pixels, double pixelsPerTwip);
+    Ruling(QSize pixels, double pixelsPerTwip, int paperBottom);
 
     QSize size_;
     double pixelsPerTwip_;
+    int paperBottom_;
     std::vector<QRect> runs_;
 };
 

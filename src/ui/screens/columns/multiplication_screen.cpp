@@ -79,6 +79,9 @@ ExerciseLayout layout()
         .evaluate = {840, 1920, 1812, 372},
         .verdict = {240, 2280, 3012, 612},
         .verdictBackground = colour::LightCyan,
+        // A product of three partial products fills the last whole row, and
+        // its double rule closes it below.
+        .paperToTheBottomEdge = true,
     };
 }
 }  // namespace
@@ -90,8 +93,8 @@ MultiplicationScreen::MultiplicationScreen(Services& services)
 
 void MultiplicationScreen::build(Page& page)
 {
-    // The double rule under a product of three partial products runs below
-    // the paper, where the footer usually stands: the footer steps aside.
+    // The double rule under a product of three partial products runs across
+    // the strip where the footer usually stands: the footer steps aside.
     if (auto* footer = page.findChild<Label*>(QStringLiteral("Footer")))
         page.moveTo(footer, {6840, 6480, 2412, 390});
     page.setFontOf(&verdictBox(), {Face::Script, 19.5, true});

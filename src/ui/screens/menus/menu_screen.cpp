@@ -17,7 +17,7 @@ Page* MenuScreen::open()
     page_ = new Page(design_.caption);
     entryButtons_.clear();
 
-    auto* heading = page_->add<Label>(QStringLiteral("Title"), {240, 0, 9000, 480}, {Face::Script, 24, false});
+    auto* heading = page_->add<Label>(QStringLiteral("Title"), {240, 0, 9000, 480}, {Face::Script, 19, false});
     heading->setText(design_.title);
     heading->setAlignment(Qt::AlignCenter);
     heading->setTextColour(colour::Blue);
