@@ -8,6 +8,7 @@
 #include <QHash>
 #include <QKeyEvent>
 #include <QMouseEvent>
+#include <QPaintEngine>
 #include <QStyleOptionButton>
 #include <QStylePainter>
 #include <QValidator>
@@ -32,6 +33,9 @@ void setRoleColour(QWidget& widget, QPalette::ColorRole role, Colour colour)
 void paintFocusOutline(QWidget& widget)
 {
     QPainter painter(&widget);
+    // A page recorded for paper shows no keyboard.
+    if (painter.paintEngine() && painter.paintEngine()->type() == QPaintEngine::Picture)
+        return;
     const int thickness = std::max(2, static_cast<int>(std::lround(std::min(widget.width(), widget.height()) / 14.0)));
     painter.setPen(QPen(QColor(0xFF, 0x80, 0x00), thickness, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin));
     painter.setBrush(Qt::NoBrush);
