@@ -1,5 +1,7 @@
 #include "support/scenes.h"
 
+#include <algorithm>
+
 namespace quillo::testing {
 
 std::vector<Scene>& scenes()
@@ -8,10 +10,17 @@ std::vector<Scene>& scenes()
     return all;
 }
 
+// Kept in the order of their names, whatever order the files register them
+// in: a font renders a few pixels differently depending on what it drew
+// before, so the same scenes in the same order give the same pictures.
 SceneRegistrar::SceneRegistrar(std::initializer_list<Scene> list)
 {
-    for (const Scene& scene : list)
-        scenes().push_back(scene);
+    auto& all = scenes();
+    for (const Scene& scene : list) {
+        const auto at = std::upper_bound(all.begin(), all.end(), scene,
+                                         [](const Scene& a, const Scene& b) { return a.name < b.name; });
+        all.insert(at, scene);
+    }
 }
 
 std::vector<Pictures>& pictures()
