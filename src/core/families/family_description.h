@@ -5,6 +5,10 @@
 
 #include <string_view>
 
+namespace quillo::sheets {
+struct FamilySheet;
+}
+
 namespace quillo {
 
 // The group a family belongs to: its menu, its line on the report card and
@@ -19,6 +23,8 @@ struct FamilyDescription {
     // The window's caption and the instruction across the top of the page.
     std::string_view caption;
     std::string_view instruction;
+    // A line under the instruction, where a family keys its answers.
+    std::string_view legend;
     Section section = Section::Operations;
     // The family's button on its menu and the words beside it.
     struct {
@@ -47,6 +53,8 @@ struct FamilyDescription {
         std::string_view sectionMenuTooltip;
     } texts;
     std::string_view footer = "vt-pb - Aritmetica V";
+    // How its worksheets are made.
+    const sheets::FamilySheet& (*sheet)() = nullptr;
 };
 
 // What a section shows of itself.

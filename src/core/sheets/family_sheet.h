@@ -25,9 +25,6 @@ struct SheetChoice {
 struct FamilySheet {
     std::string_view name;   // the family's word on the command line: "divisione"
     std::string_view title;  // what the footer calls it
-    // The instruction, as the screen words it: one paragraph per text the
-    // screen shows, wrapped to the page by the sheet.
-    std::vector<std::string_view> instruction;
     std::optional<SheetChoice> choice;  // none where the screen offers none
     BlockSize (*size)(int choice);
     // Draws one exercise through the family's own generator and lays it out,

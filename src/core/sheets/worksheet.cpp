@@ -1,5 +1,6 @@
 #include "core/sheets/worksheet.h"
 
+#include "core/families/family_description.h"
 #include "core/sheets/family_sheet.h"
 
 #include <stdexcept>
@@ -36,6 +37,16 @@ constexpr Point onRuling(int column, int row)
 constexpr Rect ruled(int column, int row, int columns, int rows)
 {
     return {kRulingOrigin.x + column * kSquare, kRulingOrigin.y + row * kSquare, columns * kSquare, rows * kSquare};
+}
+
+// The family's instruction and its legend, as its screen words them.
+std::vector<std::string_view> instructionOf(ExerciseFamily family)
+{
+    const FamilyDescription& description = quillo::describe(family);
+    std::vector<std::string_view> paragraphs{description.instruction};
+    if (!description.legend.empty())
+        paragraphs.push_back(description.legend);
+    return paragraphs;
 }
 
 // The instruction's paragraphs, broken between words into lines.
@@ -82,11 +93,11 @@ struct Grid {
     }
 };
 
-Grid gridFor(const FamilySheet& family, int choice)
+Grid gridFor(ExerciseFamily family, int choice)
 {
     Grid grid;
-    grid.block = family.size(choice);
-    grid.top = kInstructionRow + static_cast<int>(wrapped(family.instruction).size()) + 1;
+    grid.block = familySheet(family).size(choice);
+    grid.top = kInstructionRow + static_cast<int>(wrapped(instructionOf(family)).size()) + 1;
     grid.perLine = (kRulingColumns + kGap) / (kNumberColumns + grid.block.columns + kGap);
     grid.lines = (kExercisesEnd - grid.top + kGap) / (grid.block.rows + kGap);
     return grid;
@@ -169,7 +180,7 @@ void checkRequest(const FamilySheet& family, const SheetRequest& request)
 
 int exercisesPerPage(ExerciseFamily family, int choice)
 {
-    return gridFor(familySheet(family), choice).perPage();
+    return gridFor(family, choice).perPage();
 }
 
 std::string describe(const SheetRequest& request)
@@ -189,11 +200,11 @@ Sheet makeSheet(const SheetRequest& request)
 {
     const FamilySheet& family = familySheet(request.family);
     checkRequest(family, request);
-    const Grid grid = gridFor(family, request.choice);
+    const Grid grid = gridFor(request.family, request.choice);
     const int pages = (request.count + grid.perPage() - 1) / grid.perPage();
 
     Sheet sheet;
-    const std::vector<std::string> instruction = wrapped(family.instruction);
+    const std::vector<std::string> instruction = wrapped(instructionOf(request.family));
     const std::string description = describe(request);
     for (bool key : {false, true}) {
         if (key && !request.withKey)

@@ -1,3 +1,4 @@
+#include "core/exercises/columns/addition/addition_sheet.h"
 #include "core/families/family_description.h"
 
 namespace quillo {
@@ -11,6 +12,7 @@ const FamilyDescription kAdditionFamily{
     .buttonColours = {.newExercise = colour::Green, .check = colour::Green, .exit = colour::Green},
     .texts = {.newExerciseTooltip = "Presenta una nuova addizione",
               .checkTooltip = "Evidenzia eventuali errori.Usare il controllo ad operazione ultimata"},
+    .sheet = sheets::additionSheet,
 };
 
 }  // namespace quillo

@@ -1,3 +1,4 @@
+#include "core/exercises/columns/division/division_sheet.h"
 #include "core/families/family_description.h"
 
 namespace quillo {
@@ -12,6 +13,7 @@ const FamilyDescription kDivisionFamily{
     .texts = {.newExerciseTooltip = "Presenta una nuova divisione",
               .checkTooltip = "Evidenzia gli eventuali errori. Usare il controllo ad operazione ultimata"},
     .footer = "vt-pb  - Aritmetica  V",
+    .sheet = sheets::divisionSheet,
 };
 
 }  // namespace quillo

@@ -1,3 +1,4 @@
+#include "core/exercises/columns/multiplication/multiplication_sheet.h"
 #include "core/families/family_description.h"
 
 namespace quillo {
@@ -12,6 +13,7 @@ const FamilyDescription kMultiplicationFamily{
     .buttonColours = {.newExercise = colour::Green, .exit = colour::Green},
     .texts = {.newExerciseTooltip = "Presenta una nuova moltiplicazione",
               .checkTooltip = "Evidenzia eventuali errori.Usare il controllo ad operazione ultimata"},
+    .sheet = sheets::multiplicationSheet,
 };
 
 }  // namespace quillo

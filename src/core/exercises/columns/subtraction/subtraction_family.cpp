@@ -1,3 +1,4 @@
+#include "core/exercises/columns/subtraction/subtraction_sheet.h"
 #include "core/families/family_description.h"
 
 namespace quillo {
@@ -10,6 +11,7 @@ const FamilyDescription kSubtractionFamily{
     .cellColour = 0xE2F7DB,
     .buttonColours = {.newExercise = colour::Green, .check = colour::Green, .exit = colour::Green},
     .texts = {.newExerciseTooltip = "Presenta una nuova sottrazione", .mainMenuTooltip = "Apre il meni principale"},
+    .sheet = sheets::subtractionSheet,
 };
 
 }  // namespace quillo

@@ -1,3 +1,4 @@
+#include "core/exercises/decimals/decimal_comparison/decimal_comparison_sheet.h"
 #include "core/families/family_description.h"
 
 namespace quillo {
@@ -9,6 +10,7 @@ const FamilyDescription kDecimalComparisonFamily{
     .menu = {.caption = "Confr dec", .description = "Confronto di numeri decimali", .colour = colour::PaleIvory},
     .texts = {.newExerciseTooltip = "Presenta una nuova operazione",
               .sectionMenuTooltip = "Apre il menu dei numeri decimali"},
+    .sheet = sheets::decimalComparisonSheet,
 };
 
 }  // namespace quillo

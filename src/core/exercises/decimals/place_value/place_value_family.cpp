@@ -1,3 +1,4 @@
+#include "core/exercises/decimals/place_value/place_value_sheet.h"
 #include "core/families/family_description.h"
 
 namespace quillo {
@@ -10,6 +11,7 @@ const FamilyDescription kPlaceValueFamily{
     .menu = {.caption = "Val pos", .description = "Valore di posizione delle cifre", .colour = colour::LightCyan},
     .texts = {.newExerciseTooltip = "Presenta una nuova operazione",
               .sectionMenuTooltip = "Apre il menu dei numeri decimali"},
+    .sheet = sheets::placeValueSheet,
 };
 
 }  // namespace quillo

@@ -1,3 +1,4 @@
+#include "core/exercises/fractions/decimal_fractions/decimal_fractions_sheet.h"
 #include "core/families/family_description.h"
 
 namespace quillo {
@@ -12,6 +13,7 @@ const FamilyDescription kDecimalFractionsFamily{
               .checkCaption = "controllo",
               .evaluateTooltip = "Valuta,in base al grado di difficoltà, l'operazione eseguita",
               .sectionMenuTooltip = "Apre il menu delle frazioni"},
+    .sheet = sheets::decimalFractionsSheet,
 };
 
 }  // namespace quillo

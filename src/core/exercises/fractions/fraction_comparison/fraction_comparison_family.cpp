@@ -1,3 +1,4 @@
+#include "core/exercises/fractions/fraction_comparison/fraction_comparison_sheet.h"
 #include "core/families/family_description.h"
 
 namespace quillo {
@@ -10,6 +11,7 @@ const FamilyDescription kFractionComparisonFamily{
     .menu = {.caption = "con fraz", .description = "Confronto tra frazioni", .colour = colour::PaleSky},
     .paperColour = colour::PaleSky,
     .texts = {.checkTooltip = "", .evaluateTooltip = "", .mainMenuTooltip = ""},
+    .sheet = sheets::fractionComparisonSheet,
 };
 
 }  // namespace quillo

@@ -1,3 +1,4 @@
+#include "core/exercises/fractions/fraction_concept/fraction_concept_sheet.h"
 #include "core/families/family_description.h"
 
 namespace quillo {
@@ -14,6 +15,7 @@ const FamilyDescription kFractionConceptFamily{
     .buttonColours = {.newExercise = colour::Green, .check = colour::Green, .exit = colour::Green},
     .texts = {.newExerciseTooltip = "Presenta una nuova operazione",
               .sectionMenuTooltip = "Apre il menu delle frazioni"},
+    .sheet = sheets::fractionConceptSheet,
 };
 
 }  // namespace quillo

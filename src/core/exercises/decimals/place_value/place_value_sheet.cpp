@@ -1,4 +1,4 @@
-#include "core/sheets/families/place_value_sheet.h"
+#include "core/exercises/decimals/place_value/place_value_sheet.h"
 
 #include "core/exercises/decimals/place_value/place_value_exercise.h"
 
@@ -56,8 +56,6 @@ const FamilySheet& placeValueSheet()
     static const FamilySheet sheet{
         .name = "valore-posizione",
         .title = "Valore di posizione delle cifre",
-        .instruction = {"Sistema opportunamente le marche sulle cifre indicate. Usa us, das, hs , uk, dak, hk per la "
-                        "parte intera; d, c, m per la parte decimale."},
         .size = size,
         .draw = draw,
     };

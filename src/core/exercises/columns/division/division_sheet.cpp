@@ -1,4 +1,4 @@
-#include "core/sheets/families/division_sheet.h"
+#include "core/exercises/columns/division/division_sheet.h"
 
 #include "core/exercises/columns/division/division_exercise.h"
 
@@ -76,7 +76,6 @@ const FamilySheet& divisionSheet()
     static const FamilySheet sheet{
         .name = "divisione",
         .title = "Divisioni col divisore di due cifre",
-        .instruction = {"Esegui la seguente divisione in colonna:"},
         .choice = SheetChoice{.option = "--cifre", .values = {"2", "3", "4", "5", "6"}},
         .size = size,
         .draw = draw,

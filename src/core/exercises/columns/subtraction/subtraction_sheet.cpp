@@ -1,7 +1,7 @@
-#include "core/sheets/families/subtraction_sheet.h"
+#include "core/exercises/columns/subtraction/subtraction_sheet.h"
 
 #include "core/exercises/columns/subtraction/subtraction_exercise.h"
-#include "core/sheets/families/column_paper.h"
+#include "core/sheets/column_paper.h"
 
 namespace quillo::sheets {
 
@@ -41,7 +41,6 @@ const FamilySheet& subtractionSheet()
     static const FamilySheet sheet{
         .name = "sottrazione",
         .title = "Sottrazioni in colonna",
-        .instruction = {"Esegui la seguente sottrazione in colonna"},
         .size = size,
         .draw = draw,
     };

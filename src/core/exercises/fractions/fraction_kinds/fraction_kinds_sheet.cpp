@@ -1,4 +1,4 @@
-#include "core/sheets/families/fraction_kinds_sheet.h"
+#include "core/exercises/fractions/fraction_kinds/fraction_kinds_sheet.h"
 
 #include "core/exercises/fractions/fraction_kinds/fraction_kinds_exercise.h"
 
@@ -44,7 +44,6 @@ const FamilySheet& fractionKindsSheet()
     static const FamilySheet sheet{
         .name = "tipi-frazione",
         .title = "Frazioni proprie, improprie, apparenti",
-        .instruction = {"Distingui le seguenti frazioni ", "( proprie = p; improprie = i, apparenti = a"},
         .size = size,
         .draw = draw,
     };

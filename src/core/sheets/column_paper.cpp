@@ -1,4 +1,4 @@
-#include "core/sheets/families/column_paper.h"
+#include "core/sheets/column_paper.h"
 
 #include "core/kit/place_value.h"
 

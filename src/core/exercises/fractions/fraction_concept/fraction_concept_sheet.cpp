@@ -1,4 +1,4 @@
-#include "core/sheets/families/fraction_concept_sheet.h"
+#include "core/exercises/fractions/fraction_concept/fraction_concept_sheet.h"
 
 #include "core/exercises/fractions/fraction_concept/fraction_concept_exercise.h"
 
@@ -93,8 +93,6 @@ const FamilySheet& fractionConceptSheet()
     static const FamilySheet sheet{
         .name = "concetto-frazione",
         .title = "Concetto di frazione e frazione complementare",
-        .instruction = {"Del seguente intero colora in rosso la parte indicata dalla frazione data,in blu la "
-                        "rimanenza. Scrivi la frazione complementare."},
         .size = size,
         .draw = draw,
     };

@@ -1,4 +1,4 @@
-#include "core/sheets/families/decimal_comparison_sheet.h"
+#include "core/exercises/decimals/decimal_comparison/decimal_comparison_sheet.h"
 
 #include "core/exercises/decimals/decimal_comparison/decimal_comparison_exercise.h"
 
@@ -42,7 +42,6 @@ const FamilySheet& decimalComparisonSheet()
     static const FamilySheet sheet{
         .name = "confronto-decimali",
         .title = "Confronto di numeri decimali",
-        .instruction = {"Confronta le seguenti coppie di numeri decimali, usando i segni <, =, >"},
         .size = size,
         .draw = draw,
     };

@@ -1,4 +1,4 @@
-#include "core/sheets/families/decimal_fractions_sheet.h"
+#include "core/exercises/fractions/decimal_fractions/decimal_fractions_sheet.h"
 
 #include "core/exercises/fractions/decimal_fractions/decimal_fractions_exercise.h"
 
@@ -51,7 +51,6 @@ const FamilySheet& decimalFractionsSheet()
     static const FamilySheet sheet{
         .name = "frazioni-decimali",
         .title = "Trasformazione di frazioni decimali in numeri decimali",
-        .instruction = {"Trasforma le seguenti frazioni decimali in numeri decimali"},
         .size = size,
         .draw = draw,
     };

@@ -1,4 +1,4 @@
-#include "core/sheets/families/fraction_comparison_sheet.h"
+#include "core/exercises/fractions/fraction_comparison/fraction_comparison_sheet.h"
 
 #include "core/exercises/fractions/fraction_comparison/fraction_comparison_exercise.h"
 
@@ -66,7 +66,6 @@ const FamilySheet& fractionComparisonSheet()
     static const FamilySheet sheet{
         .name = "confronto-frazioni",
         .title = "Confronto tra frazioni",
-        .instruction = {"Confronta le seguenti coppie di frazioni, usando il segno  < , = , >"},
         .size = size,
         .draw = draw,
     };

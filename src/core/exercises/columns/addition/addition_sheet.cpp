@@ -1,7 +1,7 @@
-#include "core/sheets/families/addition_sheet.h"
+#include "core/exercises/columns/addition/addition_sheet.h"
 
 #include "core/exercises/columns/addition/addition_exercise.h"
-#include "core/sheets/families/column_paper.h"
+#include "core/sheets/column_paper.h"
 
 namespace quillo::sheets {
 
@@ -45,7 +45,6 @@ const FamilySheet& additionSheet()
     static const FamilySheet sheet{
         .name = "addizione",
         .title = "Addizioni in colonna",
-        .instruction = {"Esegui la seguente addizione in colonna"},
         .choice = SheetChoice{.option = "--addendi", .values = {"2", "3"}},
         .size = size,
         .draw = draw,

@@ -1,7 +1,7 @@
-#include "core/sheets/families/multiplication_sheet.h"
+#include "core/exercises/columns/multiplication/multiplication_sheet.h"
 
 #include "core/exercises/columns/multiplication/multiplication_exercise.h"
-#include "core/sheets/families/column_paper.h"
+#include "core/sheets/column_paper.h"
 
 namespace quillo::sheets {
 
@@ -74,7 +74,6 @@ const FamilySheet& multiplicationSheet()
     static const FamilySheet sheet{
         .name = "moltiplicazione",
         .title = "Moltiplicazioni in colonna",
-        .instruction = {"Esegui la seguente moltiplicazione in colonna:"},
         .choice = SheetChoice{.option = "--moltiplicatore", .values = {"2", "3", "zeri"}},
         .size = size,
         .draw = draw,
