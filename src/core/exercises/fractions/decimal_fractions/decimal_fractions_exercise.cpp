@@ -24,8 +24,10 @@ void DecimalFractionsExercise::newExercise(RandomSource& random)
         for (DecimalFraction& item : items_)
             item.numerator = random.between(1, 999);
         for (DecimalFraction& item : items_) {
-            // Three draws, the last one kept: the series has always been
-            // drawn this way, and scripted tests rely on the order.
+            // The last of three draws is kept; the two before it only move
+            // the generator on. A series takes its values in this order on
+            // the screen and on a worksheet alike, so a seed gives the same
+            // series wherever it is drawn.
             int power = 1;
             for (int draw = 0; draw < 3; ++draw)
                 power = random.between(1, 3);
@@ -67,9 +69,11 @@ std::array<std::string, 4> DecimalFractionsExercise::denominatorColumns(int inde
 int DecimalFractionsExercise::barColumns(int index) const
 {
     const DecimalFraction& fraction = item(index);
-    // Columns the bar spans, counted from the units: over 1000 all four,
-    // over 100 three, over 10 two for a lone numerator digit and three
-    // otherwise, as the series has always been drawn.
+    // Columns the bar spans, counted from the units: it covers the longer
+    // of the two numbers, over 1000 all four and over 100 three. Over 10 it
+    // covers two under a one-digit numerator, and three under a longer one,
+    // as over 100, so that a fraction of two or three digits reads alike
+    // whatever its denominator.
     int columns = digitCount(fraction.denominator);
     if (columns == 2 && digitCount(fraction.numerator) > 1)
         columns = 3;
