@@ -417,7 +417,7 @@ PrintFigures timePrinting(quillo::MainWindow& window, quillo::ScreenRegistry& re
     registry.showScreen(quillo::ScreenId::GlobalEvaluation);
     settle(window);
     auto* report = dynamic_cast<quillo::GlobalEvaluationScreen*>(registry.instance(quillo::ScreenId::GlobalEvaluation));
-    auto* stampa = window.page()->findChild<QPushButton*>(QStringLiteral("PrintButton"));
+    auto* stampa = window.page()->findChild<QPushButton*>(QStringLiteral("printButton"));
     QTemporaryDir folder;
     const QString path = folder.filePath(QStringLiteral("report.pdf"));
     report->printer().setPrinterFactory([path] { return quillo::PagePrinter::pdfFile(path); });

@@ -62,7 +62,7 @@ QString pagesText(int pages, int perPage, bool withKey)
 
 SheetsWindow::SheetsWindow(QWidget* parent) : QWidget(parent)
 {
-    setObjectName(QStringLiteral("SheetsWindow"));
+    setObjectName(QStringLiteral("sheetsWindow"));
     setWindowTitle(QStringLiteral("Schede per la classe"));
     previewPrinter_.setPageSize(QPageSize(QPageSize::A4));
     previewPrinter_.setPageOrientation(QPageLayout::Portrait);

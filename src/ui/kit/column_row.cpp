@@ -12,8 +12,8 @@ void addPlaceValueHeaders(Page& page, int top, FontSpec font)
         const QString text = toQString(placeHeader(column));
         // The box reaches higher than the letters stand, so that the whole
         // height of the line fits in it.
-        auto* header = page.add<Label>(QStringLiteral("Header_") + text, {columnLeft(column), top - 120, kCellSize, 360},
-                                       font);
+        auto* header = page.add<Label>(QStringLiteral("placeHeader%1").arg(column),
+                                       {columnLeft(column), top - 120, kCellSize, 360}, font);
         header->setText(text);
         header->setAlignment(Qt::AlignHCenter | Qt::AlignBottom);
         header->setTextColour(placeHeaderColour(column));

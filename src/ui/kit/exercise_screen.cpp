@@ -22,38 +22,6 @@ constexpr TwipRect kExitPlace{240, 5880, kCellSize, kCellSize};
 constexpr TwipRect kMenuPlace{8640, 5880, kCellSize, kCellSize};
 constexpr TwipRect kSectionMenuPlace{8040, 5880, kCellSize, kCellSize};
 
-// The design names of the standard controls; by default, their roles.
-struct StandardNames {
-    QString newExercise = QStringLiteral("NewExerciseButton");
-    QString check = QStringLiteral("CheckButton");
-    QString evaluate = QStringLiteral("EvaluateButton");
-    QString mainMenu = QStringLiteral("MainMenuButton");
-    QString sectionMenu = QStringLiteral("SectionMenuButton");
-    QString exit = QStringLiteral("ExitButton");
-    QString verdict = QStringLiteral("VerdictBox");
-};
-
-StandardNames namesOf(const ExerciseLayout& look, bool hasSectionMenu)
-{
-    StandardNames names;
-    names.verdict = look.verdictName;
-    std::vector<QString*> drawn;
-    switch (look.commandNames) {
-    case CommandNames::ByRole: return names;
-    case CommandNames::ExitFirst:
-        drawn = {&names.exit, &names.mainMenu, &names.newExercise, &names.check, &names.evaluate, &names.sectionMenu};
-        break;
-    case CommandNames::OkFirst:
-        drawn = {&names.newExercise, &names.check, &names.evaluate, &names.mainMenu, &names.sectionMenu, &names.exit};
-        break;
-    }
-    // Without a section menu the numbers run on past it.
-    if (!hasSectionMenu)
-        std::erase(drawn, &names.sectionMenu);
-    for (std::size_t i = 0; i < drawn.size(); ++i)
-        *drawn[i] = QStringLiteral("Command%1").arg(i + 1);
-    return names;
-}
 }  // namespace
 
 ExerciseScreen::ExerciseScreen(Services& services, ExerciseFamily family, ExerciseLayout layout)
@@ -71,7 +39,7 @@ Page* ExerciseScreen::open()
     if (look.paperToTheBottomEdge)
         page_->setPaperToTheBottomEdge();
     Label* instruction =
-        addLabel(QStringLiteral("Instruction"), look.instructionPlace, look.instruction, look.instructionFont);
+        addLabel(QStringLiteral("instruction"), look.instructionPlace, look.instruction, look.instructionFont);
     if (look.instructionInk)
         instruction->setTextColour(*look.instructionInk);
     if (look.instructionAlignment)
@@ -153,7 +121,7 @@ void ExerciseScreen::focusAfterEvaluation() const
         focus(neededNext());
 }
 
-Button* ExerciseScreen::addStandardButton(const QString& name, const QString& role, TwipRect place,
+Button* ExerciseScreen::addStandardButton(const QString& name, TwipRect place,
                                           std::string_view caption, std::string_view tooltip, Colour background,
                                           const QString& description)
 {
@@ -162,30 +130,27 @@ Button* ExerciseScreen::addStandardButton(const QString& name, const QString& ro
                               .caption = toQString(caption),
                               .tooltip = toQString(tooltip),
                               .background = background,
-                              .description = description,
-                              .role = role});
+                              .description = description});
 }
 
 void ExerciseScreen::buildStandardControls(const ExerciseLayout& look)
 {
     const Section section = sectionOf(family_);
-    const StandardNames roles;
-    const StandardNames names = namesOf(look, section != Section::Operations);
-    newExercise_ = addStandardButton(names.newExercise, roles.newExercise, look.newExercise, "OK",
+    newExercise_ = addStandardButton(QStringLiteral("newExerciseButton"), look.newExercise, "OK",
                                      newExerciseTooltip(family_), newExerciseColour(family_),
                                      QStringLiteral("Nuovo esercizio"));
-    check_ = addStandardButton(names.check, roles.check, look.check, checkCaption(family_), checkTooltip(family_),
+    check_ = addStandardButton(QStringLiteral("checkButton"), look.check, checkCaption(family_), checkTooltip(family_),
                                checkColour(family_));
-    evaluate_ = addStandardButton(names.evaluate, roles.evaluate, look.evaluate, "Valutazione",
+    evaluate_ = addStandardButton(QStringLiteral("evaluateButton"), look.evaluate, "Valutazione",
                                   evaluateTooltip(family_), checkColour(family_));
     QObject::connect(newExercise_, &QPushButton::clicked, page_, [this] { present(); });
     QObject::connect(check_, &QPushButton::clicked, page_, [this] { runCheck(); });
     QObject::connect(evaluate_, &QPushButton::clicked, page_, [this] { runEvaluate(); });
 
-    auto* exit = addStandardButton(names.exit, roles.exit, kExitPlace, "exit", "", exitColour(family_),
+    auto* exit = addStandardButton(QStringLiteral("exitButton"), kExitPlace, "exit", "", exitColour(family_),
                                    QStringLiteral("Esci dal programma"));
     QObject::connect(exit, &QPushButton::clicked, page_, [this] { services_.navigator.endProgram(); });
-    auto* menu = addStandardButton(names.mainMenu, roles.mainMenu, kMenuPlace, "Menu", mainMenuTooltip(family_),
+    auto* menu = addStandardButton(QStringLiteral("mainMenuButton"), kMenuPlace, "Menu", mainMenuTooltip(family_),
                                    colour::MenuButton, QStringLiteral("Menu principale"));
     QObject::connect(menu, &QPushButton::clicked, page_,
                      [this] { services_.navigator.showScreen(ScreenId::MainMenu); });
@@ -193,7 +158,7 @@ void ExerciseScreen::buildStandardControls(const ExerciseLayout& look)
     if (section != Section::Operations) {
         const bool fractions = section == Section::Fractions;
         auto* sectionMenu = addStandardButton(
-            names.sectionMenu, roles.sectionMenu, kSectionMenuPlace, sectionMenuCaption(section),
+            QStringLiteral("sectionMenuButton"), kSectionMenuPlace, sectionMenuCaption(section),
             sectionMenuTooltip(family_), sectionMenuColour(section),
             fractions ? QStringLiteral("Menu delle frazioni") : QStringLiteral("Menu dei numeri decimali"));
         const ScreenId target = fractions ? ScreenId::FractionsMenu : ScreenId::DecimalsMenu;
@@ -203,8 +168,7 @@ void ExerciseScreen::buildStandardControls(const ExerciseLayout& look)
     }
     new FocusGuard(page_, leaving_, [this] { return neededNext(); });
 
-    verdict_ = page_->add<VerdictBox>(names.verdict, look.verdict, {Face::Script, 24, true});
-    verdict_->setProperty("role", roles.verdict);
+    verdict_ = page_->add<VerdictBox>(QStringLiteral("verdictBox"), look.verdict, {Face::Script, 24, true});
     verdict_->setAccessibleName(QStringLiteral("Giudizio"));
     verdict_->setBackgroundColour(look.verdictBackground);
 }

@@ -29,20 +29,8 @@ class ScoreBoard;
 class RandomSource;
 class VerdictBox;
 
-// How a family's screen named its standard buttons: by their role
-// ("NewExerciseButton", "CheckButton"...), or Command1, Command2... in the
-// order its form drew them. Shared code and tests find every standard
-// control by its role, through the "role" property, whatever its name.
-enum class CommandNames {
-    ByRole,
-    ExitFirst,  // "exit", "Menu", "OK", "Controllo", "Valutazione", section menu
-    OkFirst,    // "OK", "Controllo", "Valutazione", "Menu", section menu, "exit"
-};
-
 // Where a family puts its own standard buttons and verdict, and their looks.
 struct ExerciseLayout {
-    CommandNames commandNames = CommandNames::ByRole;
-    QString verdictName = QStringLiteral("VerdictBox");
     QString caption;
     QString instruction;
     // Where the instruction stands and how it reads.
@@ -135,8 +123,8 @@ private:
     // Shows an evaluation's verdict and, when it counts, writes its grade.
     void showEvaluation(const Evaluation& evaluation);
     void buildStandardControls(const ExerciseLayout& layout);
-    Button* addStandardButton(const QString& name, const QString& role, TwipRect place, std::string_view caption,
-                              std::string_view tooltip, Colour background, const QString& description = {});
+    Button* addStandardButton(const QString& name, TwipRect place, std::string_view caption, std::string_view tooltip,
+                              Colour background, const QString& description = {});
 
     Services& services_;
     ExerciseFamily family_;

@@ -14,7 +14,7 @@ constexpr FontSpec kBesideExitFont{Face::Arial, 7.5, true};
 Label* addFooter(Page& page, FooterPlace place)
 {
     const bool besideExit = place == FooterPlace::BesideExit;
-    auto* footer = page.add<Label>(QStringLiteral("Footer"),
+    auto* footer = page.add<Label>(QStringLiteral("footer"),
                                    besideExit ? TwipRect{840, 6120, 1812, 372} : TwipRect{3000, 6480, 3600, 390},
                                    besideExit ? kBesideExitFont : kCentredFont);
     footer->setText(toQString(kFooter));

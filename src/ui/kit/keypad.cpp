@@ -11,6 +11,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <utility>
 
 namespace quillo {
 
@@ -63,6 +64,22 @@ QString accessibleCaption(int code)
     return QString(QChar(static_cast<char16_t>(code)));
 }
 
+// "key" and what the key writes: key7, keyA, keyComma, keyEGrave.
+QString keyName(int code)
+{
+    static const std::pair<int, const char*> kNamed[] = {
+        {keycode::Backspace, "Backspace"}, {' ', "Space"},       {',', "Comma"},       {'\'', "Apostrophe"},
+        {'<', "Less"},                     {'=', "Equals"},      {'>', "Greater"},     {0xE0, "AGrave"},
+        {0xE8, "EGrave"},                  {0xE9, "EAcute"},     {0xEC, "IGrave"},     {0xF2, "OGrave"},
+        {0xF9, "UGrave"},
+    };
+    for (const auto& [named, word] : kNamed) {
+        if (code == named)
+            return QStringLiteral("key") + QLatin1String(word);
+    }
+    return QStringLiteral("key") + QChar(static_cast<char16_t>(code)).toUpper();
+}
+
 bool isLetter(int code)
 {
     return QChar(static_cast<char16_t>(code)).isLetter();
@@ -71,7 +88,7 @@ bool isLetter(int code)
 
 Keypad::Keypad(QWidget* parent) : SidePanel(parent)
 {
-    setObjectName(QStringLiteral("Keypad"));
+    setObjectName(QStringLiteral("keypad"));
     setAccessibleName(QStringLiteral("Tastierino"));
     setFocusPolicy(Qt::NoFocus);
     hint_ = new QLabel(QStringLiteral("Tocca una casella per scrivere"), this);
@@ -152,12 +169,12 @@ void Keypad::rebuildKeys(const std::vector<int>& offer, bool capitals)
         return key;
     };
     for (int code : offer_) {
-        QPushButton* key = addKey(QStringLiteral("Key%1").arg(code), accessibleCaption(code));
+        QPushButton* key = addKey(keyName(code), accessibleCaption(code));
         QObject::connect(key, &QPushButton::clicked, this, [this, code] { tap(code); });
         keys_.push_back(key);
     }
     if (capitals) {
-        capitals_ = addKey(QStringLiteral("KeyCapitals"), QStringLiteral("Maiuscole"));
+        capitals_ = addKey(QStringLiteral("capitalsKey"), QStringLiteral("Maiuscole"));
         capitals_->setCheckable(true);
         QObject::connect(capitals_, &QPushButton::clicked, this, &Keypad::toggleCapitals);
     }

@@ -7,8 +7,6 @@ namespace quillo {
 Button* addButton(Page& page, const ButtonDesign& design)
 {
     auto* button = page.add<Button>(design.name, design.place, design.font);
-    if (!design.role.isEmpty())
-        button->setProperty("role", design.role);
     button->setText(design.caption);
     button->setAccessibleDescription(design.description);
     button->setToolTip(design.tooltip);

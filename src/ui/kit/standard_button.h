@@ -14,7 +14,7 @@ class Page;
 // One command button of any screen: exercise screens, menus and the report
 // card build theirs the same way.
 struct ButtonDesign {
-    QString name;     // the design name, kept as objectName
+    QString name;  // the objectName, which says what the button is
     TwipRect place;
     QString caption;
     QString tooltip;
@@ -26,8 +26,6 @@ struct ButtonDesign {
     // its caption, as the pupil sees it, and says this after it; without
     // one, it says the tooltip.
     QString description;
-    // How shared code and tests find a standard control on every screen.
-    QString role;
 };
 
 Button* addButton(Page& page, const ButtonDesign& design);

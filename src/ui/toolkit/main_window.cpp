@@ -118,7 +118,7 @@ void MainWindow::setSidePanel(SidePanel* panel)
     QObject::connect(panel, &SidePanel::dropped, this, &MainWindow::fitPage);
 
     toggle_ = new QToolButton(this);
-    toggle_->setObjectName(QStringLiteral("KeypadToggle"));
+    toggle_->setObjectName(QStringLiteral("keypadToggle"));
     toggle_->setAccessibleName(QStringLiteral("Tastierino"));
     toggle_->setToolTip(QStringLiteral("Mostra o nasconde il tastierino (F12)"));
     toggle_->setIcon(keypadIcon());

@@ -143,7 +143,7 @@ bool PagePrinter::printAsking(const PrintJob& job, QWidget& window)
         asked_ = std::make_unique<QPrinter>(QPrinter::HighResolution);
     prepare(*asked_, job_);
     auto* dialog = new QPrintDialog(asked_.get(), dialogParent_);
-    dialog->setObjectName(QStringLiteral("PrintDialog"));
+    dialog->setObjectName(QStringLiteral("printDialog"));
     dialog->setAttribute(Qt::WA_DeleteOnClose);
     QObject::connect(dialog, &QDialog::finished, this, [this](int result) {
         if (result == QDialog::Accepted)
@@ -229,7 +229,7 @@ void PagePrinter::offerPdf(const QString& problem)
     }
     auto* box = new QMessageBox(QMessageBox::Warning, QStringLiteral("Stampa"), problem,
                                 QMessageBox::Save | QMessageBox::Cancel, dialogParent_);
-    box->setObjectName(QStringLiteral("PrintProblem"));
+    box->setObjectName(QStringLiteral("printProblem"));
     box->setInformativeText(QStringLiteral("Puoi salvare la stessa pagina come file PDF, "
                                            "da stampare in un altro momento o da un altro computer."));
     box->button(QMessageBox::Save)->setText(QStringLiteral("Salva come PDF..."));
@@ -257,7 +257,7 @@ void PagePrinter::choosePdfFile()
     keepDialogSettingsInMemory();
     auto* dialog = new QFileDialog(dialogParent_, QStringLiteral("Salva la pagina come PDF"), pdfFolder(),
                                    QStringLiteral("Documenti PDF (*.pdf)"));
-    dialog->setObjectName(QStringLiteral("SavePdf"));
+    dialog->setObjectName(QStringLiteral("savePdfDialog"));
     dialog->setAcceptMode(QFileDialog::AcceptSave);
     dialog->setFileMode(QFileDialog::AnyFile);
     dialog->setDefaultSuffix(QStringLiteral("pdf"));
@@ -289,7 +289,7 @@ void PagePrinter::tell(const QString& problem)
     }
     auto* box = new QMessageBox(QMessageBox::Warning, QStringLiteral("Stampa"), problem, QMessageBox::Ok,
                                 dialogParent_);
-    box->setObjectName(QStringLiteral("SaveProblem"));
+    box->setObjectName(QStringLiteral("saveProblem"));
     box->setAttribute(Qt::WA_DeleteOnClose);
     QObject::connect(box, &QDialog::finished, this, [this] { finish(Outcome::Failed); });
     message_ = box;

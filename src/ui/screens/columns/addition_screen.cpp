@@ -12,16 +12,16 @@ namespace {
 constexpr std::array<int, 5> kRowTops = {1680, 2280, 2880, 3480, 4080};
 constexpr int kHeadersTop = 1440;
 
+// Column 1 holds the units, as a number's digits are counted.
 QString cellName(int row, int column)
 {
-    return QStringLiteral("Text%1").arg(6 * (row - 1) + column);
+    const QString number = row <= 3 ? QStringLiteral("addend%1").arg(row) : QStringLiteral("sum");
+    return QStringLiteral("%1Digit%2").arg(number).arg(column);
 }
 
 ExerciseLayout layout()
 {
     return {
-        .commandNames = CommandNames::ExitFirst,
-        .verdictName = QStringLiteral("Text33"),
         .caption = toQString(kCaptionPrefix) + QStringLiteral("Addizioni con due o più addendi"),
         .instruction = QStringLiteral("Esegui la seguente addizione in colonna"),
         .newExercise = {7440, 3480, kCellSize, kCellSize},
@@ -61,13 +61,13 @@ void AdditionScreen::build(Page& page)
     }
 
     for (int i = 0; i < 3; ++i)
-        signs_[i] = addRowSign(page, QStringLiteral("Label%1").arg(i + 2), kRowTops[i], QString());
+        signs_[i] = addRowSign(page, QStringLiteral("addend%1Sign").arg(i + 1), kRowTops[i], QString());
 
     auto rule = [this](int y) { return addRule({ruleLeft(kPlaceColumns), y}, {kRuleRight, y}); };
     twoAddendRules_.lines = {rule(3000), rule(4200), rule(4320)};
     threeAddendRules_.lines = {rule(3600), rule(4800), rule(4920)};
 
-    addLabel(QStringLiteral("Label1"), {7440, 4800, 1800, 480}, QStringLiteral("Numero addendi"),
+    addLabel(QStringLiteral("addendsCaption"), {7440, 4800, 1800, 480}, QStringLiteral("Numero addendi"),
              {Face::Script, 14, true});
     auto choice = [this, &page](const QString& name, int x, const QString& text, const QString& tooltip,
                                 Colour background, int addends) {
@@ -80,9 +80,9 @@ void AdditionScreen::build(Page& page)
                                 .framed = false},
                                [this, addends] { choose(addends); });
     };
-    chooseTwo_ = choice(QStringLiteral("Text31"), 7440, QStringLiteral("2"), QStringLiteral("Addizione con due addendi"),
+    chooseTwo_ = choice(QStringLiteral("twoAddends"), 7440, QStringLiteral("2"), QStringLiteral("Addizione con due addendi"),
                         0xE6FDFB, 2);
-    choice(QStringLiteral("Text32"), 8040, QStringLiteral("3"), QStringLiteral("Addizione con tre addendi"), 0xCBEEFA, 3);
+    choice(QStringLiteral("threeAddends"), 8040, QStringLiteral("3"), QStringLiteral("Addizione con tre addendi"), 0xCBEEFA, 3);
 
     // The page starts bare: the pupil picks the number of addends first.
     for (const ColumnRow& each : rows_)

@@ -29,27 +29,10 @@ constexpr int kUnitsColumn = 6;
 
 constexpr int columnOfStepCell(int index) { return kUnitsColumn + 1 - index; }
 
-// The design numbers of the controls: each group is numbered on in reading
-// order, a row from its leftmost control.
-constexpr struct {
-    int dividendUnits;       // Text6, the higher places down to Text1
-    int divisorUnits;        // Text8, its tens Text7
-    int quotientFirst;       // Text9 to Text13
-    int stepsFirst;          // Text14 onwards, the step rows one after the other
-    int remainderMarkFirst;  // Text37 to Text41, one per step row
-    int selectorFirst;       // Text42 to Text46, for two to six digits
-} kNumbers{
-    .dividendUnits = 6,
-    .divisorUnits = 8,
-    .quotientFirst = 9,
-    .stepsFirst = 14,
-    .remainderMarkFirst = 37,
-    .selectorFirst = 42,
-};
-
-QString textName(int number)
+// The given numbers' digits are counted from the units, as the exercise counts them.
+QString digitName(const QString& number, int digit)
 {
-    return QStringLiteral("Text%1").arg(number);
+    return QStringLiteral("%1Digit%2").arg(number).arg(digit);
 }
 
 QString digitRole(const QString& role, int digit)
@@ -76,18 +59,14 @@ constexpr std::array<Selector, 5> kSelectors{{
 QString DivisionScreen::cellName(int row, int index)
 {
     if (row == DivisionExercise::kQuotientRow)
-        return textName(kNumbers.quotientFirst + index - 1);
-    int number = kNumbers.stepsFirst;
-    for (int above = 1; above < row; ++above)
-        number += DivisionExercise::cellsInRow(above);
-    return textName(number + DivisionExercise::cellsInRow(row) - index);
+        return digitName(QStringLiteral("quotient"), index);
+    return digitName(QStringLiteral("stepRow%1").arg(row), index);
 }
 
 namespace {
 ExerciseLayout layout()
 {
     return {
-        .verdictName = QStringLiteral("Text36"),
         .caption = QStringLiteral("vt-pb  - Esercitazione di Aritmetica cl. V - Divisione col divisore di due cifre"),
         .instruction = QStringLiteral("Esegui la seguente divisione in colonna:"),
         .instructionInk = colour::Blue,
@@ -101,7 +80,7 @@ DivisionScreen::DivisionScreen(Services& services) : FamilyScreen(services, Exer
 
 void DivisionScreen::build(Page& page)
 {
-    if (auto* footer = page.findChild<Label*>(QStringLiteral("Footer")))
+    if (auto* footer = page.findChild<Label*>(QStringLiteral("footer")))
         footer->setText(QStringLiteral("vt-pb  - Aritmetica  V"));
 
     buildCells();
@@ -115,17 +94,17 @@ void DivisionScreen::build(Page& page)
 void DivisionScreen::buildCells()
 {
     for (int index = 1; index <= DivisionExercise::kDividendCells; ++index) {
-        Label* digit = addDigitLabel(textName(kNumbers.dividendUnits + 1 - index), cellOn(columnOfStepCell(index), 1));
+        Label* digit = addDigitLabel(digitName(QStringLiteral("dividend"), index), cellOn(columnOfStepCell(index), 1));
         digit->setAccessibleName(digitRole(QStringLiteral("Dividendo"), index));
         dividendDigits_[static_cast<std::size_t>(index - 1)] = digit;
     }
-    addDigitLabel(QStringLiteral("Text34"), cellOn(7, 1), QStringLiteral(":"));
+    addDigitLabel(QStringLiteral("divisionSign"), cellOn(7, 1), QStringLiteral(":"));
     for (int index = 1; index <= 2; ++index) {
-        Label* digit = addDigitLabel(textName(kNumbers.divisorUnits + 1 - index), cellOn(10 - index, 1));
+        Label* digit = addDigitLabel(digitName(QStringLiteral("divisor"), index), cellOn(10 - index, 1));
         digit->setAccessibleName(digitRole(QStringLiteral("Divisore"), index));
         divisorDigits_[static_cast<std::size_t>(index - 1)] = digit;
     }
-    addDigitLabel(QStringLiteral("Text35"), cellOn(10, 1), QStringLiteral("="));
+    addDigitLabel(QStringLiteral("equalsSign"), cellOn(10, 1), QStringLiteral("="));
 
     // Created in reading order, which is also the order Tab walks them in.
     // The cells rest on paper of their own colour: the ruling shows through
@@ -147,20 +126,20 @@ void DivisionScreen::buildCells()
             cell->onKeyRelease = [this, row, index](int) { keyReleasedInStepCell(row, index); };
             stepRows_[slot].set(static_cast<std::size_t>(index - 1), cell);
         }
-        remainderMarks_[slot] = addDigitLabel(textName(kNumbers.remainderMarkFirst + row - 1), cellOn(7, row + 1));
+        remainderMarks_[slot] = addDigitLabel(QStringLiteral("remainderMark%1").arg(row), cellOn(7, row + 1));
         remainderMarks_[slot]->setAccessibleName(QStringLiteral("Segno del resto parziale %1").arg(row));
     }
 }
 
 void DivisionScreen::buildSelectors()
 {
-    addLabel(QStringLiteral("Label1"), {square(11, 6).x, square(11, 6).y + 120, 3012, 480},
+    addLabel(QStringLiteral("dividendLengthCaption"), {square(11, 6).x, square(11, 6).y + 120, 3012, 480},
              QStringLiteral("Cifre al dividendo:"), {Face::Script, 14, true})
         ->setTextColour(colour::Blue);
     for (std::size_t n = 0; n < kSelectors.size(); ++n) {
         const Selector& selector = kSelectors[n];
         const int column = 11 + static_cast<int>(n);
-        addKindSelector({.name = textName(kNumbers.selectorFirst + static_cast<int>(n)),
+        addKindSelector({.name = QStringLiteral("dividendLength%1").arg(selector.digits),
                          .place = cellOn(column, 7),
                          .text = QString::number(selector.digits),
                          .tooltip = QString::fromUtf8(selector.tooltip),

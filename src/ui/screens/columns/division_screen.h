@@ -20,8 +20,8 @@ class DivisionScreen final : public FamilyScreen<DivisionExercise> {
 public:
     explicit DivisionScreen(Services& services);
 
-    // The design name of a quotient or step-row cell, indexed as the
-    // exercise indexes it.
+    // The name of a quotient cell (digit 1 the leftmost) or a step row's
+    // (digit 1 the units), indexed as the exercise indexes them.
     static QString cellName(int row, int index);
 
     // The strip above the dividend where the marking pen writes.

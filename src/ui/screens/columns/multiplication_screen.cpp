@@ -18,22 +18,22 @@ constexpr int kHeadersTop = 1320;
 
 struct LineDesign {
     int top;
-    int unitsName;  // the units cell is Text<unitsName>, each column leftwards the next number
-    int cells;      // from the units leftwards
+    const char* name;  // its cells are <name>Digit1 for the units, Digit2 leftwards...
+    int cells;         // from the units leftwards
     const char* role;
 };
 
 // In the order of the screen's lines. The products stand under two partial
 // products, under three, and straight under a round multiplier.
 constexpr std::array<LineDesign, 8> kLines{{
-    {.top = 1680, .unitsName = 1, .cells = MultiplicationExercise::kOperandSlots, .role = "Moltiplicando"},
-    {.top = 2280, .unitsName = 4, .cells = MultiplicationExercise::kOperandSlots, .role = "Moltiplicatore"},
-    {.top = 3480, .unitsName = 7, .cells = 4, .role = "Prodotto parziale 1"},
-    {.top = 4080, .unitsName = 11, .cells = 5, .role = "Prodotto parziale 2"},
-    {.top = 4680, .unitsName = 16, .cells = 6, .role = "Prodotto parziale 3"},
-    {.top = 5280, .unitsName = 30, .cells = 6, .role = "Prodotto"},
-    {.top = 5880, .unitsName = 22, .cells = 6, .role = "Prodotto"},
-    {.top = 3480, .unitsName = 37, .cells = 6, .role = "Prodotto"},
+    {.top = 1680, .name = "multiplicand", .cells = MultiplicationExercise::kOperandSlots, .role = "Moltiplicando"},
+    {.top = 2280, .name = "multiplier", .cells = MultiplicationExercise::kOperandSlots, .role = "Moltiplicatore"},
+    {.top = 3480, .name = "partialProduct1", .cells = 4, .role = "Prodotto parziale 1"},
+    {.top = 4080, .name = "partialProduct2", .cells = 5, .role = "Prodotto parziale 2"},
+    {.top = 4680, .name = "partialProduct3", .cells = 6, .role = "Prodotto parziale 3"},
+    {.top = 5280, .name = "productOfTwo", .cells = 6, .role = "Prodotto"},
+    {.top = 5880, .name = "productOfThree", .cells = 6, .role = "Prodotto"},
+    {.top = 3480, .name = "productOfZeroEnding", .cells = 6, .role = "Prodotto"},
 }};
 
 struct KindSelector {
@@ -46,11 +46,11 @@ struct KindSelector {
 };
 
 constexpr KindSelector kSelectors[] = {
-    {.kind = Kind::TwoDigit, .name = "KindSelector2", .text = "2", .tooltip = "Moltiplicatore di due cifre",
+    {.kind = Kind::TwoDigit, .name = "twoDigitMultiplier", .text = "2", .tooltip = "Moltiplicatore di due cifre",
      .background = 0xFCDFFD, .x = 7440},
-    {.kind = Kind::ThreeDigit, .name = "KindSelector3", .text = "3", .tooltip = "Moltiplicatore di tre cifre",
+    {.kind = Kind::ThreeDigit, .name = "threeDigitMultiplier", .text = "3", .tooltip = "Moltiplicatore di tre cifre",
      .background = 0xE2D8EF, .x = 8040},
-    {.kind = Kind::ZeroEnding, .name = "KindSelectorP", .text = "P", .tooltip = "Moltiplicatore con u=0 o u=0 e da=0",
+    {.kind = Kind::ZeroEnding, .name = "zeroEndingMultiplier", .text = "P", .tooltip = "Moltiplicatore con u=0 o u=0 e da=0",
      .background = 0xCAD0F4, .x = 8640},
 };
 
@@ -95,15 +95,15 @@ void MultiplicationScreen::build(Page& page)
 {
     // The double rule under a product of three partial products runs across
     // the strip where the footer usually stands: the footer steps aside.
-    if (auto* footer = page.findChild<Label*>(QStringLiteral("Footer")))
+    if (auto* footer = page.findChild<Label*>(QStringLiteral("footer")))
         page.moveTo(footer, {6840, 6480, 2412, 390});
     page.setFontOf(&verdictBox(), {Face::Script, 19.5, true});
     verdictBox().setColours(colour::LightCyan, colour::DarkBlue);
 
     for (int column = kPlaceColumns; column >= 1; --column) {
         const QString caption = toQString(placeHeader(column));
-        auto* header = addLabel(QStringLiteral("Header_") + caption, {columnLeft(column), kHeadersTop, kCellSize, 360},
-                                caption, {Face::Arial, 10.5, true});
+        auto* header = addLabel(QStringLiteral("placeHeader%1").arg(column),
+                                {columnLeft(column), kHeadersTop, kCellSize, 360}, caption, {Face::Arial, 10.5, true});
         header->setAlignment(Qt::AlignCenter);
         header->setTextColour(placeHeaderColour(column));
     }
@@ -112,7 +112,7 @@ void MultiplicationScreen::build(Page& page)
     buildRules();
     buildSelectors();
 
-    zeroEndingHint_ = addLabel(QStringLiteral("ZeroEndingHint"), {6840, 2280, 2412, 612},
+    zeroEndingHint_ = addLabel(QStringLiteral("zeroEndingHint"), {6840, 2280, 2412, 612},
                                QStringLiteral("Per esercitarsi con moltiplicazioni di questo tipo  premere il pulsante P"),
                                {Face::Arial, 7.5, true});
     zeroEndingHint_->setAlignment(Qt::AlignCenter);
@@ -137,7 +137,7 @@ void MultiplicationScreen::buildCells()
         const LineDesign& design = kLines[line];
         for (int slot = 1; slot <= design.cells; ++slot) {
             DigitCell* cell =
-                addCell(QStringLiteral("Text%1").arg(design.unitsName + slot - 1), {columnLeft(slot), design.top});
+                addCell(QStringLiteral("%1Digit%2").arg(toQString(design.name)).arg(slot), {columnLeft(slot), design.top});
             cell->setAccessibleName(QStringLiteral("%1, cifra %2").arg(QString::fromUtf8(design.role)).arg(slot));
             lines_[line].set(at(slot - 1), cell);
         }
@@ -160,7 +160,8 @@ void MultiplicationScreen::buildSigns()
         const char* caption;
     } signs[] = {{1680, "X"}, {2280, "="}, {3480, "+"}, {4080, "+="}, {4680, "="}};
     for (std::size_t i = 0; i < signs_.size(); ++i) {
-        auto* sign = addLabel(QStringLiteral("Label%1").arg(8 + i),
+        // One sign on each of the first lines, before their digits.
+        auto* sign = addLabel(toQString(kLines[i].name) + QStringLiteral("Sign"),
                               {kSignColumnLeft, signs[i].top + 120, kCellSize, kCellSize},
                               toQString(signs[i].caption), kSignFont);
         sign->setAlignment(Qt::AlignCenter);
@@ -181,7 +182,7 @@ void MultiplicationScreen::buildRules()
 
 void MultiplicationScreen::buildSelectors()
 {
-    auto* caption = addLabel(QStringLiteral("KindSelectorsCaption"), {7440, 4440, 1812, 372},
+    auto* caption = addLabel(QStringLiteral("multiplierDigitsCaption"), {7440, 4440, 1812, 372},
                              QStringLiteral("Cifre moltiplicatore"), {Face::Script, 10, true});
     // The selectors overlap its lower edge; the words keep clear of them.
     caption->setAlignment(Qt::AlignHCenter | Qt::AlignTop);

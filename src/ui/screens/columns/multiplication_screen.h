@@ -69,7 +69,7 @@ private:
     // Each line has cells in the columns its longest number can fill.
     std::array<ColumnRow, static_cast<std::size_t>(Line::Count)> lines_;
     std::array<std::vector<LineShape*>, 3> rules_;
-    std::array<Label*, 5> signs_{};  // Label8 to Label12
+    std::array<Label*, 5> signs_{};  // beside the first five lines
     Label* zeroEndingHint_ = nullptr;
 };
 

@@ -17,8 +17,6 @@ constexpr std::array<int, 3> kRuleHeights = {3120, 4200, 4320};
 ExerciseLayout layout()
 {
     return {
-        .commandNames = CommandNames::OkFirst,
-        .verdictName = QStringLiteral("Text19"),
         .caption = toQString(kCaptionPrefix) + QStringLiteral("Sottrazioni con minuendo entro 999.999"),
         .instruction = QStringLiteral("Esegui la seguente sottrazione in colonna"),
         .newExercise = {7440, 4680, kCellSize, kCellSize},
@@ -32,24 +30,25 @@ SubtractionScreen::SubtractionScreen(Services& services) : FamilyScreen(services
 void SubtractionScreen::build(Page& page)
 {
     addPlaceValueHeaders(page, kHeadersTop);
-    auto row = [this](int firstNumber, int top, const QString& number) {
+    // Column 1 holds the units, as a number's digits are counted.
+    auto row = [this](const QString& name, int top, const QString& number) {
         ColumnRow::Cells cells{};
         for (int column = 1; column <= kPlaceColumns; ++column) {
-            cells[column - 1] = addCell(QStringLiteral("Text%1").arg(firstNumber + column - 1), {columnLeft(column), top});
+            cells[column - 1] = addCell(QStringLiteral("%1Digit%2").arg(name).arg(column), {columnLeft(column), top});
             cells[column - 1]->setAccessibleName(QStringLiteral("%1, cifra %2").arg(number).arg(column));
         }
         return ColumnRow(cells);
     };
-    minuendRow_ = row(1, kMinuendTop, QStringLiteral("Minuendo"));
-    subtrahendRow_ = row(7, kSubtrahendTop, QStringLiteral("Sottraendo"));
-    differenceRow_ = row(13, kDifferenceTop, QStringLiteral("Differenza"));
+    minuendRow_ = row(QStringLiteral("minuend"), kMinuendTop, QStringLiteral("Minuendo"));
+    subtrahendRow_ = row(QStringLiteral("subtrahend"), kSubtrahendTop, QStringLiteral("Sottraendo"));
+    differenceRow_ = row(QStringLiteral("difference"), kDifferenceTop, QStringLiteral("Differenza"));
     minuendRow_.makeGiven();
     subtrahendRow_.makeGiven();
     for (int column = 1; column <= kPlaceColumns; ++column)
         opensCheck(differenceRow_[column - 1], [this, column] { return exercise_.opensCheck(column); });
 
-    addRowSign(page, QStringLiteral("Label1"), kMinuendTop, QStringLiteral("-"));
-    addRowSign(page, QStringLiteral("Label2"), kSubtrahendTop, QStringLiteral("="));
+    addRowSign(page, QStringLiteral("minusSign"), kMinuendTop, QStringLiteral("-"));
+    addRowSign(page, QStringLiteral("equalsSign"), kSubtrahendTop, QStringLiteral("="));
     for (std::size_t i = 0; i < rules_.size(); ++i)
         rules_[i] = addRule({ruleLeft(kPlaceColumns), kRuleHeights[i]}, {kRuleRight, kRuleHeights[i]});
     page.setInitialFocus(&newExerciseButton());

@@ -12,11 +12,8 @@ constexpr std::array<int, DecimalComparisonExercise::kPairs> kRowY = {1680, 2880
 
 ExerciseLayout layout()
 {
-    ExerciseLayout look = decimalsLayout(
-        QStringLiteral("vt-pb - Esercitazione di Aritmetica cl. V - Confronto di numeri decimali"),
-        QStringLiteral("Confronta le seguenti coppie di numeri decimali, usando i segni <, =, >"));
-    look.verdictName = QStringLiteral("Text4");
-    return look;
+    return decimalsLayout(QStringLiteral("vt-pb - Esercitazione di Aritmetica cl. V - Confronto di numeri decimali"),
+                          QStringLiteral("Confronta le seguenti coppie di numeri decimali, usando i segni <, =, >"));
 }
 }  // namespace
 
@@ -30,14 +27,18 @@ void DecimalComparisonScreen::build(Page&)
     for (std::size_t pair = 0; pair < kRowY.size(); ++pair) {
         const int y = kRowY[pair];
         auto& labels = labels_[pair];
+        // Each side's squares are counted from the box outwards.
         for (int i = 0; i < 2 * kSideLength; ++i) {
             const bool left = i < kSideLength;
             const int step = left ? i + 1 : i - kSideLength + 1;
             const int x = left ? kBoxX - kSquare * step : kBoxX + kSquare * step;
-            const int number = static_cast<int>(pair) * 2 * kSideLength + i + 1;
-            labels[static_cast<std::size_t>(i)] = addDigitLabel(QStringLiteral("Label%1").arg(number), cellAt(x, y));
+            const QString name = QStringLiteral("pair%1%2Square%3")
+                                     .arg(pair + 1)
+                                     .arg(left ? QStringLiteral("Left") : QStringLiteral("Right"))
+                                     .arg(step);
+            labels[static_cast<std::size_t>(i)] = addDigitLabel(name, cellAt(x, y));
         }
-        DigitCell* box = addCell(QStringLiteral("Text%1").arg(pair + 1), {kBoxX, y}, KeyFilter::Sign);
+        DigitCell* box = addCell(QStringLiteral("pair%1Sign").arg(pair + 1), {kBoxX, y}, KeyFilter::Sign);
         box->setAccessibleName(QStringLiteral("Segno della coppia %1").arg(pair + 1));
         opensCheck(*box, [pair] { return DecimalComparisonExercise::opensCheck(static_cast<int>(pair)); });
         cells_.set(pair, addAnswer(box));

@@ -31,6 +31,13 @@ constexpr std::array<std::string_view, Exercise::kPlaces + 1> kPlaceNames = {
 // Left to right as the pupil reads: hundred-thousands down to thousandths.
 constexpr std::array<int, Exercise::kPlaces> kReadingOrder = {9, 8, 7, 6, 5, 4, 1, 2, 3};
 
+// A digit's or a mark's name, its place counted as the exercise counts it:
+// 1 to 3 the decimals, 4 the units and upwards.
+QString placeName(int number, const QString& what, int place)
+{
+    return QStringLiteral("number%1%2%3").arg(number + 1).arg(what).arg(place);
+}
+
 std::size_t at(int index)
 {
     return static_cast<std::size_t>(index);
@@ -64,11 +71,10 @@ void PlaceValueScreen::build(Page&)
 {
     for (int number = 0; number < Exercise::kNumbers; ++number) {
         for (int place : kReadingOrder) {
-            const int index = place + 10 * number;
             digits_[at(number)][at(place)] =
-                addDigitLabel(QStringLiteral("Label%1").arg(index), cellAt(placeX(place), kDigitY[at(number)]));
+                addDigitLabel(placeName(number, QStringLiteral("Digit"), place), cellAt(placeX(place), kDigitY[at(number)]));
         }
-        auto* comma = addLabel(QStringLiteral("Comma%1").arg(number + 1), cellAt(kCommaX, kDigitY[at(number)]),
+        auto* comma = addLabel(QStringLiteral("number%1Comma").arg(number + 1), cellAt(kCommaX, kDigitY[at(number)]),
                                QStringLiteral(","), {Face::Arial, 24, true});
         comma->setAlignment(Qt::AlignCenter);
         comma->setTextColour(colour::Blue);
@@ -81,8 +87,7 @@ void PlaceValueScreen::build(Page&)
 
 DigitCell* PlaceValueScreen::addMarkBox(int number, int place, int y)
 {
-    const QString name = QStringLiteral("Text%1").arg(place + 10 * number);
-    auto* box = page().add<DigitCell>(name, {placeX(place), y, kCellSize, kMarkHeight}, {Face::Arial, 12, true});
+    auto* box = page().add<DigitCell>(placeName(number, QStringLiteral("Mark"), place), {placeX(place), y, kCellSize, kMarkHeight}, {Face::Arial, 12, true});
     box->setAccessibleName(QStringLiteral("Posto della cifra %1 del numero %2")
                                .arg(toQString(kPlaceNames[at(place)]))
                                .arg(number + 1));

@@ -48,14 +48,18 @@ void DecimalFractionsScreen::build(Page& page)
     for (int index = 0; index < Exercise::kItems; ++index) {
         const auto i = static_cast<std::size_t>(index);
         const int left = itemLeft(index);
+        // A fraction's squares are counted from the left, as they stand.
+        const auto name = [index](const char* part, int column) {
+            return QStringLiteral("fraction%1%2Digit%3").arg(index + 1).arg(QLatin1String(part)).arg(column + 1);
+        };
         for (int column = 0; column < 3; ++column) {
             numerators_[i][static_cast<std::size_t>(column)] =
-                addDigitLabel(QStringLiteral("Label%1").arg(3 * index + column + 1),
+                addDigitLabel(name("Numerator", column),
                               cellAt(left + 600 * (column + 1), numeratorTop(index)));
         }
         for (int column = 0; column < 4; ++column) {
             denominators_[i][static_cast<std::size_t>(column)] =
-                addDigitLabel(QStringLiteral("Label%1").arg(13 + 4 * index + column),
+                addDigitLabel(name("Denominator", column),
                               cellAt(left + 600 * column, denominatorTop(index)));
         }
         const int y = denominatorTop(index);
@@ -63,10 +67,10 @@ void DecimalFractionsScreen::build(Page& page)
         // the first series.
         bars_[i] = addRule({left, y}, {barRight(index), y}, kBarWidth);
         bars_[i]->setVisible(false);
-        addDigitLabel(QStringLiteral("Label%1").arg(29 + index),
+        addDigitLabel(QStringLiteral("fraction%1Equals").arg(index + 1),
                       cellAt(left + 2280, numeratorTop(index) + 360), QStringLiteral("="));
 
-        auto* cell = addCell(QStringLiteral("Text%1").arg(index + 1), {left + 2760, numeratorTop(index)},
+        auto* cell = addCell(QStringLiteral("decimalNumber%1").arg(index + 1), {left + 2760, numeratorTop(index)},
                              KeyFilter::Decimal);
         page.moveTo(cell, {left + 2760, numeratorTop(index), 1452, kCellSize});
         page.setFontOf(cell, kCellFont);

@@ -17,19 +17,18 @@ constexpr int kBarWidth = 3;
 int numeratorTop(int index) { return Exercise::row(index) == 0 ? 1680 : 3480; }
 int denominatorTop(int index) { return Exercise::row(index) == 0 ? 2280 : 4080; }
 
-// Label numbers as the screen was drawn: numerators 1 to 24, denominators 25
-// to 48, three per fraction from the hundreds column.
+// A fraction's three digit squares are counted from the hundreds column.
 QString digitName(bool numerator, int index, int column)
 {
-    const int number = 3 * index + column + (numerator ? 1 : 25);
-    return QStringLiteral("Label%1").arg(number);
+    return QStringLiteral("fraction%1%2Digit%3")
+        .arg(index + 1)
+        .arg(numerator ? QStringLiteral("Numerator") : QStringLiteral("Denominator"))
+        .arg(column + 1);
 }
 
 ExerciseLayout layout()
 {
     return {
-        .commandNames = CommandNames::OkFirst,
-        .verdictName = QStringLiteral("Text5"),
         .caption = toQString(kCaptionPrefix) + QStringLiteral("Confronto tra frazioni"),
         .instruction = QStringLiteral("Confronta le seguenti coppie di frazioni, usando il segno  < , = , >"),
         // On the paper's first row of squares: across the paper's top edge
@@ -67,7 +66,7 @@ void FractionComparisonScreen::build(Page&)
     }
     for (int pair = 0; pair < Exercise::kPairs; ++pair) {
         // Until the first exercise the cells stand as for three-digit numbers.
-        auto* cell = addCell(QStringLiteral("Text%1").arg(pair + 1), {cellLeft(pair, 3), cellTop(pair)},
+        auto* cell = addCell(QStringLiteral("pair%1Sign").arg(pair + 1), {cellLeft(pair, 3), cellTop(pair)},
                              KeyFilter::Relation);
         cell->setAccessibleName(QStringLiteral("Segno della coppia %1").arg(pair + 1));
         opensCheck(*cell, [pair] { return Exercise::opensCheck(pair); });

@@ -29,8 +29,6 @@ constexpr int kDenominatorCellTop = 4086;
 ExerciseLayout layout()
 {
     return {
-        .commandNames = CommandNames::ExitFirst,
-        .verdictName = QStringLiteral("Text8"),
         .caption = QStringLiteral("vt-pb - Esercitazione di Aritmetica cl. V - Concetto di frazione e frazione "
             "complementare"),
         .instruction = QStringLiteral("Del seguente intero colora in rosso la parte indicata dalla frazione "
@@ -69,9 +67,9 @@ void FractionConceptScreen::build(Page& page)
     // the clicks where a wide whole reaches the headings.
     buildFraction(page);
     buildParts(page);
-    TextBox* red = addSwatch(page, QStringLiteral("Text1"), 2640, PartColour::Red,
+    TextBox* red = addSwatch(page, QStringLiteral("redSwatch"), 2640, PartColour::Red,
                              QStringLiteral("Assegna il colore rosso al puntatore"));
-    TextBox* blue = addSwatch(page, QStringLiteral("Text2"), 3240, PartColour::Blue,
+    TextBox* blue = addSwatch(page, QStringLiteral("blueSwatch"), 3240, PartColour::Blue,
                               QStringLiteral("Assegna il colore blu al puntatore"));
     keyboardFollowsTheWork(red, blue);
     showPointerCursor();
@@ -99,23 +97,23 @@ void FractionConceptScreen::keyboardFollowsTheWork(TextBox* red, TextBox* blue) 
 
 void FractionConceptScreen::buildFraction(Page& page)
 {
-    auto* given = addLabel(QStringLiteral("Label1"), {6840, 1320, 2412, 732}, QStringLiteral("Frazione data"),
+    auto* given = addLabel(QStringLiteral("givenCaption"), {6840, 1320, 2412, 732}, QStringLiteral("Frazione data"),
                            {Face::Script, 14, true});
     given->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     given->setTextColour(colour::Blue);
     // Below the given denominator's square, so that a two-digit
     // denominator's digits keep clear of its two lines.
-    auto* complementary = addLabel(QStringLiteral("Label2"), {7200, 2880, 1692, 600},
+    auto* complementary = addLabel(QStringLiteral("complementCaption"), {7200, 2880, 1692, 600},
                                    QStringLiteral("Frazione complementare"), {Face::Script, 11, true});
     complementary->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     complementary->setWordWrap(true);
     complementary->setTextColour(colour::Blue);
 
     const int numeratorTop = kGivenBarY - kSquare;
-    givenNumerator_ = {addDigitLabel(QStringLiteral("Label105"), cellAt(kUnitsLeft, numeratorTop)),
-                       addDigitLabel(QStringLiteral("Label106"), cellAt(kTensLeft, numeratorTop))};
-    givenDenominator_ = {addDigitLabel(QStringLiteral("Label107"), cellAt(kUnitsLeft, kGivenBarY)),
-                         addDigitLabel(QStringLiteral("Label108"), cellAt(kTensLeft, kGivenBarY))};
+    givenNumerator_ = {addDigitLabel(QStringLiteral("givenNumeratorUnits"), cellAt(kUnitsLeft, numeratorTop)),
+                       addDigitLabel(QStringLiteral("givenNumeratorTens"), cellAt(kTensLeft, numeratorTop))};
+    givenDenominator_ = {addDigitLabel(QStringLiteral("givenDenominatorUnits"), cellAt(kUnitsLeft, kGivenBarY)),
+                         addDigitLabel(QStringLiteral("givenDenominatorTens"), cellAt(kTensLeft, kGivenBarY))};
     givenBar_ = addRule({kBarRight, kGivenBarY}, {kUnitsLeft, kGivenBarY});
     complementBar_ = addRule({kBarRight, kComplementBarY}, {kUnitsLeft, kComplementBarY});
 
@@ -127,15 +125,15 @@ void FractionConceptScreen::buildFraction(Page& page)
         return addAnswer(cell);
     };
     complementNumerator_ = CellSeries<2>({
-        addFractionCell(QStringLiteral("Text4"), kUnitsLeft, kNumeratorCellTop,
+        addFractionCell(QStringLiteral("complementNumeratorUnits"), kUnitsLeft, kNumeratorCellTop,
                         QStringLiteral("Numeratore complementare, unità")),
-        addFractionCell(QStringLiteral("Text5"), kTensLeft, kNumeratorCellTop,
+        addFractionCell(QStringLiteral("complementNumeratorTens"), kTensLeft, kNumeratorCellTop,
                         QStringLiteral("Numeratore complementare, decine")),
     });
     complementDenominator_ = CellSeries<2>({
-        addFractionCell(QStringLiteral("Text6"), kUnitsLeft, kDenominatorCellTop,
+        addFractionCell(QStringLiteral("complementDenominatorUnits"), kUnitsLeft, kDenominatorCellTop,
                         QStringLiteral("Denominatore complementare, unità")),
-        addFractionCell(QStringLiteral("Text7"), kTensLeft, kDenominatorCellTop,
+        addFractionCell(QStringLiteral("complementDenominatorTens"), kTensLeft, kDenominatorCellTop,
                         QStringLiteral("Denominatore complementare, decine")),
     });
     complementDenominator_.forEach([this](DigitCell& cell, std::size_t i) {
@@ -151,7 +149,8 @@ void FractionConceptScreen::buildParts(Page& page)
         shape->setVisible(false);
         shapes_[slot(part)] = shape;
 
-        auto* target = page.add<Label>(QStringLiteral("Label%1").arg(part), rect);
+        // Named by the part's number in the exercise, across all its wholes.
+        auto* target = page.add<Label>(QStringLiteral("part%1").arg(part), rect);
         target->setTransparent();
         target->setPressable();
         const int first = Exercise::wholeParts(Exercise::wholeOf(part)).front();

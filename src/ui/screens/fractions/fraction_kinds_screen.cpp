@@ -24,8 +24,6 @@ int barStart(int index, int digitWidth) { return tensLeft(index) + kSquare * (2 
 ExerciseLayout layout()
 {
     return {
-        .commandNames = CommandNames::OkFirst,
-        .verdictName = QStringLiteral("Text11"),
         .caption = QStringLiteral("vt-pb  Esercitazione di Aritmetica cl.V - Frazioni proprie,improprie,apparenti"),
         .instruction = QStringLiteral("Distingui le seguenti frazioni "),
         // Above the paper, whose first squares hold the legend: at 22 points
@@ -54,7 +52,7 @@ const LineShape* FractionKindsScreen::bar(int index) const
 
 void FractionKindsScreen::build(Page&)
 {
-    auto* legend = addLabel(QStringLiteral("Label42"), {240, 480, 9012, 612},
+    auto* legend = addLabel(QStringLiteral("legend"), {240, 480, 9012, 612},
                             QStringLiteral("( proprie = p; improprie = i, apparenti = a"), {Face::Script, 16, false});
     legend->setAlignment(Qt::AlignCenter);
     legend->setTextColour(colour::Blue);
@@ -64,15 +62,17 @@ void FractionKindsScreen::build(Page&)
         const int row = Exercise::rowOf(i);
         const int tens = tensLeft(i);
         const int units = tens + kSquare;
-        const int number = i + 1;  // the design numbers fractions from 1
-        column.numerator = {addDigitLabel(QStringLiteral("Label%1").arg(2 * number), cellAt(units, kNumeratorTop[row])),
-                            addDigitLabel(QStringLiteral("Label%1").arg(2 * number - 1), cellAt(tens, kNumeratorTop[row]))};
-        column.denominator = {
-            addDigitLabel(QStringLiteral("Label%1").arg(20 + 2 * number), cellAt(units, kDenominatorTop[row])),
-            addDigitLabel(QStringLiteral("Label%1").arg(19 + 2 * number), cellAt(tens, kDenominatorTop[row]))};
+        const int number = i + 1;  // the pupil counts the fractions from 1
+        const auto name = [number](const char* part) {
+            return QStringLiteral("fraction%1%2").arg(number).arg(QLatin1String(part));
+        };
+        column.numerator = {addDigitLabel(name("NumeratorUnits"), cellAt(units, kNumeratorTop[row])),
+                            addDigitLabel(name("NumeratorTens"), cellAt(tens, kNumeratorTop[row]))};
+        column.denominator = {addDigitLabel(name("DenominatorUnits"), cellAt(units, kDenominatorTop[row])),
+                              addDigitLabel(name("DenominatorTens"), cellAt(tens, kDenominatorTop[row]))};
         column.bar = addRule({tens, kDenominatorTop[row]}, {barEnd(i), kDenominatorTop[row]});
         column.bar->setVisible(false);
-        DigitCell* cell = addCell(QStringLiteral("Text%1").arg(number), {units, kCellTop[row]}, KeyFilter::Kind);
+        DigitCell* cell = addCell(name("Kind"), {units, kCellTop[row]}, KeyFilter::Kind);
         cell->setAccessibleName(QStringLiteral("Tipo della frazione %1").arg(number));
         opensCheck(*cell, [i] { return Exercise::opensCheck(i); });
         cells_.set(static_cast<std::size_t>(i), addAnswer(cell));

@@ -18,16 +18,16 @@ MenuDesign design()
     return {
         .caption = QStringLiteral("tv-pb - Esercitazione di Aritmetica cl. V - Menu principale"),
         .title = QStringLiteral("Esercitazione di Aritmetica cl. V"),
-        .entries = {{"Command1", "div2", "Divisioni col divisore di due cifre", screenOf(F::Division), 0xFFFFC0},
-                    {"Command3", "mol", "Moltiplicazioni col moltiplicatore di due o tre cifre",
+        .entries = {{"division", "div2", "Divisioni col divisore di due cifre", screenOf(F::Division), 0xFFFFC0},
+                    {"multiplication", "mol", "Moltiplicazioni col moltiplicatore di due o tre cifre",
                      screenOf(F::Multiplication), 0xCCECEE},
-                    {"Command4", "add", "Addizioni con due o tre addendi", screenOf(F::Addition), 0xFBEEDF},
-                    {"Command5", "sot", "Sottrazioni", screenOf(F::Subtraction), 0xE2F7D8},
-                    {"Command7", "fraz", "Menu frazioni", ScreenId::FractionsMenu, 0xE6FDFB},
-                    {"Command8", "nd", "Menu numeri decimali", ScreenId::DecimalsMenu, 0xE7FAFE},
-                    {"Command2", " Val  ", "Valutazione dell'esercitazione", ScreenId::GlobalEvaluation,
+                    {"addition", "add", "Addizioni con due o tre addendi", screenOf(F::Addition), 0xFBEEDF},
+                    {"subtraction", "sot", "Sottrazioni", screenOf(F::Subtraction), 0xE2F7D8},
+                    {"fractionsMenu", "fraz", "Menu frazioni", ScreenId::FractionsMenu, 0xE6FDFB},
+                    {"decimalsMenu", "nd", "Menu numeri decimali", ScreenId::DecimalsMenu, 0xE7FAFE},
+                    {"report", " Val  ", "Valutazione dell'esercitazione", ScreenId::GlobalEvaluation,
                      0xE0E8FC}},
-        .exit = {"Command6", {8040, 5280, 1212, kCellSize}, "", colour::Green},
+        .exit = {{8040, 5280, 1212, kCellSize}, "", colour::Green},
         .footer = false,
     };
 }
@@ -37,7 +37,7 @@ MainMenuScreen::MainMenuScreen(Services& services) : MenuScreen(services, design
 
 void MainMenuScreen::build(Page& page)
 {
-    nameBox_ = page.add<TextBox>(QStringLiteral("Text1"), {4440, 540, 4800, 480}, {Face::Arial, 14, true});
+    nameBox_ = page.add<TextBox>(QStringLiteral("nameBox"), {4440, 540, 4800, 480}, {Face::Arial, 14, true});
     nameBox_->setColours(0xFFFFC0, colour::Blue);
     nameBox_->setMaxLength(kNameLength);
     nameBox_->setAcceptsPaste(true);
@@ -53,19 +53,19 @@ void MainMenuScreen::build(Page& page)
     // On a first visit the pupil can type the name at once.
     page.setInitialFocus(nameBox_);
 
-    prompt_ = page.add<Label>(QStringLiteral("Label5"), {240, 480, 4200, kCellSize}, kNameFont);
+    prompt_ = page.add<Label>(QStringLiteral("namePrompt"), {240, 480, 4200, kCellSize}, kNameFont);
     prompt_->setText(QStringLiteral("Nome, Cognome, classse e sez."));
-    pupilCaption_ = page.add<Label>(QStringLiteral("Label10"), {240, 480, 1800, kCellSize}, kNameFont);
+    pupilCaption_ = page.add<Label>(QStringLiteral("pupilCaption"), {240, 480, 1800, kCellSize}, kNameFont);
     pupilCaption_->setText(QStringLiteral("Alunno/a"));
-    pupilName_ = page.add<Label>(QStringLiteral("Label11"), {2040, 480, 7200, kCellSize}, kNameFont);
+    pupilName_ = page.add<Label>(QStringLiteral("pupilName"), {2040, 480, 7200, kCellSize}, kNameFont);
     pupilName_->setTextColour(colour::Blue);
     pupilName_->setAccessibleName(QStringLiteral("Alunno/a"));
 
-    auto* heading = page.add<Label>(QStringLiteral("Heading"), {240, 1080, 2400, kCellSize}, {Face::Script, 18, false});
+    auto* heading = page.add<Label>(QStringLiteral("heading"), {240, 1080, 2400, kCellSize}, {Face::Script, 18, false});
     heading->setText(QStringLiteral("Menu"));
     heading->setTextColour(colour::Red);
 
-    auto* credit = page.add<Label>(QStringLiteral("Credit"), {240, 6480, 9000, 390}, {Face::Script, 12, false});
+    auto* credit = page.add<Label>(QStringLiteral("credit"), {240, 6480, 9000, 390}, {Face::Script, 12, false});
     credit->setText(QStringLiteral("Quillo - esercizi di aritmetica per la classe quinta"));
     credit->setAlignment(Qt::AlignCenter);
 

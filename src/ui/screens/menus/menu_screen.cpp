@@ -17,14 +17,15 @@ Page* MenuScreen::open()
     page_ = new Page(design_.caption);
     entryButtons_.clear();
 
-    auto* heading = page_->add<Label>(QStringLiteral("Title"), {240, 0, 9000, 480}, {Face::Script, 19, false});
+    auto* heading = page_->add<Label>(QStringLiteral("title"), {240, 0, 9000, 480}, {Face::Script, 19, false});
     heading->setText(design_.title);
     heading->setAlignment(Qt::AlignCenter);
     heading->setTextColour(colour::Blue);
 
     int top = kFirstEntryTop;
     for (const MenuEntry& entry : design_.entries) {
-        auto* button = addButton(*page_, {.name = QString::fromLatin1(entry.control),
+        const QString name = QLatin1String(entry.name);
+        auto* button = addButton(*page_, {.name = name + QStringLiteral("Button"),
                                           .place = {240, top, 1212, kCellSize},
                                           .caption = toQString(entry.caption),
                                           .background = entry.colour,
@@ -35,18 +36,19 @@ Page* MenuScreen::open()
                          [this, target] { services_.navigator.showScreen(target); });
         entryButtons_.push_back(button);
 
-        auto* description = page_->add<Label>(QString::fromLatin1(entry.control) + QStringLiteral("Description"),
+        auto* description = page_->add<Label>(name + QStringLiteral("Description"),
                                               {1680, top, 7560, kCellSize}, {Face::Script, 18, false});
         description->setText(toQString(entry.description));
         description->setTextColour(colour::Blue);
         top += kSquare;
     }
 
-    auto* exit = addCorner(design_.exit, QStringLiteral("exit"), QStringLiteral("Esci dal programma"));
+    auto* exit = addCorner(QStringLiteral("exitButton"), design_.exit, QStringLiteral("exit"), QStringLiteral("Esci dal programma"));
     QObject::connect(exit, &QPushButton::clicked, page_, [this] { services_.navigator.endProgram(); });
     Button* menu = nullptr;
     if (design_.mainMenu) {
-        menu = addCorner(*design_.mainMenu, QStringLiteral("Menu"), QStringLiteral("Menu principale"));
+        menu = addCorner(QStringLiteral("mainMenuButton"), *design_.mainMenu, QStringLiteral("Menu"),
+                         QStringLiteral("Menu principale"));
         QObject::connect(menu, &QPushButton::clicked, page_,
                          [this] { services_.navigator.showScreen(ScreenId::MainMenu); });
     }
@@ -64,9 +66,10 @@ Page* MenuScreen::open()
     return page_;
 }
 
-Button* MenuScreen::addCorner(const MenuCorner& corner, const QString& caption, const QString& description)
+Button* MenuScreen::addCorner(const QString& name, const MenuCorner& corner, const QString& caption,
+                              const QString& description)
 {
-    return addButton(*page_, {.name = QString::fromLatin1(corner.control),
+    return addButton(*page_, {.name = name,
                               .place = corner.place,
                               .caption = caption,
                               .tooltip = toQString(corner.tooltip),

@@ -24,7 +24,7 @@ class Page;
 // One line of a menu: a button at the left edge and what it opens, described
 // by a label on the same ruled line.
 struct MenuEntry {
-    const char* control;
+    const char* name;  // <name>Button and <name>Description
     std::string_view caption;
     std::string_view description;
     ScreenId target;
@@ -33,7 +33,6 @@ struct MenuEntry {
 
 // A button of a menu that stands on its own: "Menu" and "exit".
 struct MenuCorner {
-    const char* control;
     TwipRect place;
     std::string_view tooltip;
     Colour colour;
@@ -70,7 +69,8 @@ protected:
     static constexpr int kFirstEntryTop = 1680;
 
 private:
-    Button* addCorner(const MenuCorner& corner, const QString& caption, const QString& description);
+    Button* addCorner(const QString& name, const MenuCorner& corner, const QString& caption,
+                      const QString& description);
 
     Services& services_;
     MenuDesign design_;

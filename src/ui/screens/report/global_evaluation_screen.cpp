@@ -27,19 +27,18 @@ constexpr int kLineHeight = 600;
 
 struct ReportRow {
     const char* caption;
-    const char* captionControl;
-    const char* wordControl;
+    const char* section;  // <section>Caption and <section>Word name the line's labels
     int top;
 };
 
 // The six sections in the order of the card's lines.
 constexpr std::array<ReportRow, 6> kRows = {{
-    {"Divisioni:", "DivisionCaption", "Label3", 1080},
-    {"Moltiplicazioni:", "MultiplicationCaption", "Label7", 1680},
-    {"Addizioni:", "AdditionCaption", "Label9", 2280},
-    {"Sottrazioni:", "SubtractionCaption", "Label11", 2880},
-    {"Frazioni:", "FractionsCaption", "Label17", 3480},
-    {"Numeri decimali:", "DecimalsCaption", "Label19", 4080},
+    {"Divisioni:", "division", 1080},
+    {"Moltiplicazioni:", "multiplication", 1680},
+    {"Addizioni:", "addition", 2280},
+    {"Sottrazioni:", "subtraction", 2880},
+    {"Frazioni:", "fractions", 3480},
+    {"Numeri decimali:", "decimals", 4080},
 }};
 }  // namespace
 
@@ -57,18 +56,18 @@ Page* GlobalEvaluationScreen::open()
 void GlobalEvaluationScreen::build()
 {
     Page& page = *page_;
-    const auto label = [&page](const char* name, TwipRect rect, const QString& text, FontSpec font) {
-        auto* added = page.add<Label>(QString::fromLatin1(name), rect, font);
+    const auto label = [&page](const QString& name, TwipRect rect, const QString& text, FontSpec font) {
+        auto* added = page.add<Label>(name, rect, font);
         added->setText(text);
         return added;
     };
 
-    label("PupilCaption", {240, 0, 1800, 480}, QStringLiteral("Alunno/a"), kLineFont);
-    pupilName_ = label("Label13", {2040, 0, 7200, 480}, {}, kLineFont);
+    label(QStringLiteral("pupilCaption"), {240, 0, 1800, 480}, QStringLiteral("Alunno/a"), kLineFont);
+    pupilName_ = label(QStringLiteral("pupilName"), {2040, 0, 7200, 480}, {}, kLineFont);
     pupilName_->setTextColour(colour::Blue);
     pupilName_->setAccessibleName(QStringLiteral("Alunno/a"));
 
-    auto* title = label("Title", {240, 480, 9000, kLineHeight}, QStringLiteral("Valutazione dell'esercitazione"),
+    auto* title = label(QStringLiteral("title"), {240, 480, 9000, kLineHeight}, QStringLiteral("Valutazione dell'esercitazione"),
                         {Face::Script, 24, true});
     title->setAlignment(Qt::AlignCenter);
     title->setTextColour(colour::Red);
@@ -76,23 +75,24 @@ void GlobalEvaluationScreen::build()
     for (std::size_t i = 0; i < kRows.size(); ++i) {
         const ReportRow& row = kRows[i];
         const QString caption = QString::fromUtf8(row.caption);
-        label(row.captionControl, {kCaptionLeft, row.top, kWordLeft - kCaptionLeft, kLineHeight}, caption, kLineFont);
-        words_[i] = label(row.wordControl, {kWordLeft, row.top, kPaperRight - kWordLeft, kLineHeight}, {},
+        const QString section = QLatin1String(row.section);
+        label(section + QStringLiteral("Caption"), {kCaptionLeft, row.top, kWordLeft - kCaptionLeft, kLineHeight}, caption, kLineFont);
+        words_[i] = label(section + QStringLiteral("Word"), {kWordLeft, row.top, kPaperRight - kWordLeft, kLineHeight}, {},
                           {Face::Script, 22, true});
         words_[i]->setTextColour(colour::Blue);
         words_[i]->setAccessibleName(caption.chopped(1));
     }
 
-    auto* overallCaption = label("OverallCaption", {2640, 4680, 4212, 480}, QStringLiteral("Valutazione complessiva"),
+    auto* overallCaption = label(QStringLiteral("overallCaption"), {2640, 4680, 4212, 480}, QStringLiteral("Valutazione complessiva"),
                                  kLineFont);
     overallCaption->setAlignment(Qt::AlignCenter);
-    overall_ = page.add<VerdictBox>(QStringLiteral("Text1"), {2640, 5160, 4212, 780}, {Face::Script, 24, true});
+    overall_ = page.add<VerdictBox>(QStringLiteral("overallVerdict"), {2640, 5160, 4212, 780}, {Face::Script, 24, true});
     overall_->setAccessibleName(overallCaption->text());
 
-    auto* footer = label("Footer", {870, 5520, 1750, 390}, toQString(kFooter), {Face::Script, 10, false});
+    auto* footer = label(QStringLiteral("footer"), {870, 5520, 1750, 390}, toQString(kFooter), {Face::Script, 10, false});
     footer->setAlignment(Qt::AlignCenter);
 
-    credit_ = label("Credit", {240, 6480, 9000, 420}, {}, {Face::Script, 11, false});
+    credit_ = label(QStringLiteral("credit"), {240, 6480, 9000, 420}, {}, {Face::Script, 11, false});
     credit_->setAlignment(Qt::AlignCenter);
 
     const auto button = [&page](const char* name, TwipRect place, const QString& caption, const QString& tooltip,
@@ -104,10 +104,10 @@ void GlobalEvaluationScreen::build()
                                 .background = background,
                                 .description = description});
     };
-    auto* exit = button("ExitButton", cellAt(240, 5280), QStringLiteral("exit"), {}, colour::Green,
+    auto* exit = button("exitButton", cellAt(240, 5280), QStringLiteral("exit"), {}, colour::Green,
                         QStringLiteral("Esci dal programma"));
     QObject::connect(exit, &QPushButton::clicked, page_, [this] { services_.navigator.endProgram(); });
-    auto* menu = button("MainMenuButton", cellAt(8640, 5280), QStringLiteral("Menu"),
+    auto* menu = button("mainMenuButton", cellAt(8640, 5280), QStringLiteral("Menu"),
                         QStringLiteral("Apre il menu principale"), colour::MenuButton, QStringLiteral("Menu principale"));
     QObject::connect(menu, &QPushButton::clicked, page_,
                      [this] { services_.navigator.showScreen(ScreenId::MainMenu); });
@@ -115,7 +115,7 @@ void GlobalEvaluationScreen::build()
     // at opening nor when a print dialog hands the keyboard back.
     page.setInitialFocus(menu);
     new FocusGuard(page_, {exit}, [menu] { return menu; });
-    print_ = button("PrintButton", {7080, 5520, 1212, 372}, QStringLiteral("Stampa"),
+    print_ = button("printButton", {7080, 5520, 1212, 372}, QStringLiteral("Stampa"),
                     QStringLiteral("Stampa la schermata. L'operazione potrebbe richiedere qualche minuto"),
                     colour::Green, QStringLiteral("Stampa la scheda"));
     QObject::connect(print_, &QPushButton::clicked, page_, [this] { print(); });
