@@ -17,11 +17,11 @@ void divisionOnTheBoard(Harness& app, const Shoot& shoot)
 {
     onTheBoard(app);
     app.enterName(QStringLiteral("Giulia Rossi V A"));
-    app.click(QStringLiteral("Command1"));
+    app.click(QStringLiteral("divisionButton"));
     app.click(QStringLiteral("Text44"));
     app.random.push(drawing(7568, 1001, 1001 + 9999 - 1));
     app.random.push(drawing(23, 11, 109));
-    app.click(QStringLiteral("NewExerciseButton"));
+    app.click(QStringLiteral("newExerciseButton"));
     for (const auto& [cell, digit] : {std::pair{9, "3"}, {10, "2"}, {11, "9"}, {17, "6"}, {18, "6"}})
         app.type(QStringLiteral("Text%1").arg(cell), QString::fromLatin1(digit));
     app.find(QStringLiteral("Text21"))->setFocus();
@@ -32,10 +32,10 @@ void placeValueOnTheBoard(Harness& app, const Shoot& shoot)
 {
     onTheBoard(app);
     app.enterName(QStringLiteral("Giulia Rossi V A"));
-    app.click(QStringLiteral("Command8"));
-    app.click(QStringLiteral("Command1"));
+    app.click(QStringLiteral("decimalsMenuButton"));
+    app.click(QStringLiteral("placeValueButton"));
     scriptPlaceValue(app.random, 3, 6, {{8, 5, 3, 2, 3, 4, 8, 5, 6}, {3, 7, 1, 1, 2, 9, 7, 7, 3}});
-    app.click(QStringLiteral("NewExerciseButton"));
+    app.click(QStringLiteral("newExerciseButton"));
     app.type(QStringLiteral("Text1"), QStringLiteral("d"));
     app.type(QStringLiteral("Text5"), QStringLiteral("da"));
     shoot(QStringLiteral("keypad"));
@@ -44,11 +44,11 @@ void placeValueOnTheBoard(Harness& app, const Shoot& shoot)
 // 987654 : 23, the quotient waiting for its second digit.
 void sixDigitDivision(Harness& app)
 {
-    app.click(QStringLiteral("Command1"));
+    app.click(QStringLiteral("divisionButton"));
     app.click(QStringLiteral("Text46"));
     app.random.push(drawing(987654, 100001, 100001 + 999999 - 1));
     app.random.push(drawing(23, 11, 109));
-    app.click(QStringLiteral("NewExerciseButton"));
+    app.click(QStringLiteral("newExerciseButton"));
     app.type(QStringLiteral("Text9"), QStringLiteral("4"));
     app.find(QStringLiteral("Text10"))->setFocus();
 }
@@ -59,14 +59,14 @@ void nameOnA4to3Window(Harness& app, const Shoot& shoot)
     app.window.toggleSidePanel();
     app.type(QStringLiteral("Text1"), QStringLiteral("Giulia"));
     shoot(QStringLiteral("name"));
-    app.click(QStringLiteral("Command4"));
+    app.click(QStringLiteral("additionButton"));
     shoot(QStringLiteral("addition"));
     app.click(QStringLiteral("Text32"));
     for (int addend : {456789, 123456, 98765})
         app.random.push(drawing(addend, 1, 999'999));
-    app.click(QStringLiteral("NewExerciseButton"));
+    app.click(QStringLiteral("newExerciseButton"));
     shoot(QStringLiteral("three-addends"));
-    app.click(QStringLiteral("MainMenuButton"));
+    app.click(QStringLiteral("mainMenuButton"));
     sixDigitDivision(app);
     shoot(QStringLiteral("division"));
 }

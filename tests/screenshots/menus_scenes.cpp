@@ -7,12 +7,12 @@ void walkMenus(Harness& app, const Shoot& shoot)
 {
     shoot(QStringLiteral("main-first-visit"));
     app.enterName(QStringLiteral("Giulia Rossi V A"));
-    app.click(QStringLiteral("Command7"));
+    app.click(QStringLiteral("fractionsMenuButton"));
     shoot(QStringLiteral("fractions"));
-    app.click(QStringLiteral("Command6"));
-    app.click(QStringLiteral("Command8"));
+    app.click(QStringLiteral("mainMenuButton"));
+    app.click(QStringLiteral("decimalsMenuButton"));
     shoot(QStringLiteral("decimals"));
-    app.click(QStringLiteral("Command4"));
+    app.click(QStringLiteral("mainMenuButton"));
     shoot(QStringLiteral("main-return-visit"));
 }
 

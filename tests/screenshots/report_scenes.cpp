@@ -17,14 +17,14 @@ void practise(ScoreBoard& board, F family, int grade)
 
 void reopenReport(Harness& app)
 {
-    app.click(QStringLiteral("MainMenuButton"));
-    app.click(QStringLiteral("Command2"));
+    app.click(QStringLiteral("mainMenuButton"));
+    app.click(QStringLiteral("reportButton"));
 }
 
 void walkReport(Harness& app, const Shoot& shoot)
 {
     app.enterName(QStringLiteral("Giulia Rossi V A"));
-    app.click(QStringLiteral("Command2"));
+    app.click(QStringLiteral("reportButton"));
     shoot(QStringLiteral("fresh"));
 
     practise(app.board, F::Division, 8);
@@ -49,7 +49,7 @@ void walkReport(Harness& app, const Shoot& shoot)
     const QString path = folder.filePath(QStringLiteral("report.pdf"));
     report->printer().setPrinterFactory([path] { return PagePrinter::pdfFile(path); });
     QSignalSpy finished(&report->printer(), &PagePrinter::finished);
-    app.click(QStringLiteral("PrintButton"));
+    app.click(QStringLiteral("printButton"));
     if (finished.isEmpty())
         finished.wait(30000);
     shoot(QStringLiteral("printed"));

@@ -18,10 +18,10 @@ void present(Harness& app, int dividend, int divisor)
     const int digits = static_cast<int>(QString::number(dividend).size());
     const int lows[] = {0, 0, 11, 101, 1001, 10001, 100001};
     const int highs[] = {0, 0, 99, 999, 9999, 99999, 999999};
-    app.click(QStringLiteral("Text%1").arg(40 + digits));
+    app.click(QStringLiteral("dividendLength%1").arg(digits));
     app.random.push(drawing(dividend, lows[digits], lows[digits] + highs[digits] - 1));
     app.random.push(drawing(divisor, 11, 109));
-    app.click(QStringLiteral("NewExerciseButton"));
+    app.click(QStringLiteral("newExerciseButton"));
 }
 
 // Types every expected digit, step row by step row and the final remainder last.
@@ -41,23 +41,23 @@ void writeOut(Harness& app)
 void walk(Harness& app, const Shoot& shoot, int dividend, int divisor, std::initializer_list<std::pair<Cell, QString>> slips)
 {
     app.enterName(QStringLiteral("Giulia Rossi V A"));
-    app.click(QStringLiteral("Command1"));
+    app.click(QStringLiteral("divisionButton"));
     present(app, dividend, divisor);
     shoot(QStringLiteral("presented"));
     writeOut(app);
     shoot(QStringLiteral("filled"));
     for (const auto& [cell, typed] : slips)
         app.type(DivisionScreen::cellName(cell.first, cell.second), typed);
-    app.click(QStringLiteral("CheckButton"));
+    app.click(QStringLiteral("checkButton"));
     shoot(QStringLiteral("checked"));
-    app.click(QStringLiteral("EvaluateButton"));
+    app.click(QStringLiteral("evaluateButton"));
     shoot(QStringLiteral("evaluated"));
 }
 
 void markWithThePen(Harness& app, const Shoot& shoot)
 {
     app.enterName(QStringLiteral("Giulia Rossi V A"));
-    app.click(QStringLiteral("Command1"));
+    app.click(QStringLiteral("divisionButton"));
     present(app, 7568, 23);
     Page& page = app.page();
     const auto px = [&](int x, int y) { return page.toPixels({x, y}).toPoint(); };

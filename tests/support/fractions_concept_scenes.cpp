@@ -7,8 +7,8 @@ namespace {
 void openFractionConcept(Harness& app)
 {
     app.enterName(QStringLiteral("Giulia Rossi V A"));
-    app.click(QStringLiteral("Command7"));
-    app.click(QStringLiteral("Command1"));
+    app.click(QStringLiteral("fractionsMenuButton"));
+    app.click(QStringLiteral("fractionConceptButton"));
 }
 
 // Colours the first n parts red and the others blue, the way a pupil does.
@@ -27,7 +27,7 @@ void presentFraction(Harness& app, int n, int d)
 {
     app.random.push(drawing(n, 1, 13));
     app.random.push(drawing(d, 3, 16));
-    app.click(QStringLiteral("NewExerciseButton"));
+    app.click(QStringLiteral("newExerciseButton"));
 }
 
 void everyWhole(Harness& app, const Shoot& shoot)
@@ -52,8 +52,8 @@ void checkedAndEvaluated(Harness& app, const Shoot& shoot)
     app.type(QStringLiteral("Text5"), QStringLiteral("1"));
     app.type(QStringLiteral("Text6"), QStringLiteral("4"));
     app.type(QStringLiteral("Text7"), QStringLiteral("1"));
-    app.click(QStringLiteral("CheckButton"));
-    app.click(QStringLiteral("EvaluateButton"));
+    app.click(QStringLiteral("checkButton"));
+    app.click(QStringLiteral("evaluateButton"));
     shoot(QStringLiteral("right-evaluated"));
 
     // 2/5 with one red too many and a wrong numerator: a white part, a red
@@ -63,9 +63,9 @@ void checkedAndEvaluated(Harness& app, const Shoot& shoot)
     app.type(QStringLiteral("Text4"), QStringLiteral("2"));
     app.type(QStringLiteral("Text6"), QStringLiteral("5"));
     shoot(QStringLiteral("wrong-typed"));
-    app.click(QStringLiteral("CheckButton"));
+    app.click(QStringLiteral("checkButton"));
     shoot(QStringLiteral("wrong-checked"));
-    app.click(QStringLiteral("EvaluateButton"));
+    app.click(QStringLiteral("evaluateButton"));
     shoot(QStringLiteral("wrong-evaluated"));
 }
 
@@ -73,8 +73,8 @@ void checkedAndEvaluated(Harness& app, const Shoot& shoot)
 void kindsChecked(Harness& app, const Shoot& shoot)
 {
     app.enterName(QStringLiteral("Giulia Rossi V A"));
-    app.click(QStringLiteral("Command7"));
-    app.click(QStringLiteral("Command2"));
+    app.click(QStringLiteral("fractionsMenuButton"));
+    app.click(QStringLiteral("fractionKindsButton"));
     shoot(QStringLiteral("opened"));
     const int numerators[] = {12, 7, 5, 3, 9, 7, 99, 1, 98, 50};
     const int denominators[] = {4, 7, 1, 8, 4, 12, 1, 99, 49, 49};
@@ -82,15 +82,15 @@ void kindsChecked(Harness& app, const Shoot& shoot)
         app.random.push(drawing(n, 1, 99));
     for (int d : denominators)
         app.random.push(drawing(d, 1, 99));
-    app.click(QStringLiteral("NewExerciseButton"));
+    app.click(QStringLiteral("newExerciseButton"));
     shoot(QStringLiteral("presented"));
     const char* letters = "aiapapappi";
     for (int i = 0; i < 10; ++i)
         app.type(QStringLiteral("Text%1").arg(i + 1), QString(QLatin1Char(letters[i])));
     shoot(QStringLiteral("typed"));
-    app.click(QStringLiteral("CheckButton"));
+    app.click(QStringLiteral("checkButton"));
     shoot(QStringLiteral("checked"));
-    app.click(QStringLiteral("EvaluateButton"));
+    app.click(QStringLiteral("evaluateButton"));
     shoot(QStringLiteral("evaluated"));
 }
 

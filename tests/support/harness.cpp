@@ -7,6 +7,7 @@
 
 #include <cstdio>
 #include <cstdlib>
+#include <stdexcept>
 
 namespace quillo::testing {
 
@@ -30,42 +31,32 @@ Page& Harness::page() const
 
 QWidget* Harness::lookUp(const QString& name) const
 {
-    if (auto* widget = page().findChild<QWidget*>(name))
-        return widget;
-    const auto children = page().findChildren<QWidget*>();
-    for (QWidget* child : children) {
-        if (child->property("role").toString() == name)
-            return child;
-    }
-    return nullptr;
+    return page().findChild<QWidget*>(name);
 }
 
 void Harness::click(const QString& name) const
 {
-    if (auto* widget = find(name))
-        QTest::mouseClick(widget, Qt::LeftButton);
+    QTest::mouseClick(find(name), Qt::LeftButton);
     settle();
 }
 
 void Harness::type(const QString& name, const QString& keys) const
 {
-    if (auto* widget = find(name)) {
-        widget->setFocus();
-        QTest::keyClicks(widget, keys);
-    }
+    QWidget* widget = find(name);
+    widget->setFocus();
+    QTest::keyClicks(widget, keys);
 }
 
 void Harness::key(const QString& name, Qt::Key key, Qt::KeyboardModifiers modifiers) const
 {
-    if (auto* widget = find(name)) {
-        widget->setFocus();
-        QTest::keyClick(widget, key, modifiers);
-    }
+    QWidget* widget = find(name);
+    widget->setFocus();
+    QTest::keyClick(widget, key, modifiers);
 }
 
 void Harness::enterName(const QString& name) const
 {
-    type(QStringLiteral("Text1"), name);
+    type(QStringLiteral("nameBox"), name);
 }
 
 void Harness::settle()
@@ -76,7 +67,7 @@ void Harness::settle()
 
 void Harness::reportMissing(const QString& name)
 {
-    ADD_FAILURE_AT(__FILE__, __LINE__) << "no control named " << name.toStdString();
+    throw std::runtime_error("no control named " + name.toStdString());
 }
 
 }  // namespace quillo::testing

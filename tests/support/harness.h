@@ -25,10 +25,8 @@ public:
     ScreenRegistry registry{window, board, random};
 
     Page& page() const;
-    // The control of the current page with this design name; fails the test
-    // when there is none.
-    // The standard controls are found by their role as well ("CheckButton"),
-    // whatever design name their screen gives them.
+    // The control of the current page with this name and type. Without one
+    // it throws: the test fails there and the others still run.
     template <typename T = QWidget>
     T* find(const QString& name) const
     {
@@ -50,7 +48,7 @@ public:
 
 private:
     QWidget* lookUp(const QString& name) const;
-    static void reportMissing(const QString& name);
+    [[noreturn]] static void reportMissing(const QString& name);
 };
 
 }  // namespace quillo::testing

@@ -9,37 +9,37 @@ struct Shown {
     const char* selector;
     double multiplicand;
     double multiplier;
-    // Units cell and digits as on paper of each row the pupil fills, with a
+    // Name and digits as on paper of each row the pupil fills, with a
     // few slips in them.
-    std::vector<std::pair<int, const char*>> rows;
+    std::vector<std::pair<const char*, const char*>> rows;
 };
 
-void write(Harness& app, int unitsCell, const char* digits)
+void write(Harness& app, const char* row, const char* digits)
 {
     const QString row = QString::fromLatin1(digits);
     for (int i = 0; i < row.size(); ++i) {
         const QChar digit = row.at(row.size() - 1 - i);
         if (digit != QLatin1Char('_'))
-            app.type(QStringLiteral("Text%1").arg(unitsCell + i), QString(digit));
+            app.type(QStringLiteral("%1Digit%2").arg(QLatin1String(row)).arg(i + 1), QString(digit));
     }
 }
 
 void drive(Harness& app, const Shoot& shoot, const Shown& shown)
 {
     app.enterName(QStringLiteral("Giulia Rossi V A"));
-    app.click(QStringLiteral("Command3"));
+    app.click(QStringLiteral("multiplicationButton"));
     shoot(QStringLiteral("opened"));
     app.click(QString::fromLatin1(shown.selector));
     app.random.push(shown.multiplicand);
     app.random.push(shown.multiplier);
-    app.click(QStringLiteral("NewExerciseButton"));
+    app.click(QStringLiteral("newExerciseButton"));
     shoot(QStringLiteral("presented"));
     for (const auto& [units, digits] : shown.rows)
         write(app, units, digits);
     shoot(QStringLiteral("filled"));
-    app.click(QStringLiteral("CheckButton"));
+    app.click(QStringLiteral("checkButton"));
     shoot(QStringLiteral("checked"));
-    app.click(QStringLiteral("EvaluateButton"));
+    app.click(QStringLiteral("evaluateButton"));
     shoot(QStringLiteral("evaluated"));
 }
 
@@ -48,27 +48,27 @@ const SceneRegistrar multiplication{
     {QStringLiteral("multiplication-two-digit"), {951, 687},
      [](Harness& app, const Shoot& shoot) {
          drive(app, shoot,
-               {"KindSelector2", drawing(345, 11, 1009), drawing(27, 11, 109),
-                {{7, "2415"}, {11, "6800"}, {30, "9325"}}});
+               {"twoDigitMultiplier", drawing(345, 11, 1009), drawing(27, 11, 109),
+                {{"partialProduct1", "2415"}, {"partialProduct2", "6800"}, {"productOfTwo", "9325"}}});
      }},
     // 608 x 305 = 3040 + 0000 + 182400 = 185440, a placeholder forgotten.
     {QStringLiteral("multiplication-three-digit"), {951, 687},
      [](Harness& app, const Shoot& shoot) {
          drive(app, shoot,
-               {"KindSelector3", drawing(608, 11, 1009), drawing(305, 101, 1099),
-                {{7, "3040"}, {11, "0000"}, {16, "18240_"}, {22, "185440"}}});
+               {"threeDigitMultiplier", drawing(608, 11, 1009), drawing(305, 101, 1099),
+                {{"partialProduct1", "3040"}, {"partialProduct2", "0000"}, {"partialProduct3", "18240_"}, {"productOfThree", "185440"}}});
      }},
     // 45 x 90 = 4050, written without a slip.
     {QStringLiteral("multiplication-zero-ending"), {951, 687},
      [](Harness& app, const Shoot& shoot) {
-         drive(app, shoot, {"KindSelectorP", drawing(45, 11, 1009), drawing(90, 20, 1009), {{37, "4050"}}});
+         drive(app, shoot, {"zeroEndingMultiplier", drawing(45, 11, 1009), drawing(90, 20, 1009), {{"productOfZeroEnding", "4050"}}});
      }},
     // A hint for the round multiplier, on a larger window.
     {QStringLiteral("multiplication-hint-large"), {1400, 1012},
      [](Harness& app, const Shoot& shoot) {
          drive(app, shoot,
-               {"KindSelector2", drawing(764, 11, 1009), drawing(40, 11, 109),
-                {{7, "000"}, {11, "30560"}, {30, "30560"}}});
+               {"twoDigitMultiplier", drawing(764, 11, 1009), drawing(40, 11, 109),
+                {{"partialProduct1", "000"}, {"partialProduct2", "30560"}, {"productOfTwo", "30560"}}});
      }},
 };
 

@@ -15,7 +15,9 @@ constexpr int kHeadersTop = 1440;
 // Column 1 holds the units, as a number's digits are counted.
 QString cellName(int row, int column)
 {
-    const QString number = row <= 3 ? QStringLiteral("addend%1").arg(row) : QStringLiteral("sum");
+    // Row 4 holds the sum of two addends, row 5 that of three.
+    const QString number = row <= 3 ? QStringLiteral("addend%1").arg(row)
+                                    : row == 4 ? QStringLiteral("sumOfTwo") : QStringLiteral("sumOfThree");
     return QStringLiteral("%1Digit%2").arg(number).arg(column);
 }
 

@@ -1,0 +1,113 @@
+#include "ui/kit/exercise_screen.h"
+#include "ui/screens/menus/main_menu_screen.h"
+#include "support/harness.h"
+
+#include <gtest/gtest.h>
+
+#include <QApplication>
+
+namespace quillo::testing {
+namespace {
+
+TEST(Navigation, MenusReachEachOtherThroughOneWindow)
+{
+    Harness app;
+    app.enterName();
+    struct Step {
+        const char* button;
+        ScreenId expected;
+        const char* caption;
+    };
+    const Step walk[] = {
+        {"fractionsMenuButton", ScreenId::FractionsMenu, "vt-pb - Menu frazioni"},
+        {"mainMenuButton", ScreenId::MainMenu, "tv-pb - Esercitazione di Aritmetica cl. V - Menu principale"},
+        {"decimalsMenuButton", ScreenId::DecimalsMenu, "vt-pb - Aritmetica cl. V - Menu numeri decimali"},
+        {"mainMenuButton", ScreenId::MainMenu, "tv-pb - Esercitazione di Aritmetica cl. V - Menu principale"},
+    };
+    for (const Step& step : walk) {
+        Page* before = &app.page();
+        app.click(QString::fromLatin1(step.button));
+        EXPECT_EQ(app.registry.current(), step.expected) << step.button;
+        EXPECT_EQ(app.window.windowTitle(), QString::fromUtf8(step.caption));
+        EXPECT_NE(&app.page(), before) << "every opening builds a fresh page";
+        EXPECT_EQ(app.window.findChildren<Page*>().size(), 1) << "exactly one page is shown";
+    }
+    auto* menu = dynamic_cast<MainMenuScreen*>(app.registry.instance(ScreenId::MainMenu));
+    ASSERT_NE(menu, nullptr);
+    EXPECT_EQ(menu->menuVisits(), 3);
+    EXPECT_EQ(app.window.size(), QSize(951, 687)) << "the window keeps its geometry";
+}
+
+TEST(Navigation, EveryFamilyHasItsOwnScreenAndNothingElseDoes)
+{
+    Harness app;
+    for (ExerciseFamily family : kAllFamilies) {
+        auto* screen = dynamic_cast<ExerciseScreen*>(app.registry.instance(screenOf(family)));
+        ASSERT_NE(screen, nullptr);
+        EXPECT_EQ(screen->family(), family);
+        EXPECT_EQ(familyOf(screenOf(family)), family);
+    }
+    EXPECT_EQ(familyOf(ScreenId::GlobalEvaluation), std::nullopt);
+    EXPECT_EQ(app.registry.instance(static_cast<ScreenId>(kScreenCount)), nullptr) << "past the last screen";
+    EXPECT_EQ(app.registry.instance(static_cast<ScreenId>(-1)), nullptr);
+}
+
+TEST(Navigation, SectionMenusListTheirExercises)
+{
+    Harness app;
+    app.enterName();
+    app.click(QStringLiteral("fractionsMenuButton"));
+    EXPECT_EQ(app.find<Button>(QStringLiteral("fractionConceptButton"))->text(), QStringLiteral("fraz com"));
+    EXPECT_EQ(app.find<Label>(QStringLiteral("fractionKindsDescription"))->text(),
+              QStringLiteral("Frazioni proprie, improprie, apparenti"));
+    EXPECT_EQ(app.find<Button>(QStringLiteral("fractionComparisonButton"))->text(), QStringLiteral("con fraz"));
+    EXPECT_EQ(app.find<Label>(QStringLiteral("footer"))->text(), QStringLiteral("vt-pb - Aritmetica V"));
+    app.click(QStringLiteral("mainMenuButton"));
+    app.click(QStringLiteral("decimalsMenuButton"));
+    EXPECT_EQ(app.find<Button>(QStringLiteral("placeValueButton"))->text(), QStringLiteral("Val pos"));
+    EXPECT_EQ(app.find<Button>(QStringLiteral("mainMenuButton"))->toolTip(), QStringLiteral("Apre il menu principale"));
+    EXPECT_EQ(app.find<Button>(QStringLiteral("exitButton"))->text(), QStringLiteral("exit"));
+    EXPECT_NE(QApplication::focusWidget(), app.find(QStringLiteral("exitButton"))) << "a stray Space must not end the run";
+}
+
+TEST(Navigation, StandardControlsCarryOneNameOnEveryScreen)
+{
+    Harness app;
+    app.enterName();
+    app.click(QStringLiteral("additionButton"));
+    EXPECT_EQ(app.find<Button>(QStringLiteral("newExerciseButton"))->text(), QStringLiteral("OK"));
+    EXPECT_EQ(app.find<Button>(QStringLiteral("exitButton"))->text(), QStringLiteral("exit"));
+    app.click(QStringLiteral("mainMenuButton"));
+    app.click(QStringLiteral("fractionsMenuButton"));
+    app.click(QStringLiteral("fractionKindsButton"));
+    EXPECT_EQ(app.find<Button>(QStringLiteral("sectionMenuButton"))->text(), QStringLiteral("Menu fraz"));
+    EXPECT_EQ(app.find<Button>(QStringLiteral("exitButton"))->text(), QStringLiteral("exit"));
+    EXPECT_TRUE(app.has(QStringLiteral("verdictBox")));
+}
+
+TEST(Navigation, ExitEndsTheProgramFromAnyMenu)
+{
+    for (const char* menu : {"", "fractionsMenuButton", "decimalsMenuButton"}) {
+        Harness app;
+        app.enterName();
+        if (*menu)
+            app.click(QString::fromLatin1(menu));
+        app.click(QStringLiteral("exitButton"));
+        EXPECT_TRUE(app.registry.hasEnded()) << menu;
+        EXPECT_FALSE(app.window.isVisible());
+    }
+}
+
+TEST(Navigation, ExitWorksBeforeAnyNameAndClosingTheWindowEnds)
+{
+    Harness first;
+    first.click(QStringLiteral("exitButton"));
+    EXPECT_TRUE(first.registry.hasEnded());
+
+    Harness closing;
+    closing.window.close();
+    EXPECT_TRUE(closing.registry.hasEnded());
+}
+
+}  // namespace
+}  // namespace quillo::testing

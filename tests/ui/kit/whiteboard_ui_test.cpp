@@ -1,0 +1,109 @@
+#include "whiteboard.h"
+#include "exercises/decimals/decimals_script.h"
+#include "exercises/fractions/fraction_scripts.h"
+
+#include <functional>
+
+namespace quillo::testing {
+namespace {
+
+using Snap = std::function<void()>;
+using Script = std::function<void(const Whiteboard&, const Snap&)>;
+
+const QString kOk = QStringLiteral("newExerciseButton");
+const QString kCheck = QStringLiteral("checkButton");
+const QString kEvaluate = QStringLiteral("evaluateButton");
+
+void checkAndEvaluate(const Whiteboard& on, const Snap& snap)
+{
+    snap();
+    on.press(kCheck);
+    snap();
+    on.press(kEvaluate);
+    snap();
+}
+
+// 7568 : 23 = 329 r 1, with one digit of the second step wrong.
+void division(const Whiteboard& on, const Snap& snap)
+{
+    on.press(QStringLiteral("divisionButton"));
+    on.press(QStringLiteral("Text44"));
+    on.app.random.push(drawing(7568, 1001, 1001 + 9999 - 1));
+    on.app.random.push(drawing(23, 11, 109));
+    on.press(kOk);
+    const std::pair<int, const char*> cells[] = {{9, "3"},  {10, "2"}, {11, "9"}, {17, "6"}, {18, "6"},
+                                                 {21, "2"}, {22, "7"}, {23, "8"}, {27, "1"}};
+    for (const auto& [cell, digit] : cells)
+        on.write(QStringLiteral("Text%1").arg(cell), QString::fromLatin1(digit));
+    checkAndEvaluate(on, snap);
+}
+
+// 3/7 5/7, 2/7 2/7, 9/7 1/7, 4/7 8/7 answered "<", "=", "<", "<".
+void fractionComparison(const Whiteboard& on, const Snap& snap)
+{
+    on.press(QStringLiteral("fractionsMenuButton"));
+    on.press(QStringLiteral("fractionComparisonButton"));
+    scriptComparison(on.app.random, 1, {3, 5, 2, 2, 9, 1, 4, 8}, 1, 7, 1);
+    on.press(kOk);
+    for (int cell = 0; cell < 4; ++cell)
+        on.write(QStringLiteral("Text%1").arg(cell + 1), QString(QLatin1Char("<=<<"[cell])));
+    checkAndEvaluate(on, snap);
+}
+
+// Ten fractions, "aaapipapai", answered with two letters wrong.
+void fractionKinds(const Whiteboard& on, const Snap& snap)
+{
+    on.press(QStringLiteral("fractionsMenuButton"));
+    on.press(QStringLiteral("fractionKindsButton"));
+    for (int n : {12, 7, 5, 3, 9, 7, 99, 1, 98, 50})
+        on.app.random.push(drawing(n, 1, 99));
+    for (int d : {4, 7, 1, 8, 4, 12, 1, 99, 49, 49})
+        on.app.random.push(drawing(d, 1, 99));
+    on.press(kOk);
+    for (int cell = 0; cell < 10; ++cell)
+        on.write(QStringLiteral("Text%1").arg(cell + 1), QString(QLatin1Char("paapippapa"[cell])));
+    checkAndEvaluate(on, snap);
+}
+
+// 55,5 and 12,1; a slip corrected with Backspace, one mark wrong.
+void placeValue(const Whiteboard& on, const Snap& snap)
+{
+    on.press(QStringLiteral("decimalsMenuButton"));
+    on.press(QStringLiteral("placeValueButton"));
+    scriptPlaceValue(on.app.random, 1, 2, {{5, 5, 5}, {1, 2, 1}});
+    on.press(kOk);
+    const std::pair<int, const char*> marks[] = {{1, "d"}, {4, "us"}, {5, "dk\bas"}, {15, "dak"}, {11, "d"}};
+    for (const auto& [box, mark] : marks)
+        on.write(QStringLiteral("Text%1").arg(box), QString::fromLatin1(mark));
+    checkAndEvaluate(on, snap);
+}
+
+// Runs a script from the name box on, one way, and records the page at
+// every step that shows something.
+QStringList run(const Script& script, Way way)
+{
+    Harness app({1920, 1080});
+    Whiteboard on(app, way);
+    QStringList states;
+    const Snap snap = [&] { states << pageState(app).join(QLatin1Char('\n')); };
+    on.write(QStringLiteral("Text1"), QStringLiteral("Anna Rossi 5A"));
+    snap();
+    script(on, snap);
+    return states;
+}
+
+TEST(Whiteboard, KeypadTapsAndTouchGiveWhatTheKeyboardGives)
+{
+    const std::pair<const char*, Script> scripts[] = {
+        {"division", division}, {"fraction comparison", fractionComparison},
+        {"fraction kinds", fractionKinds}, {"place value", placeValue}};
+    for (const auto& [name, script] : scripts) {
+        const QStringList typed = run(script, Way::Typed);
+        EXPECT_TRUE(typed.last().contains(QStringLiteral("Anna Rossi 5A"))) << name;
+        EXPECT_EQ(run(script, Way::Keypad), typed) << name << " by keypad";
+        EXPECT_EQ(run(script, Way::Touch), typed) << name << " by touch";
+    }
+}
+
+}  // namespace
+}  // namespace quillo::testing

@@ -1,0 +1,67 @@
+#pragma once
+
+#include "ui/kit/verdict_box.h"
+#include "support/harness.h"
+
+namespace quillo::testing {
+
+inline const QString kOk = QStringLiteral("newExerciseButton");
+inline const QString kCheck = QStringLiteral("checkButton");
+inline const QString kEvaluate = QStringLiteral("evaluateButton");
+
+// The cell of a number's row ("addend1", "difference") and column (1 the units).
+inline QString cellName(const char* number, int column)
+{
+    return QStringLiteral("%1Digit%2").arg(QLatin1String(number)).arg(column);
+}
+
+// Loads the scripted source so that "OK" draws exactly these numbers.
+inline void force(Harness& app, std::initializer_list<int> numbers)
+{
+    for (int number : numbers)
+        app.random.push(drawing(number, 1, 999'999));
+}
+
+// Types a number into a row, units first, as a pupil does.
+inline void writeRow(Harness& app, const char* row, const QString& leftToRight)
+{
+    for (int column = 1; column <= leftToRight.size(); ++column)
+        app.type(cellName(row, column), leftToRight.at(leftToRight.size() - column));
+}
+
+// The program with a name given, opened from the main menu on one command.
+struct ColumnApp : Harness {
+    QString command;
+    explicit ColumnApp(const char* menuCommand) : command(QString::fromLatin1(menuCommand))
+    {
+        enterName();
+        click(command);
+    }
+    void leaveAndReturn()
+    {
+        click(QStringLiteral("mainMenuButton"));
+        click(command);
+    }
+    bool enabled(const QString& name) const { return find(name)->isEnabled(); }
+    DigitCell* cell(const QString& name) const { return find<DigitCell>(name); }
+    VerdictBox* verdict() const { return find<VerdictBox>(QStringLiteral("verdictBox")); }
+    // "OCV" for enabled "OK", "Controllo" and "Valutazione", "-" where disabled.
+    QString buttons() const
+    {
+        return QString(QLatin1Char(enabled(kOk) ? 'O' : '-')) + QLatin1Char(enabled(kCheck) ? 'C' : '-') +
+               QLatin1Char(enabled(kEvaluate) ? 'V' : '-');
+    }
+    // A row of an addition or subtraction as the page shows it, left to right:
+    // a digit, "_" for an empty cell, "." for a hidden one.
+    QString row(const char* row) const
+    {
+        QString shown;
+        for (int column = 6; column >= 1; --column) {
+            const DigitCell* c = cell(cellName(row, column));
+            shown += !c->isVisibleTo(&page()) ? QStringLiteral(".") : c->text().isEmpty() ? QStringLiteral("_") : c->text();
+        }
+        return shown;
+    }
+};
+
+}  // namespace quillo::testing

@@ -1,0 +1,210 @@
+#include "ui/screens/columns/multiplication_screen.h"
+
+#include "column_driving.h"
+
+#include <gtest/gtest.h>
+
+#include <QSet>
+
+#include <cstring>
+
+#include <random>
+
+namespace quillo::testing {
+namespace {
+
+using Kind = MultiplierKind;
+
+// The rows the pupil writes.
+constexpr const char* kPartial1 = "partialProduct1";
+constexpr const char* kPartial2 = "partialProduct2";
+constexpr const char* kPartial3 = "partialProduct3";
+constexpr const char* kProductOfTwo = "productOfTwo";
+constexpr const char* kProductOfThree = "productOfThree";
+constexpr const char* kProductOfZeroEnding = "productOfZeroEnding";
+
+// A row's cell, digit 1 the units.
+QString digitOf(const char* row, int digit) { return QStringLiteral("%1Digit%2").arg(QLatin1String(row)).arg(digit); }
+
+QString selectorOf(Kind kind)
+{
+    return QLatin1String(kind == Kind::TwoDigit     ? "twoDigitMultiplier"
+                         : kind == Kind::ThreeDigit ? "threeDigitMultiplier"
+                                                    : "zeroEndingMultiplier");
+}
+
+const char* productRowOf(Kind kind)
+{
+    return kind == Kind::TwoDigit ? kProductOfTwo : kind == Kind::ThreeDigit ? kProductOfThree : kProductOfZeroEnding;
+}
+
+struct MultiplicationApp : ColumnApp {
+    MultiplicationApp() : ColumnApp("multiplicationButton") {}
+    MultiplicationScreen& screen()
+    {
+        return *dynamic_cast<MultiplicationScreen*>(registry.instance(screenOf(ExerciseFamily::Multiplication)));
+    }
+
+    void present(Kind kind, int multiplicand, int multiplier)
+    {
+        click(selectorOf(kind));
+        random.push(drawing(multiplicand, 11, 1009));
+        random.push(kind == Kind::TwoDigit     ? drawing(multiplier, 11, 109)
+                    : kind == Kind::ThreeDigit ? drawing(multiplier, 101, 1099)
+                                               : drawing(multiplier, 20, 1009));
+        click(kOk);
+    }
+    // Writes a row as it reads on paper, its last digit in the units cell; "_" skips a cell.
+    void write(const char* row, const QString& digits) const
+    {
+        for (int i = 0; i < digits.size(); ++i)
+            if (const QChar digit = digits.at(digits.size() - 1 - i); digit != QLatin1Char('_'))
+                type(digitOf(row, i + 1), digit);
+    }
+    int selectorsEnabled() const
+    {
+        return int(enabled(selectorOf(Kind::TwoDigit))) + enabled(selectorOf(Kind::ThreeDigit)) +
+               enabled(selectorOf(Kind::ZeroEnding));
+    }
+    QSet<QString> cells(bool (*test)(const DigitCell&)) const
+    {
+        QSet<QString> names;
+        for (const char* row : {kPartial1, kPartial2, kPartial3, kProductOfTwo, kProductOfThree, kProductOfZeroEnding})
+            for (int digit = 1; digit <= 6; ++digit)
+                if (has(digitOf(row, digit)) && test(*cell(digitOf(row, digit))))
+                    names.insert(digitOf(row, digit));
+        return names;
+    }
+    QSet<QString> visible() const { return cells([](const DigitCell& c) { return !c.isHidden(); }); }
+    QSet<QString> marked() const { return cells([](const DigitCell& c) { return c.isMarkedWrong(); }); }
+};
+
+// One exercise of each kind, graded 10, 6 and 8: the family's grade runs
+// 10, (10 + 6) / 2 = 8, 24 / 3 = 8.
+TEST(MultiplicationScreen, EachKindFromTheSelectorToTheGrade)
+{
+    struct Round {
+        Kind kind;
+        int multiplicand, multiplier;
+        std::vector<std::pair<const char*, const char*>> rows;  // row, what the pupil writes
+        QSet<QString> marked;
+        const char* verdict;
+        int grade;
+    };
+    const Round rounds[] = {
+        {Kind::ThreeDigit, 12, 305, {{kPartial1, "60"}, {kPartial2, "000"}, {kPartial3, "3600"}, {kProductOfThree, "3660"}},
+         {}, "Bravo!!!", 10},
+        // The placeholder zero under the units of the second row is forgotten.
+        {Kind::TwoDigit, 345, 20, {{kPartial1, "000"}, {kPartial2, "690_"}, {kProductOfTwo, "6900"}}, {digitOf(kPartial2, 1)},
+         "Sta' più attento!!!", 8},
+        {Kind::ZeroEnding, 45, 90, {{kProductOfZeroEnding, "4050"}}, {}, "Buono", 8},
+    };
+    MultiplicationApp app;
+    for (const Round& r : rounds) {
+        SCOPED_TRACE(r.multiplicand * r.multiplier);
+        app.present(r.kind, r.multiplicand, r.multiplier);
+        QSet<QString> cells;
+        for (const auto& [row, digits] : r.rows)
+            for (int i = 1; i <= int(std::strlen(digits)); ++i)
+                cells.insert(digitOf(row, i));
+        EXPECT_EQ(app.visible(), cells);
+        for (const auto& [row, digits] : r.rows)
+            app.write(row, QString::fromLatin1(digits));
+        app.click(kCheck);
+        EXPECT_EQ(app.marked(), r.marked);
+        app.click(kEvaluate);
+        EXPECT_EQ(app.verdict()->text(), QString::fromUtf8(r.verdict));
+        EXPECT_EQ(app.board.grade(ExerciseFamily::Multiplication), r.grade);
+    }
+    EXPECT_EQ(app.board.presentedCount(ExerciseFamily::Multiplication), 3);
+}
+
+TEST(MultiplicationScreen, OnlyTheProductsLeadingCellEnablesTheCheck)
+{
+    const std::tuple<Kind, int, int, int> cases[] = {
+        {Kind::TwoDigit, 11, 11, 3},    {Kind::TwoDigit, 345, 20, 4},    {Kind::TwoDigit, 999, 99, 5},
+        {Kind::ThreeDigit, 11, 101, 4}, {Kind::ThreeDigit, 345, 120, 5}, {Kind::ThreeDigit, 999, 999, 6},
+        {Kind::ZeroEnding, 11, 20, 3},  {Kind::ZeroEnding, 45, 90, 4},   {Kind::ZeroEnding, 123, 200, 5},
+        {Kind::ZeroEnding, 999, 900, 6},
+    };
+    MultiplicationApp app;
+    for (const auto& [kind, multiplicand, multiplier, digit] : cases) {
+        const QString leading = digitOf(productRowOf(kind), digit);
+        SCOPED_TRACE(leading.toStdString());
+        app.present(kind, multiplicand, multiplier);
+        for (const QString& name : app.visible())
+            if (name != leading)
+                app.type(name, QStringLiteral("7"));
+        EXPECT_FALSE(app.enabled(kCheck));
+        app.type(leading, QStringLiteral("x"));  // whatever the key
+        EXPECT_TRUE(app.enabled(kCheck));
+        app.click(kCheck);
+        app.click(kEvaluate);
+    }
+}
+
+TEST(MultiplicationScreen, SlashAndBackspaceInACellAndOnlyAnEvaluationFreesTheSelectors)
+{
+    MultiplicationApp app;
+    EXPECT_EQ(app.selectorsEnabled(), 3);
+    app.present(Kind::TwoDigit, 87, 65);
+    EXPECT_EQ(app.selectorsEnabled(), 0);
+    app.type(digitOf(kPartial1, 1), QStringLiteral("5/"));
+    EXPECT_EQ(app.cell(digitOf(kPartial1, 1))->text(), QStringLiteral("/")) << "'/' replaces the digit";
+    app.type(digitOf(kPartial1, 2), QStringLiteral("4"));
+    app.key(digitOf(kPartial1, 2), Qt::Key_Backspace);
+    EXPECT_EQ(app.cell(digitOf(kPartial1, 2))->text(), QString()) << "Backspace empties the cell";
+    app.key(QStringLiteral("multiplicandDigit1"), Qt::Key_Backspace);
+    EXPECT_EQ(app.cell(QStringLiteral("multiplicandDigit1"))->text(), QStringLiteral("7")) << "operands cannot be typed";
+
+    // 87 x 65: 435, 5220, 5655; "/" is as wrong as an empty cell.
+    app.write(kPartial2, QStringLiteral("5220"));
+    app.write(kProductOfTwo, QStringLiteral("5655"));
+    app.click(kCheck);
+    EXPECT_EQ(app.marked(), (QSet<QString>{digitOf(kPartial1, 1), digitOf(kPartial1, 2), digitOf(kPartial1, 3)}));
+    EXPECT_EQ(app.buttons(), QStringLiteral("--V"));
+    EXPECT_EQ(app.selectorsEnabled(), 0) << "a check does not free the selectors";
+    app.click(kEvaluate);
+    EXPECT_EQ(app.verdict()->text(), QStringLiteral("Così non va bene!!!"));
+    EXPECT_EQ(app.buttons(), QStringLiteral("-C-")) << "a kind must be chosen before OK";
+    EXPECT_EQ(app.selectorsEnabled(), 3);
+}
+
+TEST(MultiplicationScreen, ScreenReadersHearWhatEachControlIs)
+{
+    MultiplicationApp app;
+    const auto name = [&](const QString& control) { return app.find(control)->accessibleName(); };
+    EXPECT_EQ(name(QStringLiteral("multiplicandDigit2")), QStringLiteral("Moltiplicando, cifra 2"));
+    EXPECT_EQ(name(QStringLiteral("multiplierDigit1")), QStringLiteral("Moltiplicatore, cifra 1"));
+    EXPECT_EQ(name(digitOf(kPartial2, 2)), QStringLiteral("Prodotto parziale 2, cifra 2"));
+    EXPECT_EQ(name(digitOf(kProductOfThree, 4)), QStringLiteral("Prodotto, cifra 4"));
+    EXPECT_EQ(name(digitOf(kProductOfZeroEnding, 1)), QStringLiteral("Prodotto, cifra 1"));
+    EXPECT_EQ(name(selectorOf(Kind::ThreeDigit)), QStringLiteral("3")) << "its caption; the kind is its tooltip";
+}
+
+// Over many draws of each kind, the cells on show are exactly the cells
+// that a check of the empty exercise finds wrong.
+TEST(MultiplicationScreen, EveryComparedCellIsAVisibleCell)
+{
+    MultiplicationApp app;
+    std::mt19937 draws(4242);
+    std::uniform_real_distribution<double> uniform(0.0, 1.0);
+    for (int i = 0; i < 60; ++i) {
+        const Kind kind = Kind(i % 3);
+        app.click(selectorOf(kind));
+        for (int k = 0; k < 200; ++k)
+            app.random.push(uniform(draws));
+        app.click(kOk);
+        const QSet<QString> visible = app.visible();
+        const auto& exercise = app.screen().exercise();
+        app.type(digitOf(productRowOf(kind), exercise.productLength()), QStringLiteral("x"));
+        app.click(kCheck);
+        ASSERT_EQ(app.marked(), visible) << exercise.multiplicand() << " x " << exercise.multiplier();
+        app.click(kEvaluate);
+        while (!app.random.exhausted())
+            app.random.uniform();
+    }
+}
+
+}  // namespace
+}  // namespace quillo::testing

@@ -1,0 +1,90 @@
+#include "ui/screens/fractions/fraction_kinds_screen.h"
+#include "fraction_screens.h"
+
+namespace quillo::testing {
+namespace {
+
+constexpr auto F = ExerciseFamily::FractionKinds;
+
+struct KindsApp : FractionScreenApp<FractionKindsScreen> {
+    KindsApp() : FractionScreenApp("fractionKindsButton", screenOf(ExerciseFamily::FractionKinds)) {}
+    // 12/4, 7/7, 5/1, 3/8, 9/4, 7/12, 99/1, 1/99, 98/49, 50/49: "aaapipapai".
+    void present() const
+    {
+        for (int n : {12, 7, 5, 3, 9, 7, 99, 1, 98, 50})
+            app.random.push(drawing(n, 1, 99));
+        for (int d : {4, 7, 1, 8, 4, 12, 1, 99, 49, 49})
+            app.random.push(drawing(d, 1, 99));
+        app.click(kOk);
+    }
+    // The right letters, with the first `wrong` of them an "x".
+    void letters(int wrong) const
+    {
+        for (int i = 0; i < 10; ++i)
+            app.type(cellName(i), QString(QLatin1Char(i < wrong ? 'x' : "aaapipapai"[i])));
+    }
+    void evaluateWith(int right) const
+    {
+        present();
+        letters(10 - right);
+        checkAndEvaluate();
+    }
+};
+
+TEST(FractionKindsScreen, TenLettersTypedCheckedAndEvaluated)
+{
+    KindsApp on;
+    EXPECT_FALSE(on.cell(0)->isEnabled());
+    EXPECT_EQ(on.cell(3)->accessibleName(), QStringLiteral("Tipo della frazione 4"));
+    on.present();
+    EXPECT_FALSE(on.enabled(kOk) || on.enabled(kCheck));
+    // 12/4 in the first column; no tens over the 7 of 7/12.
+    EXPECT_EQ(on.label(QStringLiteral("Label1")), QStringLiteral("1"));
+    EXPECT_EQ(on.label(QStringLiteral("Label2")), QStringLiteral("2"));
+    EXPECT_EQ(on.label(QStringLiteral("Label11")), QString());
+    EXPECT_EQ(on.label(QStringLiteral("Label12")), QStringLiteral("7"));
+    const LineShape* bar = on.screen().bar(3);
+    EXPECT_EQ(bar->from().x - bar->reach(), 240 + 3 * 1800 + 600) << "3/8: units column only";
+    EXPECT_EQ(bar->from().y, 1680);
+
+    on.type(0, "P");
+    EXPECT_EQ(on.cell(0)->text(), QString()) << "capital letters are refused";
+    on.letters(3);  // 7 right
+    EXPECT_EQ(on.cell(0)->text(), QString()) << "x is refused too";
+    EXPECT_EQ(on.cell(3)->text(), QStringLiteral("p"));
+    on.app.click(kCheck);
+    for (int i = 0; i < 10; ++i)
+        EXPECT_EQ(on.cell(i)->isMarkedWrong(), i < 3) << i;
+    EXPECT_FALSE(on.enabled(kCheck) || on.cell(3)->isEnabled() || on.enabled(kOk));
+    on.app.click(kEvaluate);
+    EXPECT_EQ(on.verdict()->text(), QStringLiteral("Buono"));
+    EXPECT_EQ(on.verdict()->textColour(), colour::Blue);
+    EXPECT_EQ(on.app.board.grade(F), 7);
+    EXPECT_TRUE(on.enabled(kOk) && on.enabled(kCheck));
+
+    on.type(0, "a");
+    on.app.click(kCheck);
+    EXPECT_FALSE(on.cell(0)->isMarkedWrong());
+    EXPECT_TRUE(on.cell(1)->isMarkedWrong()) << "a later check marks again...";
+    EXPECT_FALSE(on.enabled(kEvaluate)) << "...but grades nothing";
+}
+
+TEST(FractionKindsScreen, FewRightAnswersShowRedAndAGroupLeftUnevaluatedDoesNotCount)
+{
+    KindsApp on;
+    on.evaluateWith(5);
+    EXPECT_EQ(on.verdict()->text(), QStringLiteral("Così non va bene!!!"));
+    EXPECT_EQ(on.verdict()->textColour(), colour::Red);
+    on.present();
+    EXPECT_FALSE(on.cell(0)->isMarkedWrong()) << "no mark survives into a new group";
+    on.leaveAndReturn();
+    EXPECT_TRUE(on.enabled(kOk));
+    EXPECT_EQ(on.label(QStringLiteral("Label2")), QString()) << "the page comes back in its design state";
+    on.evaluateWith(10);
+    EXPECT_EQ(on.verdict()->text(), QStringLiteral("Bravo!!!"));
+    EXPECT_EQ(on.app.board.presentedCount(F), 3);
+    EXPECT_EQ(on.app.board.grade(F), 7);  // (5 + 10) / 2
+}
+
+}  // namespace
+}  // namespace quillo::testing

@@ -1,0 +1,216 @@
+#include "ui/screens/report/global_evaluation_screen.h"
+#include "ui/kit/verdict_box.h"
+#include "support/harness.h"
+
+#include <gtest/gtest.h>
+
+#include <QDir>
+#include <QFile>
+#include <QFileDialog>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QTest>
+
+namespace quillo::testing {
+namespace {
+
+using F = ExerciseFamily;
+using Outcome = PagePrinter::Outcome;
+
+const QString kReport = QStringLiteral("reportButton");
+const QString kPrint = QStringLiteral("printButton");
+
+// The report opened from the main menu, its printer's outcomes watched.
+struct ReportApp {
+    Harness app;
+    PagePrinter* printer = nullptr;
+    std::unique_ptr<QSignalSpy> finished;
+
+    explicit ReportApp(const QString& pupil)
+    {
+        app.enterName(pupil);
+        app.click(kReport);
+        printer = &dynamic_cast<GlobalEvaluationScreen*>(app.registry.instance(ScreenId::GlobalEvaluation))->printer();
+        finished = std::make_unique<QSignalSpy>(printer, &PagePrinter::finished);
+    }
+    // Labels, boxes and buttons alike.
+    QString text(const char* name) const { return app.find(QString::fromLatin1(name))->property("text").toString(); }
+    bool creditShown() const { return app.find<Label>(QStringLiteral("credit"))->isVisible(); }
+    bool printEnabled() const { return app.find<Button>(kPrint)->isEnabled(); }
+    Outcome outcome() const
+    {
+        if (finished->isEmpty()) {
+            EXPECT_TRUE(finished->wait(30000)) << "the page never finished its way";
+        }
+        return finished->isEmpty() ? Outcome::Failed : finished->takeFirst().at(0).value<Outcome>();
+    }
+};
+
+bool isPdf(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) && file.size() > 1000 && file.read(5) == "%PDF-";
+}
+
+void practise(ScoreBoard& board, F family, int grade, int presented = 1)
+{
+    for (int i = 0; i < presented; ++i)
+        board.notePresented(family);
+    board.setGrade(family, grade);
+}
+
+TEST(GlobalEvaluationScreen, ReportCardAfterSomeGradedExercises)
+{
+    ReportApp on(QStringLiteral("Giulia Rossi V A"));
+    auto& app = on.app;
+    EXPECT_EQ(app.window.windowTitle(), QStringLiteral("tv-pb - Esercitazione di Aritmetica cl. V - Valutazione globale"));
+    EXPECT_EQ(on.text("divisionWord"), QStringLiteral("Nessun esercizio"));
+    EXPECT_EQ(on.text("overallVerdict"), QStringLiteral("Nessun esercizio!"));
+    EXPECT_EQ(QApplication::focusWidget(), app.find(QStringLiteral("mainMenuButton"))) << "a stray key must not hit exit";
+
+    practise(app.board, F::Division, 8);
+    practise(app.board, F::Multiplication, 7, 2);
+    practise(app.board, F::Addition, 9);
+    practise(app.board, F::Subtraction, 0);  // one on screen, not yet evaluated
+    practise(app.board, F::FractionConcept, 10);
+    practise(app.board, F::FractionKinds, 0, 2);
+    app.click(QStringLiteral("mainMenuButton"));
+    EXPECT_EQ(app.registry.current(), ScreenId::MainMenu);
+    app.click(kReport);
+    const std::tuple<const char*, const char*, int> shown[] = {
+        {"pupilName", "Giulia Rossi V A", 0},  {"title", "Valutazione dell'esercitazione", 480},
+        {"divisionCaption", "Divisioni:", 1080}, {"divisionWord", "Distinto", 1080},
+        {"multiplicationWord", "Buono", 1680},           {"additionWord", "Ottimo", 2280},
+        {"subtractionWord", "Nessuna valutazione", 2880}, {"fractionsWord", "Così non va bene!!!", 3480},
+        {"decimalsCaption", "Numeri decimali:", 4080}, {"decimalsWord", "Nessun esercizio", 4080},
+        {"overallCaption", "Valutazione complessiva", 4680}, {"overallVerdict", "Incompleta!", 5160},
+        {"printButton", "Stampa", 5520},
+    };
+    for (const auto& [name, text, y] : shown) {
+        EXPECT_EQ(on.text(name), QString::fromUtf8(text)) << name;
+        EXPECT_EQ(app.page().placement(app.find(QString::fromLatin1(name))).y, y) << name;
+    }
+    EXPECT_EQ(app.find<Label>(QStringLiteral("subtractionWord"))->textColour(), colour::Blue);
+    auto* overall = app.find<VerdictBox>(QStringLiteral("overallVerdict"));
+    EXPECT_TRUE(overall->isReadOnly());
+    EXPECT_EQ(overall->background(), colour::LightYellow);
+    EXPECT_EQ(app.find<Button>(kPrint)->toolTip(),
+              QStringLiteral("Stampa la schermata. L'operazione potrebbe richiedere qualche minuto"));
+
+    // The report reads the scoreboard at every opening and never writes it.
+    app.click(QStringLiteral("mainMenuButton"));
+    app.board.setGrade(F::Subtraction, 6);
+    practise(app.board, F::PlaceValue, 10);
+    app.click(kReport);
+    EXPECT_EQ(on.text("overallVerdict"), QStringLiteral("Buono")) << "(8 + 7 + 9 + 6 + 5 + 10) / 6";
+    EXPECT_EQ(app.board.presentedCount(F::FractionKinds), 2);
+    app.click(QStringLiteral("exitButton"));
+    EXPECT_TRUE(app.registry.hasEnded());
+}
+
+TEST(GlobalEvaluationScreen, StampaShowsTheCreditThenPrintsThePage)
+{
+    ReportApp on(QStringLiteral("Giulia"));
+    QTemporaryDir folder;
+    const QString path = folder.filePath(QStringLiteral("report.pdf"));
+    bool creditShown = false;
+    on.printer->setPrinterFactory([&] {
+        creditShown = on.creditShown();
+        return PagePrinter::pdfFile(path);
+    });
+    on.app.click(kPrint);
+    EXPECT_TRUE(creditShown) << "the credit goes on the paper";
+    EXPECT_EQ(on.outcome(), Outcome::Printed);
+    EXPECT_TRUE(isPdf(path));
+    EXPECT_EQ(on.printer->message(), nullptr) << "a page that printed needs no word";
+    EXPECT_TRUE(on.printEnabled());
+    on.app.click(QStringLiteral("mainMenuButton"));
+    on.app.click(kReport);
+    EXPECT_FALSE(on.creditShown()) << "the credit stays until the report closes";
+}
+
+TEST(GlobalEvaluationScreen, WithoutAWorkingPrinterTheSamePageCanBeSavedAsPdf)
+{
+    ReportApp on(QStringLiteral("../Giulia Rossi V/A"));
+    auto& app = on.app;
+    QTemporaryDir folder;
+    const QString unreachable = folder.filePath(QStringLiteral("missing/report.pdf"));
+    const std::pair<PagePrinter::PrinterFactory, QString> printers[] = {
+        {[] { return std::unique_ptr<QPrinter>(); }, QStringLiteral("nessuna stampante")},
+        {[&] { return PagePrinter::pdfFile(unreachable); }, QStringLiteral("non è riuscita")},
+    };
+    // Given up at the message: nothing is asked, nothing written.
+    for (const auto& [factory, problem] : printers) {
+        on.printer->setPrinterFactory(factory);
+        app.click(kPrint);
+        QTRY_VERIFY_WITH_TIMEOUT(on.printer->message() != nullptr, 30000);
+        EXPECT_TRUE(on.printer->message()->text().contains(problem)) << problem.toStdString();
+        EXPECT_FALSE(on.printEnabled());
+        QTest::keyClick(on.printer->message(), Qt::Key_Escape);
+        EXPECT_EQ(on.outcome(), Outcome::Cancelled);
+        EXPECT_EQ(on.printer->saveDialog(), nullptr);
+        EXPECT_TRUE(QDir(folder.path()).isEmpty());
+        EXPECT_TRUE(on.printEnabled());
+    }
+
+    // Leaving and coming back while the question is open keeps one job;
+    // the page is saved where chosen, under the default suffix.
+    on.printer->setPrinterFactory(printers[0].first);
+    app.click(kPrint);
+    QMessageBox* message = on.printer->message();
+    ASSERT_NE(message, nullptr);
+    app.registry.showScreen(ScreenId::MainMenu);
+    app.registry.showScreen(ScreenId::GlobalEvaluation);
+    Harness::settle();
+    EXPECT_FALSE(on.printEnabled());
+    EXPECT_EQ(on.printer->message(), message);
+    QTest::mouseClick(message->button(QMessageBox::Save), Qt::LeftButton);
+    Harness::settle();
+    QFileDialog* dialog = on.printer->saveDialog();
+    ASSERT_NE(dialog, nullptr);
+    ASSERT_FALSE(dialog->selectedFiles().isEmpty());
+    EXPECT_TRUE(dialog->selectedFiles().first().endsWith(QStringLiteral("/Valutazione - Giulia Rossi V-A.pdf")))
+        << dialog->selectedFiles().first().toStdString();
+    EXPECT_TRUE(QDir(folder.path()).isEmpty()) << "nothing is written before a file is chosen";
+    auto* fileName = dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
+    ASSERT_NE(fileName, nullptr);
+    fileName->setText(folder.filePath(QStringLiteral("pagella")));
+    QTest::keyClick(fileName, Qt::Key_Return);
+    EXPECT_EQ(on.outcome(), Outcome::SavedAsPdf);
+    EXPECT_TRUE(isPdf(folder.filePath(QStringLiteral("pagella.pdf"))));
+
+    // Given up in the save dialog; the report stays usable.
+    app.click(kPrint);
+    QTest::mouseClick(on.printer->message()->button(QMessageBox::Save), Qt::LeftButton);
+    Harness::settle();
+    ASSERT_NE(on.printer->saveDialog(), nullptr);
+    on.printer->saveDialog()->reject();
+    EXPECT_EQ(on.outcome(), Outcome::Cancelled);
+    EXPECT_EQ(QDir(folder.path()).entryList(QDir::Files), QStringList{QStringLiteral("pagella.pdf")});
+    app.click(QStringLiteral("mainMenuButton"));
+    EXPECT_EQ(app.registry.current(), ScreenId::MainMenu);
+}
+
+TEST(GlobalEvaluation, TheSuggestedFileNameKeepsOnlyWhatIsSafeAndWholeCharacters)
+{
+    struct Row {
+        const char16_t* pupil;
+        const char16_t* file;
+    };
+    const Row rows[] = {
+        {u"Giulia\u202Efdp.exe", u"Valutazione - Giuliafdp.exe.pdf"},
+        {u"Anna\tBianchi\n5/B", u"Valutazione - Anna Bianchi 5-B.pdf"},
+        {u"..\u0000", u"Valutazione dell'esercitazione.pdf"},
+    };
+    for (const Row& row : rows)
+        EXPECT_EQ(GlobalEvaluationScreen::pdfName(QString::fromUtf16(row.pupil)), QString::fromUtf16(row.file));
+    // Sixty characters at most, and never half of one beyond the basic plane.
+    const QString smiles = QString(59, QLatin1Char('a')) + QString::fromUtf16(u"\U0001F600\U0001F600");
+    const QString name = GlobalEvaluationScreen::pdfName(smiles);
+    EXPECT_TRUE(name.endsWith(QString::fromUtf16(u"a\U0001F600.pdf"))) << name.toStdString();
+}
+
+}  // namespace
+}  // namespace quillo::testing

@@ -1,0 +1,303 @@
+// What a screen reader finds on the pages: the tree it walks, the names,
+// values, descriptions and states it reads, and the actions it presses.
+#include "ui/screens/columns/column_driving.h"
+#include "support/harness.h"
+#include "ui/screens/fractions/fraction_concept_screen.h"
+
+#include <gtest/gtest.h>
+
+#include <QAccessible>
+#include <QAbstractButton>
+
+#include <array>
+#include <functional>
+#include <map>
+#include <vector>
+
+namespace quillo::testing {
+namespace {
+
+using F = ExerciseFamily;
+
+struct Heard {
+    QString name;
+    QString value;
+};
+
+// Every control on show under the page, reached through the accessibility
+// tree only, as a screen reader reaches them.
+std::vector<Heard> hear(Page& page)
+{
+    std::vector<Heard> heard;
+    const std::function<void(QAccessibleInterface*)> walk = [&](QAccessibleInterface* node) {
+        for (int i = 0; i < node->childCount(); ++i) {
+            QAccessibleInterface* child = node->child(i);
+            if (!child || child->state().invisible)
+                continue;
+            // A value reaches the desktop's bus as the control's text.
+            const QAccessibleTextInterface* text = child->textInterface();
+            const QString value = text ? text->text(0, text->characterCount()) : QString();
+            if (!child->text(QAccessible::Value).isEmpty()) {
+                EXPECT_EQ(value, child->text(QAccessible::Value)) << "a value the bus cannot hand on";
+            }
+            heard.push_back({child->text(QAccessible::Name), value});
+            walk(child);
+        }
+    };
+    walk(QAccessible::queryAccessibleInterface(&page));
+    return heard;
+}
+
+// The values heard under this name; a caption that shares the name shows
+// none of its own.
+QStringList valuesOf(const std::vector<Heard>& heard, const QString& name)
+{
+    QStringList values;
+    for (const Heard& each : heard) {
+        if (each.name == name && !each.value.isEmpty())
+            values.append(each.value);
+    }
+    return values;
+}
+
+QString digitFromRight(int number, int index)
+{
+    const QString digits = QString::number(number);
+    return digits.at(digits.size() - index);
+}
+
+QAccessibleInterface* accessible(QWidget* widget)
+{
+    return QAccessible::queryAccessibleInterface(widget);
+}
+
+TEST(Accessibility, EveryGivenDigitOfADivisionIsHeardWithItsValue)
+{
+    const std::pair<int, int> divisions[] = {{745813, 27}, {100009, 99}, {999999, 11}};
+    for (const auto& [dividend, divisor] : divisions) {
+        SCOPED_TRACE(QStringLiteral("%1 : %2").arg(dividend).arg(divisor).toStdString());
+        ColumnApp app("divisionButton");
+        app.click(QStringLiteral("Text46"));  // six digits
+        app.random.push(drawing(dividend, 100001, 1099999));
+        app.random.push(drawing(divisor, 11, 109));
+        app.click(kOk);
+
+        const std::vector<Heard> heard = hear(app.page());
+        for (int index = 1; index <= 6; ++index)
+            EXPECT_EQ(valuesOf(heard, QStringLiteral("Dividendo, cifra %1").arg(index)),
+                      QStringList{digitFromRight(dividend, index)});
+        for (int index = 1; index <= 2; ++index)
+            EXPECT_EQ(valuesOf(heard, QStringLiteral("Divisore, cifra %1").arg(index)),
+                      QStringList{digitFromRight(divisor, index)});
+        EXPECT_EQ(valuesOf(heard, QStringLiteral(":")), QStringList{QStringLiteral(":")});
+        EXPECT_EQ(valuesOf(heard, QStringLiteral("=")), QStringList{QStringLiteral("=")});
+    }
+}
+
+TEST(Accessibility, EveryAddendOfAnAdditionIsHeardWithItsDigits)
+{
+    struct Case {
+        const char* kind;
+        std::vector<int> addends;
+    };
+    const Case cases[] = {{"Text31", {999990, 9}}, {"Text32", {123, 45, 6}}};
+    for (const Case& c : cases) {
+        ColumnApp app("additionButton");
+        app.click(QString::fromLatin1(c.kind));
+        force(app, {c.addends[0], c.addends[1], c.addends.size() > 2 ? c.addends[2] : 1});
+        app.click(kOk);
+
+        const std::vector<Heard> heard = hear(app.page());
+        for (std::size_t number = 0; number < c.addends.size(); ++number) {
+            // The cells left of a short addend are not on show.
+            QStringList read;
+            for (int column = 6; column >= 1; --column)
+                read += valuesOf(heard, QStringLiteral("Addendo %1, cifra %2").arg(number + 1).arg(column));
+            EXPECT_EQ(read.join(QString()), QString::number(c.addends[number]));
+        }
+    }
+}
+
+void practise(ScoreBoard& board, F family, int grade)
+{
+    board.notePresented(family);
+    board.setGrade(family, grade);
+}
+
+TEST(Accessibility, TheReportCardReadsTheNameAndEveryWord)
+{
+    struct Case {
+        const char* pupil;
+        std::vector<std::pair<F, int>> grades;
+        std::array<const char*, 6> words;  // division to decimals
+        const char* overall;
+    };
+    const Case cases[] = {
+        {"Giulia Rossi V A",
+         {{F::Division, 8}, {F::Multiplication, 7}, {F::Addition, 9}, {F::Subtraction, 6}, {F::FractionConcept, 10},
+          {F::FractionComparison, 6}, {F::PlaceValue, 5}},
+         {"Distinto", "Buono", "Ottimo", "Sufficiente", "Distinto", "Così non va bene!!!"},
+         "Buono"},
+        {"Marco",
+         {{F::Addition, 9}},
+         {"Nessun esercizio", "Nessun esercizio", "Ottimo", "Nessun esercizio", "Nessun esercizio",
+          "Nessun esercizio"},
+         "Incompleta!"},
+        {"Sara",
+         {{F::Division, 5}, {F::Multiplication, 10}, {F::Addition, 10}, {F::Subtraction, 10}, {F::FractionKinds, 10},
+          {F::DecimalComparison, 10}},
+         {"Così non va bene!!", "Bravo!!!", "Bravo!!!", "Bravo!!!", "Bravo!!!", "Bravo!!!"},
+         "Ottimo"},
+    };
+    const char* lines[] = {"Divisioni", "Moltiplicazioni", "Addizioni", "Sottrazioni", "Frazioni", "Numeri decimali"};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.pupil);
+        Harness app;
+        app.enterName(QString::fromUtf8(c.pupil));
+        for (const auto& [family, grade] : c.grades)
+            practise(app.board, family, grade);
+        app.click(QStringLiteral("reportButton"));
+
+        const std::vector<Heard> heard = hear(app.page());
+        EXPECT_EQ(valuesOf(heard, QStringLiteral("Alunno/a")), QStringList{QString::fromUtf8(c.pupil)});
+        for (std::size_t i = 0; i < std::size(lines); ++i)
+            EXPECT_EQ(valuesOf(heard, QString::fromUtf8(lines[i])), QStringList{QString::fromUtf8(c.words[i])});
+        EXPECT_EQ(valuesOf(heard, QStringLiteral("Valutazione complessiva")),
+                  QStringList{QString::fromUtf8(c.overall)});
+    }
+}
+
+TEST(Accessibility, SelectorsAreChoicesAndTheCheckedOneFollowsThePupil)
+{
+    struct Case {
+        const char* screen;  // its main menu command
+        std::vector<QString> selectors;
+        const char* secondDoes;  // what the second selector lays out
+    };
+    const Case cases[] = {
+        {"divisionButton", {text(42), text(43), text(44), text(45), text(46)}, "Dividendo compreso tra 101 e 999"},
+        {"additionButton", {text(31), text(32)}, "Addizione con tre addendi"},
+        {"multiplicationButton",
+         {QStringLiteral("twoDigitMultiplier"), QStringLiteral("threeDigitMultiplier"), QStringLiteral("zeroEndingMultiplier")},
+         "Moltiplicatore di tre cifre"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.screen);
+        ColumnApp app(c.screen);
+        // The checked selectors, "-" for none.
+        const auto checked = [&] {
+            QString which;
+            for (const QString& name : c.selectors) {
+                QAccessibleInterface* selector = accessible(app.find(name));
+                EXPECT_EQ(selector->role(), QAccessible::RadioButton) << name.toStdString();
+                EXPECT_TRUE(selector->state().checkable);
+                EXPECT_FALSE(selector->state().editable);
+                if (selector->state().checked)
+                    which += name + QLatin1Char(' ');
+            }
+            return which.isEmpty() ? QStringLiteral("-") : which.trimmed();
+        };
+        EXPECT_EQ(checked(), QStringLiteral("-")) << "nothing is chosen before the first press";
+
+        app.click(c.selectors.back());
+        EXPECT_EQ(checked(), c.selectors.back());
+        app.click(c.selectors.front());
+        EXPECT_EQ(checked(), c.selectors.front());
+        app.leaveAndReturn();
+        EXPECT_EQ(checked(), c.selectors.front()) << "the choice outlives the page";
+
+        // A screen reader presses a selector as a click does.
+        QAccessibleInterface* second = accessible(app.find(c.selectors[1]));
+        ASSERT_TRUE(second->actionInterface()->actionNames().contains(QAccessibleActionInterface::toggleAction()));
+        second->actionInterface()->doAction(QAccessibleActionInterface::toggleAction());
+        EXPECT_EQ(checked(), c.selectors[1]);
+        EXPECT_TRUE(app.enabled(kOk)) << "the press laid out the chosen kind";
+        EXPECT_EQ(second->text(QAccessible::Name), app.find<TextBox>(c.selectors[1])->text());
+        EXPECT_EQ(second->text(QAccessible::Description), QString::fromUtf8(c.secondDoes));
+        app.click(kOk);
+        EXPECT_TRUE(accessible(app.find(c.selectors[1]))->state().disabled) << "no choice during an exercise";
+        EXPECT_EQ(checked(), c.selectors[1]);
+    }
+}
+
+// The given fraction is read; the swatches and the parts of the whole are
+// buttons that a screen reader presses as the mouse does.
+TEST(Accessibility, AFractionIsReadAndColouredThroughTheScreenReader)
+{
+    Harness app;
+    app.enterName();
+    app.click(QStringLiteral("fractionsMenuButton"));
+    app.click(QStringLiteral("fractionConceptButton"));
+    app.random.push(drawing(2, 1, 13));
+    app.random.push(drawing(5, 3, 16));
+    app.click(kOk);
+    const std::vector<Heard> heard = hear(app.page());
+    EXPECT_EQ(valuesOf(heard, QStringLiteral("2")), QStringList{QStringLiteral("2")}) << "the numerator";
+    EXPECT_EQ(valuesOf(heard, QStringLiteral("5")), QStringList{QStringLiteral("5")}) << "the denominator";
+
+    QAccessibleInterface* red = accessible(app.find(QStringLiteral("Text1")));
+    EXPECT_EQ(red->role(), QAccessible::Button);
+    EXPECT_EQ(red->text(QAccessible::Name), QStringLiteral("Assegna il colore rosso al puntatore"));
+    red->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+    QAccessibleInterface* part = accessible(app.find(QStringLiteral("Label10")));
+    EXPECT_EQ(part->role(), QAccessible::Button);
+    EXPECT_EQ(part->text(QAccessible::Name), QStringLiteral("Parte 1 dell'intero"));
+    part->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+    auto* screen = dynamic_cast<FractionConceptScreen*>(app.registry.instance(screenOf(F::FractionConcept)));
+    EXPECT_EQ(screen->partShape(10)->fill(), colour::Red);
+}
+
+TEST(Accessibility, EveryButtonIsNamedByItsCaptionAndSaysWhatItDoes)
+{
+    // The phrase each caption carries, wherever it stands.
+    const std::map<QString, QString> phrases = {
+        {QStringLiteral("OK"), QStringLiteral("Nuovo esercizio")},
+        {QStringLiteral("exit"), QStringLiteral("Esci dal programma")},
+        {QStringLiteral("Menu"), QStringLiteral("Menu principale")},
+        {QStringLiteral("Menu fraz"), QStringLiteral("Menu delle frazioni")},
+        {QStringLiteral("Menu dec"), QStringLiteral("Menu dei numeri decimali")},
+        {QStringLiteral("Stampa"), QStringLiteral("Stampa la scheda")},
+        {QStringLiteral("div2"), QStringLiteral("Divisioni col divisore di due cifre")},
+        {QStringLiteral("mol"), QStringLiteral("Moltiplicazioni col moltiplicatore di due o tre cifre")},
+        {QStringLiteral("add"), QStringLiteral("Addizioni con due o tre addendi")},
+        {QStringLiteral("sot"), QStringLiteral("Sottrazioni")},
+        {QStringLiteral("fraz"), QStringLiteral("Menu frazioni")},
+        {QStringLiteral("nd"), QStringLiteral("Menu numeri decimali")},
+        {QStringLiteral(" Val  "), QStringLiteral("Valutazione dell'esercitazione")},
+        {QStringLiteral("fraz com"), QStringLiteral("Concetto di frazione e frazione complementare")},
+        {QStringLiteral("pia"), QStringLiteral("Frazioni proprie, improprie, apparenti")},
+        {QStringLiteral("fraz dec"), QStringLiteral("Frazioni decimali")},
+        {QStringLiteral("con fraz"), QStringLiteral("Confronto tra frazioni")},
+        {QStringLiteral("Val pos"), QStringLiteral("Valore di posizione delle cifre")},
+        {QStringLiteral("Confr dec"), QStringLiteral("Confronto di numeri decimali")},
+    };
+    Harness app;
+    app.enterName();
+    std::map<QString, int> seen;
+    for (int screen = 0; screen < kScreenCount; ++screen) {
+        app.registry.showScreen(static_cast<ScreenId>(screen));
+        Harness::settle();
+        SCOPED_TRACE(app.window.windowTitle().toStdString());
+        for (QAbstractButton* button : app.page().findChildren<QAbstractButton*>()) {
+            const QString caption = button->text();
+            QAccessibleInterface* heard = accessible(button);
+            EXPECT_EQ(heard->role(), QAccessible::Button);
+            EXPECT_FALSE(caption.trimmed().isEmpty());
+            EXPECT_TRUE(heard->text(QAccessible::Name).contains(caption.trimmed()))
+                << heard->text(QAccessible::Name).toStdString() << " for " << caption.toStdString();
+            const auto phrase = phrases.find(caption);
+            if (phrase != phrases.end()) {
+                EXPECT_EQ(heard->text(QAccessible::Description), phrase->second);
+                ++seen[caption];
+            }
+        }
+    }
+    EXPECT_EQ(seen[QStringLiteral("OK")], static_cast<int>(kFamilyCount)) << "one on every exercise screen";
+    EXPECT_EQ(seen[QStringLiteral("exit")], kScreenCount);
+    EXPECT_EQ(seen[QStringLiteral("Menu fraz")], 4);
+    EXPECT_EQ(seen[QStringLiteral("Menu dec")], 2);
+    EXPECT_EQ(seen.size(), phrases.size()) << "every caption stands on some screen";
+}
+
+}  // namespace
+}  // namespace quillo::testing
