@@ -14,11 +14,11 @@ void practisePlaceValue(Harness& app, const Shoot& shoot)
     scriptPlaceValue(app.random, 3, 6, {{8, 5, 3, 2, 3, 4, 8, 5, 6}, {3, 7, 1, 1, 2, 9, 7, 7, 3}});
     app.click(QStringLiteral("newExerciseButton"));
     shoot(QStringLiteral("presented"));
-    const std::pair<int, const char*> marks[] = {
-        {1, "d"},  {2, "c"},  {3, "m"},  {5, "das"}, {7, "uk"},   {8, "dak"},
-        {11, "d"}, {12, "c"}, {13, "M"}, {14, "us"}, {17, "hk"}, {18, "dak"}, {19, "hk"}};
+    const std::pair<QString, const char*> marks[] = {
+        {QStringLiteral("number1Mark1"), "d"},  {QStringLiteral("number1Mark2"), "c"},  {QStringLiteral("number1Mark3"), "m"},  {QStringLiteral("number1Mark5"), "das"}, {QStringLiteral("number1Mark7"), "uk"},   {QStringLiteral("number1Mark8"), "dak"},
+        {QStringLiteral("number2Mark1"), "d"}, {QStringLiteral("number2Mark2"), "c"}, {QStringLiteral("number2Mark3"), "M"}, {QStringLiteral("number2Mark4"), "us"}, {QStringLiteral("number2Mark7"), "hk"}, {QStringLiteral("number2Mark8"), "dak"}, {QStringLiteral("number2Mark9"), "hk"}};
     for (const auto& [box, mark] : marks)
-        app.type(QStringLiteral("Text%1").arg(box), QString::fromLatin1(mark));
+        app.type(box, QString::fromLatin1(mark));
     app.click(QStringLiteral("checkButton"));
     shoot(QStringLiteral("checked"));
     app.click(QStringLiteral("evaluateButton"));
@@ -35,9 +35,9 @@ void practiseComparison(Harness& app, const Shoot& shoot)
         scriptDecimalNumber(app.random, mantissa, decimals);
     app.click(QStringLiteral("newExerciseButton"));
     shoot(QStringLiteral("presented"));
-    app.type(QStringLiteral("Text1"), QStringLiteral(">"));
-    app.type(QStringLiteral("Text2"), QStringLiteral("<"));
-    app.type(QStringLiteral("Text3"), QStringLiteral("="));
+    app.type(QStringLiteral("pair1Sign"), QStringLiteral(">"));
+    app.type(QStringLiteral("pair2Sign"), QStringLiteral("<"));
+    app.type(QStringLiteral("pair3Sign"), QStringLiteral("="));
     app.click(QStringLiteral("checkButton"));
     shoot(QStringLiteral("checked"));
     app.click(QStringLiteral("evaluateButton"));

@@ -14,20 +14,20 @@ TEST(DecimalComparisonScreen, ThreeRelationsTypedCheckedAndGraded)
         scriptDecimalNumber(app.random, mantissa, decimals);
     on.click("newExercise");
     EXPECT_EQ(app.random.seeds(), 1) << "every new exercise reseeds from the clock";
-    EXPECT_EQ(on.cell(2)->accessibleName(), QStringLiteral("Segno della coppia 2"));
+    EXPECT_EQ(on.cell(QStringLiteral("pair%1Sign").arg(2))->accessibleName(), QStringLiteral("Segno della coppia 2"));
     EXPECT_EQ(on.row(1), QStringLiteral("   12,3|12,3   "));
     EXPECT_EQ(on.row(2), QStringLiteral("    0,9|0,123  "));
     EXPECT_EQ(on.row(3), QStringLiteral("      4|4,57   "));
 
-    on.type(1, "<x=");
-    EXPECT_EQ(on.cell(1)->text(), QStringLiteral("=")) << "each key replaces the box's content, whatever the key";
-    on.type(2, ">");
+    on.type(QStringLiteral("pair1Sign"), "<x=");
+    EXPECT_EQ(on.cell(QStringLiteral("pair%1Sign").arg(1))->text(), QStringLiteral("=")) << "each key replaces the box's content, whatever the key";
+    on.type(QStringLiteral("pair2Sign"), ">");
     EXPECT_EQ(on.buttons(), QStringLiteral("000"));
-    on.type(3, "x");
+    on.type(QStringLiteral("pair3Sign"), "x");
     EXPECT_EQ(on.buttons(), QStringLiteral("010"));
     on.click("check");
     for (int pair = 1; pair <= 3; ++pair)
-        EXPECT_EQ(on.cell(pair)->isMarkedWrong(), pair == 3) << "a letter is an error";
+        EXPECT_EQ(on.cell(QStringLiteral("pair%1Sign").arg(pair))->isMarkedWrong(), pair == 3) << "a letter is an error";
     on.click("evaluate");
     EXPECT_EQ(on.verdict()->text(), QStringLiteral("Sta' più attento!!!"));
     EXPECT_EQ(app.board.grade(ExerciseFamily::DecimalComparison), 6);

@@ -15,12 +15,12 @@ struct DecimalsApp {
     explicit DecimalsApp(const char* command)
     {
         app.enterName();
-        app.click(QStringLiteral("Command8"));
+        app.click(QStringLiteral("decimalsMenuButton"));
         app.click(QString::fromLatin1(command));
     }
-    DigitCell* cell(int index) const { return app.find<DigitCell>(QStringLiteral("Text%1").arg(index)); }
-    QString label(int index) const { return app.find<Label>(QStringLiteral("Label%1").arg(index))->text(); }
-    void type(int index, const char* keys) const { app.type(cell(index)->objectName(), QString::fromUtf8(keys)); }
+    DigitCell* cell(const QString& name) const { return app.find<DigitCell>(name); }
+    QString label(const QString& name) const { return app.find<Label>(name)->text(); }
+    void type(const QString& name, const char* keys) const { app.type(name, QString::fromUtf8(keys)); }
     void click(const char* button) const { app.click(QString::fromLatin1(button) + QStringLiteral("Button")); }
     // "OK", "Controllo" and "Valutazione" as 1 enabled, 0 disabled.
     QString buttons() const
@@ -32,14 +32,19 @@ struct DecimalsApp {
     }
     VerdictBox* verdict() const { return app.find<VerdictBox>(QStringLiteral("verdictBox")); }
     // What pair k of the comparison shows across its fourteen places,
-    // blanks as spaces and the box as "|".
+    // blanks as spaces and the box as "|"; each side counted from the box.
     QString row(int pair) const
     {
+        const auto square = [&](const char* side, int step) {
+            const QString text = label(QStringLiteral("pair%1%2Square%3").arg(pair).arg(QLatin1String(side)).arg(step));
+            return text.isEmpty() ? QStringLiteral(" ") : text;
+        };
         QString shown;
-        for (int i : {7, 6, 5, 4, 3, 2, 1, 0, 8, 9, 10, 11, 12, 13, 14}) {
-            const QString text = i == 0 ? QStringLiteral("|") : label(14 * (pair - 1) + i);
-            shown += text.isEmpty() ? QStringLiteral(" ") : text;
-        }
+        for (int step = 7; step >= 1; --step)
+            shown += square("Left", step);
+        shown += QStringLiteral("|");
+        for (int step = 1; step <= 7; ++step)
+            shown += square("Right", step);
         return shown;
     }
 };
