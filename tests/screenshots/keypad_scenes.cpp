@@ -18,13 +18,14 @@ void divisionOnTheBoard(Harness& app, const Shoot& shoot)
     onTheBoard(app);
     app.enterName(QStringLiteral("Giulia Rossi V A"));
     app.click(QStringLiteral("divisionButton"));
-    app.click(QStringLiteral("Text44"));
+    app.click(QStringLiteral("dividendLength4"));
     app.random.push(drawing(7568, 1001, 1001 + 9999 - 1));
     app.random.push(drawing(23, 11, 109));
     app.click(QStringLiteral("newExerciseButton"));
-    for (const auto& [cell, digit] : {std::pair{9, "3"}, {10, "2"}, {11, "9"}, {17, "6"}, {18, "6"}})
-        app.type(QStringLiteral("Text%1").arg(cell), QString::fromLatin1(digit));
-    app.find(QStringLiteral("Text21"))->setFocus();
+    for (const auto& [cell, digit] : {std::pair{"quotientDigit1", "3"}, {"quotientDigit2", "2"}, {"quotientDigit3", "9"},
+                                      {"stepRow1Digit3", "6"}, {"stepRow1Digit2", "6"}})
+        app.type(QLatin1String(cell), QString::fromLatin1(digit));
+    app.find(QStringLiteral("stepRow2Digit4"))->setFocus();
     shoot(QStringLiteral("keypad"));
 }
 
@@ -36,8 +37,8 @@ void placeValueOnTheBoard(Harness& app, const Shoot& shoot)
     app.click(QStringLiteral("placeValueButton"));
     scriptPlaceValue(app.random, 3, 6, {{8, 5, 3, 2, 3, 4, 8, 5, 6}, {3, 7, 1, 1, 2, 9, 7, 7, 3}});
     app.click(QStringLiteral("newExerciseButton"));
-    app.type(QStringLiteral("Text1"), QStringLiteral("d"));
-    app.type(QStringLiteral("Text5"), QStringLiteral("da"));
+    app.type(QStringLiteral("number1Mark1"), QStringLiteral("d"));
+    app.type(QStringLiteral("number1Mark5"), QStringLiteral("da"));
     shoot(QStringLiteral("keypad"));
 }
 
@@ -45,23 +46,23 @@ void placeValueOnTheBoard(Harness& app, const Shoot& shoot)
 void sixDigitDivision(Harness& app)
 {
     app.click(QStringLiteral("divisionButton"));
-    app.click(QStringLiteral("Text46"));
+    app.click(QStringLiteral("dividendLength6"));
     app.random.push(drawing(987654, 100001, 100001 + 999999 - 1));
     app.random.push(drawing(23, 11, 109));
     app.click(QStringLiteral("newExerciseButton"));
-    app.type(QStringLiteral("Text9"), QStringLiteral("4"));
-    app.find(QStringLiteral("Text10"))->setFocus();
+    app.type(QStringLiteral("quotientDigit1"), QStringLiteral("4"));
+    app.find(QStringLiteral("quotientDigit2"))->setFocus();
 }
 
 // A 4:3 window leaves no band: the keypad floats where nothing is in play.
 void nameOnA4to3Window(Harness& app, const Shoot& shoot)
 {
     app.window.toggleSidePanel();
-    app.type(QStringLiteral("Text1"), QStringLiteral("Giulia"));
+    app.type(QStringLiteral("nameBox"), QStringLiteral("Giulia"));
     shoot(QStringLiteral("name"));
     app.click(QStringLiteral("additionButton"));
     shoot(QStringLiteral("addition"));
-    app.click(QStringLiteral("Text32"));
+    app.click(QStringLiteral("threeAddends"));
     for (int addend : {456789, 123456, 98765})
         app.random.push(drawing(addend, 1, 999'999));
     app.click(QStringLiteral("newExerciseButton"));
@@ -76,7 +77,7 @@ void nameOnA4to3Window(Harness& app, const Shoot& shoot)
 void onA16to10Projector(Harness& app, const Shoot& shoot)
 {
     onTheBoard(app);
-    app.type(QStringLiteral("Text1"), QStringLiteral("Giulia"));
+    app.type(QStringLiteral("nameBox"), QStringLiteral("Giulia"));
     shoot(QStringLiteral("name"));
     sixDigitDivision(app);
     shoot(QStringLiteral("division"));

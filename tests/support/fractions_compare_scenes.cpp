@@ -4,11 +4,12 @@
 namespace quillo::testing {
 namespace {
 
-void typeAll(Harness& app, std::initializer_list<const char*> answers)
+// One answer per cell, the cells named by `cell` with their number from 1.
+void typeAll(Harness& app, const char* cell, std::initializer_list<const char*> answers)
 {
-    int cell = 1;
+    int number = 1;
     for (const char* answer : answers)
-        app.type(QStringLiteral("Text%1").arg(cell++), QString::fromLatin1(answer));
+        app.type(QString::fromLatin1(cell).arg(number++), QString::fromLatin1(answer));
 }
 
 void compareFractions(Harness& app, const Shoot& shoot)
@@ -21,7 +22,7 @@ void compareFractions(Harness& app, const Shoot& shoot)
     scriptComparison(app.random, 1, {5, 8, 3, 3, 9, 2, 1, 7}, 3, 437, 1);
     app.click(QStringLiteral("newExerciseButton"));
     shoot(QStringLiteral("presented-lone-digits"));
-    typeAll(app, {"<", "=", "<", ">"});
+    typeAll(app, "pair%1Sign", {"<", "=", "<", ">"});
     app.click(QStringLiteral("checkButton"));
     shoot(QStringLiteral("checked-with-errors"));
     app.click(QStringLiteral("evaluateButton"));
@@ -29,7 +30,7 @@ void compareFractions(Harness& app, const Shoot& shoot)
     // 12/45 ... with a common numerator of two digits.
     scriptComparison(app.random, 2, {45, 18, 60, 60, 33, 71, 99, 10}, 2, 12, 2);
     app.click(QStringLiteral("newExerciseButton"));
-    typeAll(app, {"<", "=", ">", "<"});
+    typeAll(app, "pair%1Sign", {"<", "=", ">", "<"});
     shoot(QStringLiteral("presented-common-numerator"));
     app.click(QStringLiteral("checkButton"));
     app.click(QStringLiteral("evaluateButton"));
@@ -38,7 +39,7 @@ void compareFractions(Harness& app, const Shoot& shoot)
     // the cells furthest right, three of them marked wrong.
     scriptComparison(app.random, 1, {3, 5, 7, 7, 9, 2, 1, 4}, 1, 8, 1);
     app.click(QStringLiteral("newExerciseButton"));
-    typeAll(app, {">", "=", "<", ">"});
+    typeAll(app, "pair%1Sign", {">", "=", "<", ">"});
     app.click(QStringLiteral("checkButton"));
     shoot(QStringLiteral("one-digit-checked"));
 }
@@ -52,14 +53,14 @@ void decimalFractions(Harness& app, const Shoot& shoot)
     scriptDecimalSeries(app.random, {7, 30, 125, 5}, {100, 100, 10, 1000});
     app.click(QStringLiteral("newExerciseButton"));
     shoot(QStringLiteral("presented"));
-    typeAll(app, {"0,07", "0,03", "12,5", "0,05"});
+    typeAll(app, "decimalNumber%1", {"0,07", "0,03", "12,5", "0,05"});
     app.click(QStringLiteral("checkButton"));
     shoot(QStringLiteral("checked-with-errors"));
     app.click(QStringLiteral("evaluateButton"));
     shoot(QStringLiteral("evaluated"));
     scriptDecimalSeries(app.random, {3, 47, 999, 801}, {10, 10, 1000, 100});
     app.click(QStringLiteral("newExerciseButton"));
-    typeAll(app, {"0,3", "4,7", "0,999", "8,01"});
+    typeAll(app, "decimalNumber%1", {"0,3", "4,7", "0,999", "8,01"});
     app.click(QStringLiteral("checkButton"));
     app.click(QStringLiteral("evaluateButton"));
     shoot(QStringLiteral("evaluated-right"));

@@ -15,11 +15,11 @@ void openFractionConcept(Harness& app)
 void colourWhole(Harness& app, int n, int d)
 {
     const std::vector<int> parts = FractionConceptExercise::wholeParts(d);
-    app.click(QStringLiteral("Text1"));
+    app.click(QStringLiteral("redSwatch"));
     for (int i = 0; i < d; ++i) {
         if (i == n)
-            app.click(QStringLiteral("Text2"));
-        app.click(QStringLiteral("Label%1").arg(parts[static_cast<std::size_t>(i)]));
+            app.click(QStringLiteral("blueSwatch"));
+        app.click(QStringLiteral("part%1").arg(parts[static_cast<std::size_t>(i)]));
     }
 }
 
@@ -48,10 +48,10 @@ void checkedAndEvaluated(Harness& app, const Shoot& shoot)
     // 4/14 coloured right, written right: "Esatto".
     presentFraction(app, 4, 14);
     colourWhole(app, 4, 14);
-    app.type(QStringLiteral("Text4"), QStringLiteral("0"));
-    app.type(QStringLiteral("Text5"), QStringLiteral("1"));
-    app.type(QStringLiteral("Text6"), QStringLiteral("4"));
-    app.type(QStringLiteral("Text7"), QStringLiteral("1"));
+    app.type(QStringLiteral("complementNumeratorUnits"), QStringLiteral("0"));
+    app.type(QStringLiteral("complementNumeratorTens"), QStringLiteral("1"));
+    app.type(QStringLiteral("complementDenominatorUnits"), QStringLiteral("4"));
+    app.type(QStringLiteral("complementDenominatorTens"), QStringLiteral("1"));
     app.click(QStringLiteral("checkButton"));
     app.click(QStringLiteral("evaluateButton"));
     shoot(QStringLiteral("right-evaluated"));
@@ -60,8 +60,8 @@ void checkedAndEvaluated(Harness& app, const Shoot& shoot)
     // cell and "Errato".
     presentFraction(app, 2, 5);
     colourWhole(app, 3, 5);
-    app.type(QStringLiteral("Text4"), QStringLiteral("2"));
-    app.type(QStringLiteral("Text6"), QStringLiteral("5"));
+    app.type(QStringLiteral("complementNumeratorUnits"), QStringLiteral("2"));
+    app.type(QStringLiteral("complementDenominatorUnits"), QStringLiteral("5"));
     shoot(QStringLiteral("wrong-typed"));
     app.click(QStringLiteral("checkButton"));
     shoot(QStringLiteral("wrong-checked"));
@@ -86,7 +86,7 @@ void kindsChecked(Harness& app, const Shoot& shoot)
     shoot(QStringLiteral("presented"));
     const char* letters = "aiapapappi";
     for (int i = 0; i < 10; ++i)
-        app.type(QStringLiteral("Text%1").arg(i + 1), QString(QLatin1Char(letters[i])));
+        app.type(QStringLiteral("fraction%1Kind").arg(i + 1), QString(QLatin1Char(letters[i])));
     shoot(QStringLiteral("typed"));
     app.click(QStringLiteral("checkButton"));
     shoot(QStringLiteral("checked"));

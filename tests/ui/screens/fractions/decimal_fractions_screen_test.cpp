@@ -5,10 +5,12 @@
 namespace quillo::testing {
 namespace {
 
+QString cellName(int index) { return QStringLiteral("decimalNumber%1").arg(index + 1); }
+
 constexpr auto kFamily = ExerciseFamily::DecimalFractions;
 
 struct DecimalApp : FractionScreenApp<DecimalFractionsScreen> {
-    DecimalApp() : FractionScreenApp("decimalFractionsButton", screenOf(ExerciseFamily::DecimalFractions)) {}
+    DecimalApp() : FractionScreenApp("decimalFractionsButton", screenOf(ExerciseFamily::DecimalFractions), cellName) {}
     // 7/100, 30/100, 125/10, 5/1000: "0,07", "0,3", "12,5", "0,005".
     void present() const
     {
@@ -31,8 +33,8 @@ TEST(DecimalFractionsScreen, FromOkToTheGradeEditingTheAnswers)
     EXPECT_EQ(on.cell(1)->accessibleName(), QStringLiteral("Numero decimale 2"));
 
     on.present();
-    EXPECT_EQ(on.label(QStringLiteral("Label7")), QStringLiteral("1")) << "125, hundreds";
-    EXPECT_EQ(on.label(QStringLiteral("Label25")), QStringLiteral("1")) << "1000, thousands";
+    EXPECT_EQ(on.label(QStringLiteral("fraction3NumeratorDigit1")), QStringLiteral("1")) << "125, hundreds";
+    EXPECT_EQ(on.label(QStringLiteral("fraction4DenominatorDigit1")), QStringLiteral("1")) << "1000, thousands";
     const LineShape* bar = on.screen().bar(3);
     EXPECT_EQ(bar->from().x - bar->reach(), 4440) << "over the four digits of 1000";
     EXPECT_EQ(bar->from().y, 4080);
@@ -75,7 +77,7 @@ TEST(DecimalFractionsScreen, ASeriesLeftUnevaluatedDoesNotSilenceTheNext)
     on.present();
     on.answer({"0,07", "0,3"});
     on.leaveAndReturn();
-    EXPECT_TRUE(on.label(QStringLiteral("Label3")).isEmpty());
+    EXPECT_TRUE(on.label(QStringLiteral("fraction1NumeratorDigit3")).isEmpty());
     EXPECT_TRUE(on.cell(0)->text().isEmpty());
     EXPECT_FALSE(on.cell(0)->isEnabled());
 

@@ -9,10 +9,12 @@
 namespace quillo::testing {
 namespace {
 
+QString cellName(int index) { return QStringLiteral("pair%1Sign").arg(index + 1); }
+
 constexpr auto kFamily = ExerciseFamily::FractionComparison;
 
 struct ComparisonApp : FractionScreenApp<FractionComparisonScreen> {
-    ComparisonApp() : FractionScreenApp("fractionComparisonButton", screenOf(ExerciseFamily::FractionComparison)) {}
+    ComparisonApp() : FractionScreenApp("fractionComparisonButton", screenOf(ExerciseFamily::FractionComparison), cellName) {}
     // 3/7 5/7, 2/7 2/7, 9/7 1/7, 4/7 8/7: "<", "=", ">", "<".
     void presentSevenths() const
     {
@@ -39,8 +41,8 @@ TEST(FractionComparisonScreen, FourSignsTypedCheckedAndEvaluated)
     // 5/437: the digit moves to the tens column, the cells to the wide gap.
     scriptComparison(on.app.random, 1, {5, 6, 1, 1, 3, 4, 8, 7}, 3, 437, 1);
     on.app.click(kOk);
-    EXPECT_EQ(on.label(QStringLiteral("Label3")), QStringLiteral("5"));
-    EXPECT_EQ(on.labelX("Label3"), 840);
+    EXPECT_EQ(on.label(QStringLiteral("fraction1NumeratorDigit3")), QStringLiteral("5"));
+    EXPECT_EQ(on.labelX("fraction1NumeratorDigit3"), 840);
     const LineShape* bar = on.screen().bar(0);
     EXPECT_EQ(bar->from().x - bar->reach(), 240) << "over all three columns";
     EXPECT_EQ(bar->from().y, 2280);
@@ -71,7 +73,7 @@ TEST(FractionComparisonScreen, FourSignsTypedCheckedAndEvaluated)
 
     // Then 10 and 5: (6 + 10 + 5) / 3 = 7, the digit back in its column.
     on.presentSevenths();
-    EXPECT_EQ(on.labelX("Label3"), 1440);
+    EXPECT_EQ(on.labelX("fraction1NumeratorDigit3"), 1440);
     EXPECT_FALSE(on.cell(0)->isMarkedWrong());
     on.signs("<=><");
     on.checkAndEvaluate();
@@ -145,7 +147,7 @@ TEST(FractionComparisonScreen, AnExerciseLeftUnevaluatedDoesNotStopTheNext)
     on.presentSevenths();
     on.signs("<=><");
     on.leaveAndReturn();
-    EXPECT_TRUE(on.label(QStringLiteral("Label3")).isEmpty()) << "the page is rebuilt empty";
+    EXPECT_TRUE(on.label(QStringLiteral("fraction1NumeratorDigit3")).isEmpty()) << "the page is rebuilt empty";
     EXPECT_TRUE(on.cell(3)->text().isEmpty());
     EXPECT_FALSE(on.cell(0)->isEnabled());
     on.presentSevenths();

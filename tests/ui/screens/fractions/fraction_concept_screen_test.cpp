@@ -11,14 +11,22 @@
 namespace quillo::testing {
 namespace {
 
+// The swatches, then the complementary fraction's cells, units first.
+QString cellName(int index)
+{
+    static const char* const names[] = {"redSwatch", "blueSwatch", "", "complementNumeratorUnits", "complementNumeratorTens",
+                                        "complementDenominatorUnits", "complementDenominatorTens"};
+    return QLatin1String(names[index]);
+}
+
 constexpr auto F = ExerciseFamily::FractionConcept;
 
-QString part(int number) { return QStringLiteral("Label%1").arg(number); }
+QString part(int number) { return QStringLiteral("part%1").arg(number); }
 
 // Cells 3 to 6 are Text4 to Text7: complement units and tens, denominator
 // units and tens; Text1 and Text2 are the red and blue swatches.
 struct ConceptApp : FractionScreenApp<FractionConceptScreen> {
-    ConceptApp() : FractionScreenApp("fractionConceptButton", screenOf(ExerciseFamily::FractionConcept)) {}
+    ConceptApp() : FractionScreenApp("fractionConceptButton", screenOf(ExerciseFamily::FractionConcept), cellName) {}
     void present(int n, int d) const
     {
         app.random.push(drawing(n, 1, 13));
@@ -59,7 +67,7 @@ TEST(FractionConceptScreen, FromOkToTheGradeThroughASkippedExercise)
     ConceptApp on;
     EXPECT_FALSE(on.enabled(kCheck) || on.enabled(kEvaluate));
     on.present(2, 5);
-    EXPECT_EQ(on.label(QStringLiteral("Label107")), QStringLiteral("5"));
+    EXPECT_EQ(on.label(QStringLiteral("givenDenominatorUnits")), QStringLiteral("5"));
     EXPECT_FALSE(on.cell(4)->isVisible()) << "no tens cell for a one-digit complement";
     for (int number = FractionConceptExercise::kFirstPart; number <= FractionConceptExercise::kLastPart; ++number)
         EXPECT_EQ(on.screen().partShape(number)->isVisible(), number >= 10 && number <= 14) << number;

@@ -4,10 +4,12 @@
 namespace quillo::testing {
 namespace {
 
+QString cellName(int index) { return QStringLiteral("fraction%1Kind").arg(index + 1); }
+
 constexpr auto F = ExerciseFamily::FractionKinds;
 
 struct KindsApp : FractionScreenApp<FractionKindsScreen> {
-    KindsApp() : FractionScreenApp("fractionKindsButton", screenOf(ExerciseFamily::FractionKinds)) {}
+    KindsApp() : FractionScreenApp("fractionKindsButton", screenOf(ExerciseFamily::FractionKinds), cellName) {}
     // 12/4, 7/7, 5/1, 3/8, 9/4, 7/12, 99/1, 1/99, 98/49, 50/49: "aaapipapai".
     void present() const
     {
@@ -39,10 +41,10 @@ TEST(FractionKindsScreen, TenLettersTypedCheckedAndEvaluated)
     on.present();
     EXPECT_FALSE(on.enabled(kOk) || on.enabled(kCheck));
     // 12/4 in the first column; no tens over the 7 of 7/12.
-    EXPECT_EQ(on.label(QStringLiteral("Label1")), QStringLiteral("1"));
-    EXPECT_EQ(on.label(QStringLiteral("Label2")), QStringLiteral("2"));
-    EXPECT_EQ(on.label(QStringLiteral("Label11")), QString());
-    EXPECT_EQ(on.label(QStringLiteral("Label12")), QStringLiteral("7"));
+    EXPECT_EQ(on.label(QStringLiteral("fraction1NumeratorTens")), QStringLiteral("1"));
+    EXPECT_EQ(on.label(QStringLiteral("fraction1NumeratorUnits")), QStringLiteral("2"));
+    EXPECT_EQ(on.label(QStringLiteral("fraction6NumeratorTens")), QString());
+    EXPECT_EQ(on.label(QStringLiteral("fraction6NumeratorUnits")), QStringLiteral("7"));
     const LineShape* bar = on.screen().bar(3);
     EXPECT_EQ(bar->from().x - bar->reach(), 240 + 3 * 1800 + 600) << "3/8: units column only";
     EXPECT_EQ(bar->from().y, 1680);
@@ -79,7 +81,7 @@ TEST(FractionKindsScreen, FewRightAnswersShowRedAndAGroupLeftUnevaluatedDoesNotC
     EXPECT_FALSE(on.cell(0)->isMarkedWrong()) << "no mark survives into a new group";
     on.leaveAndReturn();
     EXPECT_TRUE(on.enabled(kOk));
-    EXPECT_EQ(on.label(QStringLiteral("Label2")), QString()) << "the page comes back in its design state";
+    EXPECT_EQ(on.label(QStringLiteral("fraction1NumeratorUnits")), QString()) << "the page comes back in its design state";
     on.evaluateWith(10);
     EXPECT_EQ(on.verdict()->text(), QStringLiteral("Bravo!!!"));
     EXPECT_EQ(on.app.board.presentedCount(F), 3);

@@ -11,19 +11,20 @@ inline const QString kOk = QStringLiteral("newExerciseButton");
 inline const QString kCheck = QStringLiteral("checkButton");
 inline const QString kEvaluate = QStringLiteral("evaluateButton");
 
-inline QString cellName(int index) { return QStringLiteral("Text%1").arg(index + 1); }
-
 // The program opened on one fraction screen through the fractions menu.
 template <typename Screen>
 struct FractionScreenApp {
     mutable Harness app;
     QString menuButton;
     ScreenId id;
+    // The name of the screen's answer cell with this index, from 0.
+    QString (*cellName)(int);
 
-    FractionScreenApp(const char* button, ScreenId screenId) : menuButton(QString::fromLatin1(button)), id(screenId)
+    FractionScreenApp(const char* button, ScreenId screenId, QString (*answerName)(int))
+        : menuButton(QString::fromLatin1(button)), id(screenId), cellName(answerName)
     {
         app.enterName();
-        app.click(QStringLiteral("Command7"));
+        app.click(QStringLiteral("fractionsMenuButton"));
         app.click(menuButton);
     }
     Screen& screen() const { return dynamic_cast<Screen&>(*app.registry.instance(id)); }
