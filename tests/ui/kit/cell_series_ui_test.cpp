@@ -16,7 +16,7 @@ struct NarrowRow {
     {
         for (std::size_t i = 0; i < 3; ++i) {
             const int left = 240 + kSquare * static_cast<int>(i);
-            auto* cell = page.add<DigitCell>(QStringLiteral("Text%1").arg(i + 1), cellAt(left, 480));
+            auto* cell = page.add<DigitCell>(QStringLiteral("cell%1").arg(i + 1), cellAt(left, 480));
             cell->configure(KeyFilter::Digit, colour::LightCyan);
             row.set(i, cell);
         }

@@ -13,7 +13,7 @@ namespace {
 
 struct CellOnPage {
     Page page{QStringLiteral("test")};
-    DigitCell* cell = page.add<DigitCell>(QStringLiteral("Text1"), cellAt(240, 480));
+    DigitCell* cell = page.add<DigitCell>(QStringLiteral("cell"), cellAt(240, 480));
 
     explicit CellOnPage(KeyFilter filter = KeyFilter::Digit, int length = 1)
     {

@@ -100,7 +100,7 @@ TEST(FocusCycle, ADivisionIsDoneByKeyboardAloneWithTabThroughTheDigitsToWrite)
     app.enterName();
     app.click(QStringLiteral("divisionButton"));
     ASSERT_TRUE(qobject_cast<ChoiceBox*>(focused())) << "a division page opens on a length to choose";
-    app.key(QStringLiteral("Text44"), Qt::Key_Space);
+    app.key(QStringLiteral("dividendLength4"), Qt::Key_Space);
     EXPECT_EQ(focused(), app.find(QStringLiteral("newExerciseButton"))) << "a length chosen, OK comes next";
     app.random.push(drawing(7568, 1001, 1001 + 9999 - 1));
     app.random.push(drawing(23, 11, 109));
@@ -124,8 +124,8 @@ TEST(FocusCycle, ADivisionIsDoneByKeyboardAloneWithTabThroughTheDigitsToWrite)
     // A stray tap on the keypad now types nowhere.
     EXPECT_FALSE(keypadFilter(focused()).has_value());
     QTest::keyClick(focused(), Qt::Key_Space);
-    EXPECT_EQ(app.find(QStringLiteral("Text36"))->property("text").toString(), QStringLiteral("Distinto"));
-    EXPECT_EQ(focused(), app.find(QStringLiteral("Text44"))) << "OK waits for a length: the one chosen";
+    EXPECT_EQ(app.find(QStringLiteral("verdictBox"))->property("text").toString(), QStringLiteral("Distinto"));
+    EXPECT_EQ(focused(), app.find(QStringLiteral("dividendLength4"))) << "OK waits for a length: the one chosen";
     EXPECT_FALSE(app.registry.hasEnded());
 }
 

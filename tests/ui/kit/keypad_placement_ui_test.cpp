@@ -125,14 +125,14 @@ using Opening = std::function<void(Harness&)>;
 
 void nameBox(Harness& app)
 {
-    app.find(QStringLiteral("Text1"))->setFocus();
+    app.find(QStringLiteral("nameBox"))->setFocus();
 }
 
 void threeAddends(Harness& app)
 {
     app.enterName();
     app.click(QStringLiteral("additionButton"));
-    app.click(QStringLiteral("Text32"));
+    app.click(QStringLiteral("threeAddends"));
     for (int addend : {456789, 123456, 98765})
         app.random.push(drawing(addend, 1, 999'999));
     app.click(QStringLiteral("newExerciseButton"));
@@ -143,12 +143,12 @@ void sixDigitDivision(Harness& app)
 {
     app.enterName();
     app.click(QStringLiteral("divisionButton"));
-    app.click(QStringLiteral("Text46"));
+    app.click(QStringLiteral("dividendLength6"));
     app.random.push(drawing(987654, 100001, 100001 + 999999 - 1));
     app.random.push(drawing(23, 11, 109));
     app.click(QStringLiteral("newExerciseButton"));
-    app.type(QStringLiteral("Text9"), QStringLiteral("4"));
-    app.type(QStringLiteral("Text14"), QStringLiteral("9"));
+    app.type(QStringLiteral("quotientDigit1"), QStringLiteral("4"));
+    app.type(QStringLiteral("stepRow1Digit6"), QStringLiteral("9"));
 }
 
 void fractionComparison(Harness& app)
@@ -239,7 +239,7 @@ TEST(KeypadPlacement, LetGoOverTheQuotientItSlidesToTheNearestFreePlace)
     // the cells, and no farther than it has to: nearer the drop than where
     // it came from.
     const QPoint start = keypad.pos();
-    const QPoint drop = inWindow(app, app.find(QStringLiteral("Text10"))).topLeft();
+    const QPoint drop = inWindow(app, app.find(QStringLiteral("quotientDigit2"))).topLeft();
     drag(app, drop - start);
     expectKeypadClear(app);
     expectTogglePressable(app);

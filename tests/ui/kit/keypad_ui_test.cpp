@@ -24,7 +24,7 @@ TEST(Keypad, OffersExactlyWhatEachKindOfBoxTakes)
     window.toggleSidePanel();
     auto* page = new Page(QStringLiteral("boxes"));
     const auto cell = [page](int column, KeyFilter filter, int length = 1) {
-        auto* box = page->add<DigitCell>(QStringLiteral("Text%1").arg(column), cellAt(240 + 600 * column, 480));
+        auto* box = page->add<DigitCell>(QStringLiteral("cell%1").arg(column), cellAt(240 + 600 * column, 480));
         box->configure(filter, colour::LightCyan, length);
         return box;
     };
@@ -95,7 +95,7 @@ TEST(Keypad, StandsBesideTheFullScreenPageAndLeavesTheFocusAlone)
     EXPECT_FALSE(page.intersects(band));
     EXPECT_TRUE(app.window.rect().contains(page) && app.window.rect().contains(band));
 
-    auto* cell = app.find<DigitCell>(QStringLiteral("Text9"));
+    auto* cell = app.find<DigitCell>(QStringLiteral("quotientDigit1"));
     EXPECT_TRUE(cell->hasFocus()) << "the first quotient cell waits for its digit";
     EXPECT_EQ(offered(keypad), QStringLiteral("1234567890"));
     for (int code : keypad.offer()) {
@@ -112,7 +112,7 @@ TEST(Keypad, StandsBesideTheFullScreenPageAndLeavesTheFocusAlone)
     EXPECT_TRUE(outlined(cell));
     // 756 : 23 is written 3, then 66 under the dividend: Tab goes there.
     QTest::keyClick(cell, Qt::Key_Tab);
-    auto* next = app.find<DigitCell>(QStringLiteral("Text18"));
+    auto* next = app.find<DigitCell>(QStringLiteral("stepRow1Digit2"));
     EXPECT_TRUE(next->hasFocus());
     EXPECT_FALSE(outlined(cell));
     EXPECT_TRUE(outlined(next));

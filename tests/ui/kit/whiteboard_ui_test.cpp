@@ -27,14 +27,16 @@ void checkAndEvaluate(const Whiteboard& on, const Snap& snap)
 void division(const Whiteboard& on, const Snap& snap)
 {
     on.press(QStringLiteral("divisionButton"));
-    on.press(QStringLiteral("Text44"));
+    on.press(QStringLiteral("dividendLength4"));
     on.app.random.push(drawing(7568, 1001, 1001 + 9999 - 1));
     on.app.random.push(drawing(23, 11, 109));
     on.press(kOk);
-    const std::pair<int, const char*> cells[] = {{9, "3"},  {10, "2"}, {11, "9"}, {17, "6"}, {18, "6"},
-                                                 {21, "2"}, {22, "7"}, {23, "8"}, {27, "1"}};
+    const std::pair<const char*, const char*> cells[] = {
+        {"quotientDigit1", "3"}, {"quotientDigit2", "2"}, {"quotientDigit3", "9"},
+        {"stepRow1Digit3", "6"}, {"stepRow1Digit2", "6"}, {"stepRow2Digit4", "2"},
+        {"stepRow2Digit3", "7"}, {"stepRow2Digit2", "8"}, {"stepRow3Digit2", "1"}};
     for (const auto& [cell, digit] : cells)
-        on.write(QStringLiteral("Text%1").arg(cell), QString::fromLatin1(digit));
+        on.write(QLatin1String(cell), QString::fromLatin1(digit));
     checkAndEvaluate(on, snap);
 }
 
@@ -46,7 +48,7 @@ void fractionComparison(const Whiteboard& on, const Snap& snap)
     scriptComparison(on.app.random, 1, {3, 5, 2, 2, 9, 1, 4, 8}, 1, 7, 1);
     on.press(kOk);
     for (int cell = 0; cell < 4; ++cell)
-        on.write(QStringLiteral("Text%1").arg(cell + 1), QString(QLatin1Char("<=<<"[cell])));
+        on.write(QStringLiteral("pair%1Sign").arg(cell + 1), QString(QLatin1Char("<=<<"[cell])));
     checkAndEvaluate(on, snap);
 }
 
@@ -61,7 +63,7 @@ void fractionKinds(const Whiteboard& on, const Snap& snap)
         on.app.random.push(drawing(d, 1, 99));
     on.press(kOk);
     for (int cell = 0; cell < 10; ++cell)
-        on.write(QStringLiteral("Text%1").arg(cell + 1), QString(QLatin1Char("paapippapa"[cell])));
+        on.write(QStringLiteral("fraction%1Kind").arg(cell + 1), QString(QLatin1Char("paapippapa"[cell])));
     checkAndEvaluate(on, snap);
 }
 
@@ -72,9 +74,10 @@ void placeValue(const Whiteboard& on, const Snap& snap)
     on.press(QStringLiteral("placeValueButton"));
     scriptPlaceValue(on.app.random, 1, 2, {{5, 5, 5}, {1, 2, 1}});
     on.press(kOk);
-    const std::pair<int, const char*> marks[] = {{1, "d"}, {4, "us"}, {5, "dk\bas"}, {15, "dak"}, {11, "d"}};
+    const std::pair<const char*, const char*> marks[] = {{"number1Mark1", "d"}, {"number1Mark4", "us"},
+        {"number1Mark5", "dk\bas"}, {"number2Mark5", "dak"}, {"number2Mark1", "d"}};
     for (const auto& [box, mark] : marks)
-        on.write(QStringLiteral("Text%1").arg(box), QString::fromLatin1(mark));
+        on.write(QLatin1String(box), QString::fromLatin1(mark));
     checkAndEvaluate(on, snap);
 }
 
@@ -86,7 +89,7 @@ QStringList run(const Script& script, Way way)
     Whiteboard on(app, way);
     QStringList states;
     const Snap snap = [&] { states << pageState(app).join(QLatin1Char('\n')); };
-    on.write(QStringLiteral("Text1"), QStringLiteral("Anna Rossi 5A"));
+    on.write(QStringLiteral("nameBox"), QStringLiteral("Anna Rossi 5A"));
     snap();
     script(on, snap);
     return states;

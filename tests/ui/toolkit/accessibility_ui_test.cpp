@@ -77,7 +77,7 @@ TEST(Accessibility, EveryGivenDigitOfADivisionIsHeardWithItsValue)
     for (const auto& [dividend, divisor] : divisions) {
         SCOPED_TRACE(QStringLiteral("%1 : %2").arg(dividend).arg(divisor).toStdString());
         ColumnApp app("divisionButton");
-        app.click(QStringLiteral("Text46"));  // six digits
+        app.click(QStringLiteral("dividendLength6"));  // six digits
         app.random.push(drawing(dividend, 100001, 1099999));
         app.random.push(drawing(divisor, 11, 109));
         app.click(kOk);
@@ -100,7 +100,7 @@ TEST(Accessibility, EveryAddendOfAnAdditionIsHeardWithItsDigits)
         const char* kind;
         std::vector<int> addends;
     };
-    const Case cases[] = {{"Text31", {999990, 9}}, {"Text32", {123, 45, 6}}};
+    const Case cases[] = {{"twoAddends", {999990, 9}}, {"threeAddends", {123, 45, 6}}};
     for (const Case& c : cases) {
         ColumnApp app("additionButton");
         app.click(QString::fromLatin1(c.kind));
@@ -175,8 +175,9 @@ TEST(Accessibility, SelectorsAreChoicesAndTheCheckedOneFollowsThePupil)
         const char* secondDoes;  // what the second selector lays out
     };
     const Case cases[] = {
-        {"divisionButton", {text(42), text(43), text(44), text(45), text(46)}, "Dividendo compreso tra 101 e 999"},
-        {"additionButton", {text(31), text(32)}, "Addizione con tre addendi"},
+        {"divisionButton", {QStringLiteral("dividendLength2"), QStringLiteral("dividendLength3"), QStringLiteral("dividendLength4"),
+          QStringLiteral("dividendLength5"), QStringLiteral("dividendLength6")}, "Dividendo compreso tra 101 e 999"},
+        {"additionButton", {QStringLiteral("twoAddends"), QStringLiteral("threeAddends")}, "Addizione con tre addendi"},
         {"multiplicationButton",
          {QStringLiteral("twoDigitMultiplier"), QStringLiteral("threeDigitMultiplier"), QStringLiteral("zeroEndingMultiplier")},
          "Moltiplicatore di tre cifre"},
@@ -235,11 +236,11 @@ TEST(Accessibility, AFractionIsReadAndColouredThroughTheScreenReader)
     EXPECT_EQ(valuesOf(heard, QStringLiteral("2")), QStringList{QStringLiteral("2")}) << "the numerator";
     EXPECT_EQ(valuesOf(heard, QStringLiteral("5")), QStringList{QStringLiteral("5")}) << "the denominator";
 
-    QAccessibleInterface* red = accessible(app.find(QStringLiteral("Text1")));
+    QAccessibleInterface* red = accessible(app.find(QStringLiteral("redSwatch")));
     EXPECT_EQ(red->role(), QAccessible::Button);
     EXPECT_EQ(red->text(QAccessible::Name), QStringLiteral("Assegna il colore rosso al puntatore"));
     red->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
-    QAccessibleInterface* part = accessible(app.find(QStringLiteral("Label10")));
+    QAccessibleInterface* part = accessible(app.find(QStringLiteral("part10")));
     EXPECT_EQ(part->role(), QAccessible::Button);
     EXPECT_EQ(part->text(QAccessible::Name), QStringLiteral("Parte 1 dell'intero"));
     part->actionInterface()->doAction(QAccessibleActionInterface::pressAction());

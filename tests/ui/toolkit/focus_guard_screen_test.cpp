@@ -81,7 +81,7 @@ TEST(FocusGuard, AfterValutazioneByMouseTheKeysGoWhereThePupilNeedsThem)
     app.registry.showScreen(screenOf(ExerciseFamily::Subtraction));
     Harness::settle();
     QTest::mouseClick(app.find(QStringLiteral("newExerciseButton")), Qt::LeftButton);
-    auto* cell = app.find<QLineEdit>(QStringLiteral("Text13"));
+    auto* cell = app.find<QLineEdit>(QStringLiteral("differenceDigit1"));
     EXPECT_EQ(QApplication::focusWidget(), cell) << "\"OK\" went grey: the units cell takes the keys";
     app.find(QStringLiteral("checkButton"))->setEnabled(true);
     QTest::mouseClick(app.find(QStringLiteral("checkButton")), Qt::LeftButton);
@@ -114,8 +114,8 @@ TEST(FocusGuard, HandedToExitTheKeysGoToTheNextEmptyCellOrOnceAllAreWrittenToCon
         return QApplication::focusWidget();
     };
     // 5000 - 4999: four cells, the units first.
-    const QString cells[] = {QStringLiteral("Text13"), QStringLiteral("Text14"), QStringLiteral("Text15"),
-                             QStringLiteral("Text16")};
+    const QString cells[] = {QStringLiteral("differenceDigit1"), QStringLiteral("differenceDigit2"), QStringLiteral("differenceDigit3"),
+                             QStringLiteral("differenceDigit4")};
     for (const QString& name : cells) {
         EXPECT_EQ(handBack(), app.find(name));
         app.type(name, QStringLiteral("1"));
