@@ -64,6 +64,12 @@ MainWindow::MainWindow()
 
 MainWindow::~MainWindow()
 {
+    // Closing moves the keyboard, which the panel follows, and may change
+    // what the page has in play: by then there is no MainWindow left to fit.
+    if (panel_)
+        panel_->disconnect(this);
+    if (page_)
+        page_->disconnect(this);
     Page::setHomeForNewPages(nullptr, nullptr);
 }
 
