@@ -55,13 +55,6 @@ QPen rulingPen()
 }
 }  // namespace
 
-void Ruling::drawLines(QPainter& painter, double pixelsPerTwip, int paperBottom)
-{
-    painter.setPen(rulingPen());
-    for (const QLineF& line : linesAt(pixelsPerTwip, paperBottom))
-        painter.drawLine(line);
-}
-
 const Ruling& Ruling::forPage(QSize pixels, double pixelsPerTwip, int paperBottom)
 {
     auto& rulings = kept();

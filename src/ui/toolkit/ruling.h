@@ -28,9 +28,6 @@ public:
     // The line-by-line drawings made so far, over every size.
     static int drawings();
 
-    // What the lines light, drawn line by line onto an image filled with the
-    // paper: the ruling's reference look.
-    static void drawLines(QPainter& painter, double pixelsPerTwip, int paperBottom = kPaperBottom);
     static const QColor& colour();
 
 private:

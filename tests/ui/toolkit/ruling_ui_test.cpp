@@ -5,11 +5,23 @@
 
 #include <QImage>
 #include <QPainter>
+#include <QPen>
 
 namespace quillo::testing {
 namespace {
 
-TEST(Ruling, LightsExactlyThePixelsOfTheLines)
+// The exercise book's squares: 600 twips from (240, 480) to (9240, 6480),
+// fifteen across and ten down, each closed on all four sides.
+void drawSquares(QPainter& painter, double scale)
+{
+    painter.setPen(QPen(Ruling::colour(), 1));
+    for (int x = 240; x <= 9240; x += 600)
+        painter.drawLine(QLineF(x * scale, 480 * scale, x * scale, 6480 * scale));
+    for (int y = 480; y <= 6480; y += 600)
+        painter.drawLine(QLineF(240 * scale, y * scale, 9240 * scale, y * scale));
+}
+
+TEST(Ruling, LightsExactlyThePixelsOfTheSquares)
 {
     // The window's sizes of the screenshots and the whiteboard, and odd ones.
     const QSize sizes[] = {{951, 687}, {800, 578}, {1400, 1012}, {1495, 1080}, {1234, 891}, {317, 229}};
@@ -19,8 +31,8 @@ TEST(Ruling, LightsExactlyThePixelsOfTheLines)
         drawn.fill(Qt::white);
         QImage kept = drawn;
         {
-            QPainter lines(&drawn);
-            Ruling::drawLines(lines, scale);
+            QPainter squares(&drawn);
+            drawSquares(squares, scale);
             QPainter runs(&kept);
             Ruling::forPage(size, scale).paint(runs);
         }
