@@ -28,8 +28,9 @@ inline Colour fromQColor(const QColor& c)
            (static_cast<Colour>(c.blue()) << 16);
 }
 
-// Fonts by the names the screens were drawn with; installFonts() maps them to
-// the metric-compatible faces the set-up installs.
+// The two faces of every page: a plain one for digits and buttons, a
+// handwriting one for words the teacher would write; installLook() maps them
+// to the metric-compatible faces the set-up installs.
 enum class Face { Arial, Script };
 
 struct FontSpec {
@@ -42,8 +43,8 @@ struct FontSpec {
 inline constexpr FontSpec kCellFont{Face::Arial, 24, true};
 inline constexpr FontSpec kSignFont{Face::Arial, 18, true};
 
-// The faces the pages were drawn with and, first, the metric-compatible
-// faces the set-up installs for them. Naming the installed face first spares
+// The families asked for each face: first the metric-compatible face the
+// set-up installs, then the face the page sizes are measured in. Naming the installed face first spares
 // the font database a miss and a search at every new size.
 inline QStringList fontFamilies(Face face)
 {

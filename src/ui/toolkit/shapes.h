@@ -8,7 +8,7 @@
 namespace quillo {
 
 // Shapes the page paints itself, in twips. Each setter asks the page to
-// repaint, the way a drawn control of a classic form redraws when moved.
+// repaint, so a moved or recoloured shape shows at once.
 class Shape {
 public:
     explicit Shape(std::function<void()> changed) : changed_(std::move(changed)) {}
