@@ -4,6 +4,7 @@
 
 #include <array>
 #include <cstddef>
+#include <string_view>
 
 namespace quillo {
 
@@ -22,6 +23,14 @@ inline constexpr std::array kAllFamilies = {
 };
 
 inline constexpr std::size_t kFamilyCount = kAllFamilies.size();
+
+// Each family's name as the code spells it ("FractionKinds"), which names
+// its folder, its classes and its controls.
+inline constexpr std::array<std::string_view, kFamilyCount> kFamilyNames = {
+#define QUILLO_FAMILY_NAME(name) #name,
+    QUILLO_FOR_EACH_FAMILY(QUILLO_FAMILY_NAME)
+#undef QUILLO_FAMILY_NAME
+};
 
 constexpr std::size_t slotOf(ExerciseFamily family) { return static_cast<std::size_t>(family); }
 

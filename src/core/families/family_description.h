@@ -11,14 +11,16 @@ struct FamilySheet;
 
 namespace quillo {
 
+// How the program signs its pages, under the paper.
+inline constexpr std::string_view kFooter = "vt-pb - Aritmetica V";
+
 // The group a family belongs to: its menu, its line on the report card and
 // the section-menu button of its screen.
 enum class Section { Operations, Fractions, Decimals };
 
 // What every screen, menu and report shows of a family, stated once in the
-// family's own folder. The small differences between families (a missing
-// blank, "meni" for "menu", an empty tooltip) are the texts the pupils
-// read and stay as they are.
+// family's own folder. Each text stands to the letter as the pupil reads
+// it, blanks and spelling included, so none is built from another.
 struct FamilyDescription {
     // The window's caption and the instruction across the top of the page.
     std::string_view caption;
@@ -52,7 +54,7 @@ struct FamilyDescription {
         std::string_view mainMenuTooltip = "Apre il menu principale";
         std::string_view sectionMenuTooltip;
     } texts;
-    std::string_view footer = "vt-pb - Aritmetica V";
+    std::string_view footer = kFooter;
     // How its worksheets are made.
     const sheets::FamilySheet& (*sheet)() = nullptr;
 };

@@ -30,9 +30,4 @@ inline constexpr Colour FractionsMenuButton = PaleIvory;  // "Menu fraz"
 inline constexpr Colour DecimalsMenuButton = PaleSky;     // "Menu dec"
 }  // namespace colour
 
-// Until every screen reads its family's description.
-enum class ExerciseFamily;
-Colour familyColour(ExerciseFamily family);
-Colour paperColour(ExerciseFamily family);
-
 }  // namespace quillo

@@ -86,6 +86,16 @@ const OperationLine& ReportCard::operation(ExerciseFamily family) const
     throw std::out_of_range("the family has no line of its own on the report card");
 }
 
+std::vector<ReportLine> ReportCard::lines() const
+{
+    std::vector<ReportLine> lines;
+    for (const OperationLine& line : operations)
+        lines.push_back({kFamilyNames[slotOf(line.family)], describe(line.family).reportCaption, line.word});
+    lines.push_back({"Fractions", describe(Section::Fractions).reportCaption, fractions.word});
+    lines.push_back({"Decimals", describe(Section::Decimals).reportCaption, decimals.word});
+    return lines;
+}
+
 ReportCard computeReportCard(const ScoreBoard& board)
 {
     ReportCard card;

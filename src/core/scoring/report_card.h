@@ -36,6 +36,14 @@ struct GroupLine {
     bool done = false;
 };
 
+// A line of the card as it reads: what the line is ("Division",
+// "Fractions", as the code spells it), its caption and its word.
+struct ReportLine {
+    std::string_view name;
+    std::string_view caption;
+    std::string_view word;
+};
+
 // What the report card shows for one state of the scoreboard. Everything is
 // derived from the scoreboard alone, so opening the report twice on the same
 // scoreboard always shows the same card.
@@ -55,6 +63,8 @@ struct ReportCard {
 
     // The line of a whole-number family (division to subtraction).
     const OperationLine& operation(ExerciseFamily family) const;
+    // Every line in the card's order: the operations, then the groups.
+    std::vector<ReportLine> lines() const;
 };
 
 ReportCard computeReportCard(const ScoreBoard& board);

@@ -26,6 +26,14 @@
 // every family shares. The menus are one MenuScreen given a MenuDesign; the
 // report card reads the scoreboard and never writes it.
 //
+// The families are listed once, in core/families/family_list.h. Each states
+// its facts in its own folder (a FamilyDescription: captions, texts,
+// colours, section, menu button, report line, worksheet), and its screen
+// file defines make<Family>Screen(), which the registry calls through
+// makeFamilyScreen(). The menus' buttons and the report card's lines are
+// built from the descriptions in the list's order. CONTRIBUTING.md gives
+// the recipe for a new family.
+//
 // The teacher's side never meets the pupil's. `quillo --scheda ...` and
 // `quillo --schede` are read by the command line (command_line.h) before
 // any window exists: the first writes one worksheet to a PDF with no

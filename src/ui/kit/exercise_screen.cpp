@@ -2,7 +2,7 @@
 
 #include "ui/kit/screen_id.h"
 #include "core/kit/colours.h"
-#include "core/kit/standard_texts.h"
+#include "core/families/family_description.h"
 #include "ui/kit/digit_cell.h"
 #include "ui/kit/footer.h"
 #include "ui/kit/standard_button.h"
@@ -32,21 +32,24 @@ ExerciseScreen::ExerciseScreen(Services& services, ExerciseFamily family, Exerci
 Page* ExerciseScreen::open()
 {
     const ExerciseLayout& look = layout_;
-    page_ = new Page(look.caption);
+    const FamilyDescription& description = describe(family_);
+    page_ = new Page(toQString(description.caption));
     answers_.clear();
     kindSelectors_.startPage();
-    page_->setPaperColour(paperColour(family_));
+    page_->setPaperColour(description.paperColour);
     if (look.paperToTheBottomEdge)
         page_->setPaperToTheBottomEdge();
     Label* instruction =
-        addLabel(QStringLiteral("instruction"), look.instructionPlace, look.instruction, look.instructionFont);
+        addLabel(QStringLiteral("instruction"), look.instructionPlace, toQString(description.instruction),
+                 look.instructionFont);
     if (look.instructionInk)
         instruction->setTextColour(*look.instructionInk);
     if (look.instructionAlignment)
         instruction->setAlignment(*look.instructionAlignment);
     instruction->setWordWrap(look.instructionWraps);
     // The fraction section's pages sign themselves small, beside "exit".
-    addFooter(*page_, sectionOf(family_) == Section::Fractions ? FooterPlace::BesideExit : FooterPlace::Centred);
+    addFooter(*page_, description.footer,
+              description.section == Section::Fractions ? FooterPlace::BesideExit : FooterPlace::Centred);
     buildStandardControls(look);
     protocol().withdraw();
     build(*page_);
@@ -135,33 +138,33 @@ Button* ExerciseScreen::addStandardButton(const QString& name, TwipRect place,
 
 void ExerciseScreen::buildStandardControls(const ExerciseLayout& look)
 {
-    const Section section = sectionOf(family_);
+    const FamilyDescription& description = describe(family_);
+    const auto& texts = description.texts;
+    const auto& colours = description.buttonColours;
     newExercise_ = addStandardButton(QStringLiteral("newExerciseButton"), look.newExercise, "OK",
-                                     newExerciseTooltip(family_), newExerciseColour(family_),
-                                     QStringLiteral("Nuovo esercizio"));
-    check_ = addStandardButton(QStringLiteral("checkButton"), look.check, checkCaption(family_), checkTooltip(family_),
-                               checkColour(family_));
+                                     texts.newExerciseTooltip, colours.newExercise, QStringLiteral("Nuovo esercizio"));
+    check_ = addStandardButton(QStringLiteral("checkButton"), look.check, texts.checkCaption, texts.checkTooltip,
+                               colours.check);
     evaluate_ = addStandardButton(QStringLiteral("evaluateButton"), look.evaluate, "Valutazione",
-                                  evaluateTooltip(family_), checkColour(family_));
+                                  texts.evaluateTooltip, colours.check);
     QObject::connect(newExercise_, &QPushButton::clicked, page_, [this] { present(); });
     QObject::connect(check_, &QPushButton::clicked, page_, [this] { runCheck(); });
     QObject::connect(evaluate_, &QPushButton::clicked, page_, [this] { runEvaluate(); });
 
-    auto* exit = addStandardButton(QStringLiteral("exitButton"), kExitPlace, "exit", "", exitColour(family_),
+    auto* exit = addStandardButton(QStringLiteral("exitButton"), kExitPlace, "exit", "", colours.exit,
                                    QStringLiteral("Esci dal programma"));
     QObject::connect(exit, &QPushButton::clicked, page_, [this] { services_.navigator.endProgram(); });
-    auto* menu = addStandardButton(QStringLiteral("mainMenuButton"), kMenuPlace, "Menu", mainMenuTooltip(family_),
+    auto* menu = addStandardButton(QStringLiteral("mainMenuButton"), kMenuPlace, "Menu", texts.mainMenuTooltip,
                                    colour::MenuButton, QStringLiteral("Menu principale"));
     QObject::connect(menu, &QPushButton::clicked, page_,
                      [this] { services_.navigator.showScreen(ScreenId::MainMenu); });
     leaving_ = {exit, menu};
-    if (section != Section::Operations) {
-        const bool fractions = section == Section::Fractions;
+    if (const Section section = description.section; section != Section::Operations) {
+        const SectionDescription& menuOfSection = describe(section);
         auto* sectionMenu = addStandardButton(
-            QStringLiteral("sectionMenuButton"), kSectionMenuPlace, sectionMenuCaption(section),
-            sectionMenuTooltip(family_), sectionMenuColour(section),
-            fractions ? QStringLiteral("Menu delle frazioni") : QStringLiteral("Menu dei numeri decimali"));
-        const ScreenId target = fractions ? ScreenId::FractionsMenu : ScreenId::DecimalsMenu;
+            QStringLiteral("sectionMenuButton"), kSectionMenuPlace, menuOfSection.menuButtonCaption,
+            texts.sectionMenuTooltip, menuOfSection.menuButtonColour, toQString(menuOfSection.menuButtonName));
+        const ScreenId target = section == Section::Fractions ? ScreenId::FractionsMenu : ScreenId::DecimalsMenu;
         QObject::connect(sectionMenu, &QPushButton::clicked, page_,
                          [this, target] { services_.navigator.showScreen(target); });
         leaving_.push_back(sectionMenu);
@@ -176,7 +179,7 @@ void ExerciseScreen::buildStandardControls(const ExerciseLayout& look)
 DigitCell* ExerciseScreen::addCell(const QString& name, TwipPoint at, KeyFilter filter)
 {
     auto* cell = page_->add<DigitCell>(name, cellAt(at.x, at.y), kCellFont);
-    cell->configure(filter, familyColour(family_));
+    cell->configure(filter, describe(family_).cellColour);
     return cell;
 }
 

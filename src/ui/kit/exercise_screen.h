@@ -31,8 +31,6 @@ class VerdictBox;
 
 // Where a family puts its own standard buttons and verdict, and their looks.
 struct ExerciseLayout {
-    QString caption;
-    QString instruction;
     // Where the instruction stands and how it reads.
     TwipRect instructionPlace{240, 0, 9000, 480};
     FontSpec instructionFont{Face::Script, 16, true};

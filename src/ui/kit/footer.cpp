@@ -1,6 +1,6 @@
 #include "ui/kit/footer.h"
 
-#include "core/kit/standard_texts.h"
+#include "ui/toolkit/look.h"
 #include "ui/toolkit/controls.h"
 #include "ui/toolkit/page.h"
 
@@ -11,13 +11,13 @@ constexpr FontSpec kCentredFont{Face::Script, 12, false};
 constexpr FontSpec kBesideExitFont{Face::Arial, 7.5, true};
 }  // namespace
 
-Label* addFooter(Page& page, FooterPlace place)
+Label* addFooter(Page& page, std::string_view text, FooterPlace place)
 {
     const bool besideExit = place == FooterPlace::BesideExit;
     auto* footer = page.add<Label>(QStringLiteral("footer"),
                                    besideExit ? TwipRect{840, 6120, 1812, 372} : TwipRect{3000, 6480, 3600, 390},
                                    besideExit ? kBesideExitFont : kCentredFont);
-    footer->setText(toQString(kFooter));
+    footer->setText(toQString(text));
     if (besideExit)
         footer->setTextColour(colour::Blue);
     else

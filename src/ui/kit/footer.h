@@ -1,14 +1,16 @@
 #pragma once
 
+#include <string_view>
+
 namespace quillo {
 
 class Label;
 class Page;
 
-// Where a page signs itself with "vt-pb - Aritmetica V": centred under the
-// paper, or small beside "exit" on the pages that were drawn so.
+// Where a page signs itself: centred under the paper, or small beside
+// "exit" where the paper reaches down to the buttons' row.
 enum class FooterPlace { Centred, BesideExit };
 
-Label* addFooter(Page& page, FooterPlace place = FooterPlace::Centred);
+Label* addFooter(Page& page, std::string_view text, FooterPlace place = FooterPlace::Centred);
 
 }  // namespace quillo

@@ -1,6 +1,6 @@
 #include "ui/screens/columns/addition_screen.h"
 
-#include "core/kit/standard_texts.h"
+#include "ui/kit/family_screens.h"
 #include "ui/kit/digit_cell.h"
 #include "ui/kit/selector.h"
 #include "ui/kit/verdict_box.h"
@@ -24,8 +24,6 @@ QString cellName(int row, int column)
 ExerciseLayout layout()
 {
     return {
-        .caption = toQString(kCaptionPrefix) + QStringLiteral("Addizioni con due o più addendi"),
-        .instruction = QStringLiteral("Esegui la seguente addizione in colonna"),
         .newExercise = {7440, 3480, kCellSize, kCellSize},
         // Two squares wide: the page ends one square to the right.
         .check = {8040, 4320, 1212, 372},
@@ -142,5 +140,7 @@ void AdditionScreen::check()
     const ColumnRow& sum = sumRow(exercise_.addendCount());
     sum.mark(exercise_.check(sum.texts()));
 }
+
+std::unique_ptr<Screen> makeAdditionScreen(Services& services) { return std::make_unique<AdditionScreen>(services); }
 
 }  // namespace quillo

@@ -1,5 +1,7 @@
 #include "ui/screens/columns/division_screen.h"
 
+#include "core/families/family_description.h"
+#include "ui/kit/family_screens.h"
 #include "core/kit/colours.h"
 #include "ui/kit/digit_cell.h"
 #include "ui/kit/selector.h"
@@ -67,8 +69,6 @@ namespace {
 ExerciseLayout layout()
 {
     return {
-        .caption = QStringLiteral("vt-pb  - Esercitazione di Aritmetica cl. V - Divisione col divisore di due cifre"),
-        .instruction = QStringLiteral("Esegui la seguente divisione in colonna:"),
         .instructionInk = colour::Blue,
         .newExercise = cellOn(15, 8),
         .check = {1800, 5520, 1812, 372},
@@ -80,9 +80,6 @@ DivisionScreen::DivisionScreen(Services& services) : FamilyScreen(services, Exer
 
 void DivisionScreen::build(Page& page)
 {
-    if (auto* footer = page.findChild<Label*>(QStringLiteral("footer")))
-        footer->setText(QStringLiteral("vt-pb  - Aritmetica  V"));
-
     buildCells();
     buildSelectors();
     new FreehandPen(page, kPenStrip, kPenWidth,
@@ -112,7 +109,7 @@ void DivisionScreen::buildCells()
     for (int i = 1; i <= DivisionExercise::kQuotientCells; ++i) {
         DigitCell* cell = addCell(cellName(0, i), square(10 + i, 1));
         cell->setAccessibleName(digitRole(QStringLiteral("Quoziente"), i));
-        cell->setSeeThrough(paperColour(family()));
+        cell->setSeeThrough(describe(family()).paperColour);
         quotient_.set(static_cast<std::size_t>(i - 1), cell);
     }
     for (int row = 1; row <= DivisionExercise::kStepRows; ++row) {
@@ -121,7 +118,7 @@ void DivisionScreen::buildCells()
             const int index = kUnitsColumn + 1 - column;
             DigitCell* cell = addCell(cellName(row, index), square(column, row + 1));
             cell->setAccessibleName(digitRole(QStringLiteral("Resto parziale %1").arg(row), index));
-            cell->setSeeThrough(paperColour(family()));
+            cell->setSeeThrough(describe(family()).paperColour);
             cell->afterFilter = [this, row, index](int, bool) { keyInStepCell(row, index); };
             cell->onKeyRelease = [this, row, index](int) { keyReleasedInStepCell(row, index); };
             stepRows_[slot].set(static_cast<std::size_t>(index - 1), cell);
@@ -239,5 +236,7 @@ void DivisionScreen::check()
     for (std::size_t row = 0; row < stepRows_.size(); ++row)
         stepRows_[row].forEach([&](DigitCell& cell, std::size_t index) { show(&cell, marks.steps[row][index]); });
 }
+
+std::unique_ptr<Screen> makeDivisionScreen(Services& services) { return std::make_unique<DivisionScreen>(services); }
 
 }  // namespace quillo

@@ -1,6 +1,6 @@
 #include "ui/screens/columns/multiplication_screen.h"
 
-#include "core/kit/standard_texts.h"
+#include "ui/kit/family_screens.h"
 #include "ui/kit/column_row.h"
 #include "ui/kit/digit_cell.h"
 #include "ui/kit/selector.h"
@@ -68,8 +68,6 @@ std::size_t at(auto value) { return static_cast<std::size_t>(value); }
 ExerciseLayout layout()
 {
     return {
-        .caption = toQString(kCaptionPrefix) + QStringLiteral("Moltiplicazioni col moltiplicatore di due o tre cifre"),
-        .instruction = QStringLiteral("Esegui la seguente moltiplicazione in colonna:"),
         // The title stands on the first ruled line, larger than elsewhere.
         .instructionPlace = {240, 480, 9012, 612},
         .instructionFont = {Face::Script, 24, true},
@@ -345,5 +343,7 @@ MultiplicationScreen::Line MultiplicationScreen::lineOf(WorkRow row, Kind kind)
     }
     return Line::Partial1;
 }
+
+std::unique_ptr<Screen> makeMultiplicationScreen(Services& services) { return std::make_unique<MultiplicationScreen>(services); }
 
 }  // namespace quillo

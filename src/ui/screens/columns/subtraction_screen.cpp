@@ -1,6 +1,6 @@
 #include "ui/screens/columns/subtraction_screen.h"
 
-#include "core/kit/standard_texts.h"
+#include "ui/kit/family_screens.h"
 #include "ui/kit/digit_cell.h"
 #include "ui/kit/verdict_box.h"
 #include "ui/toolkit/page.h"
@@ -17,8 +17,6 @@ constexpr std::array<int, 3> kRuleHeights = {3120, 4200, 4320};
 ExerciseLayout layout()
 {
     return {
-        .caption = toQString(kCaptionPrefix) + QStringLiteral("Sottrazioni con minuendo entro 999.999"),
-        .instruction = QStringLiteral("Esegui la seguente sottrazione in colonna"),
         .newExercise = {7440, 4680, kCellSize, kCellSize},
         .check = {3840, 4920, 1812, 372},
     };
@@ -80,5 +78,7 @@ void SubtractionScreen::check()
 {
     differenceRow_.mark(exercise_.check(differenceRow_.texts()));
 }
+
+std::unique_ptr<Screen> makeSubtractionScreen(Services& services) { return std::make_unique<SubtractionScreen>(services); }
 
 }  // namespace quillo

@@ -1,5 +1,6 @@
 #include "ui/screens/decimals/decimal_comparison_screen.h"
 
+#include "ui/kit/family_screens.h"
 #include "ui/screens/decimals/decimals_layout.h"
 #include "ui/kit/digit_cell.h"
 #include "ui/kit/verdict_box.h"
@@ -12,8 +13,7 @@ constexpr std::array<int, DecimalComparisonExercise::kPairs> kRowY = {1680, 2880
 
 ExerciseLayout layout()
 {
-    return decimalsLayout(QStringLiteral("vt-pb - Esercitazione di Aritmetica cl. V - Confronto di numeri decimali"),
-                          QStringLiteral("Confronta le seguenti coppie di numeri decimali, usando i segni <, =, >"));
+    return decimalsLayout();
 }
 }  // namespace
 
@@ -71,5 +71,7 @@ void DecimalComparisonScreen::showNumbers() const
             labels[static_cast<std::size_t>(kSideLength + i)]->setText(right.at(i));
     }
 }
+
+std::unique_ptr<Screen> makeDecimalComparisonScreen(Services& services) { return std::make_unique<DecimalComparisonScreen>(services); }
 
 }  // namespace quillo

@@ -6,11 +6,9 @@ namespace quillo {
 
 // The decimal-number screens share where their buttons stand: "Controllo"
 // and "Valutazione" side by side under the exercise, "OK" at the right.
-inline ExerciseLayout decimalsLayout(QString caption, QString instruction)
+inline ExerciseLayout decimalsLayout()
 {
     ExerciseLayout look;
-    look.caption = std::move(caption);
-    look.instruction = std::move(instruction);
     look.check = {1800, 5520, 1812, 372};
     look.newExercise = cellAt(7440, 5280);
     return look;

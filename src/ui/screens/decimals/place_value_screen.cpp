@@ -1,5 +1,6 @@
 #include "ui/screens/decimals/place_value_screen.h"
 
+#include "ui/kit/family_screens.h"
 #include "ui/screens/decimals/decimals_layout.h"
 #include "ui/kit/digit_cell.h"
 #include "ui/kit/verdict_box.h"
@@ -45,10 +46,7 @@ std::size_t at(int index)
 
 ExerciseLayout layout()
 {
-    ExerciseLayout look = decimalsLayout(
-        QStringLiteral("vt-pb - Esercitazione di Aritmetica cl. V - Valore di posiszione delle cifre"),
-        QStringLiteral("Sistema opportunamente le marche sulle cifre indicate. Usa us, das, hs , uk, dak, hk "
-                       "per la parte intera; d, c, m per la parte decimale."));
+    ExerciseLayout look = decimalsLayout();
     // The instruction is long: its two lines stand on the paper's first
     // squares, above the numbers; across the paper's top edge that edge
     // would cut them.
@@ -155,5 +153,7 @@ void PlaceValueScreen::check()
             if (wrong[at(number)][at(place)])
                 boxes_[at(number)][at(place)]->setColours(colour::White, markColour(place));
 }
+
+std::unique_ptr<Screen> makePlaceValueScreen(Services& services) { return std::make_unique<PlaceValueScreen>(services); }
 
 }  // namespace quillo

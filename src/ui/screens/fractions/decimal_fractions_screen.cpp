@@ -1,6 +1,7 @@
 #include "ui/screens/fractions/decimal_fractions_screen.h"
 
-#include "core/kit/standard_texts.h"
+#include "core/families/family_description.h"
+#include "ui/kit/family_screens.h"
 #include "ui/kit/digit_cell.h"
 #include "ui/kit/verdict_box.h"
 #include "ui/toolkit/page.h"
@@ -25,9 +26,6 @@ int barRight(int index) { return itemLeft(index) + 4 * kSquare; }
 ExerciseLayout layout()
 {
     return {
-        .caption = toQString(kCaptionPrefix) +
-            QStringLiteral("Trasformazione di frazioni decimali in numeri decimali"),
-        .instruction = QStringLiteral("Trasforma le seguenti frazioni decimali in numeri decimali"),
         .instructionPlace = {240, 600, 9012, 612},
         .instructionFont = {Face::Script, 19.5, true},
         .instructionInk = colour::Blue,
@@ -74,7 +72,7 @@ void DecimalFractionsScreen::build(Page& page)
                              KeyFilter::Decimal);
         page.moveTo(cell, {left + 2760, numeratorTop(index), 1452, kCellSize});
         page.setFontOf(cell, kCellFont);
-        cell->configure(KeyFilter::Decimal, familyColour(family()), kLongestAnswer);
+        cell->configure(KeyFilter::Decimal, describe(family()).cellColour, kLongestAnswer);
         cell->onKeyRelease = [this, index](int) { releasedIn(index); };
         cell->setAccessibleName(QStringLiteral("Numero decimale %1").arg(index + 1));
         opensCheck(*cell, [index] { return Exercise::opensCheck(index); });
@@ -123,5 +121,7 @@ void DecimalFractionsScreen::showItem(int index)
     // empties the cell.
     cells_[i].setMaxLength(exercise_.item(index).expectedLength() + 1);
 }
+
+std::unique_ptr<Screen> makeDecimalFractionsScreen(Services& services) { return std::make_unique<DecimalFractionsScreen>(services); }
 
 }  // namespace quillo

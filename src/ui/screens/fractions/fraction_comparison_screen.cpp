@@ -1,6 +1,6 @@
 #include "ui/screens/fractions/fraction_comparison_screen.h"
 
-#include "core/kit/standard_texts.h"
+#include "ui/kit/family_screens.h"
 #include "ui/screens/fractions/fraction_comparison_layout.h"
 #include "ui/kit/digit_cell.h"
 #include "ui/kit/verdict_box.h"
@@ -29,8 +29,6 @@ QString digitName(bool numerator, int index, int column)
 ExerciseLayout layout()
 {
     return {
-        .caption = toQString(kCaptionPrefix) + QStringLiteral("Confronto tra frazioni"),
-        .instruction = QStringLiteral("Confronta le seguenti coppie di frazioni, usando il segno  < , = , >"),
         // On the paper's first row of squares: across the paper's top edge
         // that edge would cut it.
         .instructionPlace = {240, 480, 9012, 600},
@@ -113,5 +111,7 @@ void FractionComparisonScreen::showFraction(int index)
     bar->setSpan(barLeft(index, exercise_.widerDigits()), barRight(index), y);
     bar->setVisible(true);
 }
+
+std::unique_ptr<Screen> makeFractionComparisonScreen(Services& services) { return std::make_unique<FractionComparisonScreen>(services); }
 
 }  // namespace quillo

@@ -1,5 +1,6 @@
 #include "ui/screens/fractions/fraction_concept_screen.h"
 
+#include "ui/kit/family_screens.h"
 #include "core/scoring/score_board.h"
 #include "ui/screens/fractions/fraction_concept_layout.h"
 #include "ui/kit/digit_cell.h"
@@ -29,10 +30,6 @@ constexpr int kDenominatorCellTop = 4086;
 ExerciseLayout layout()
 {
     return {
-        .caption = QStringLiteral("vt-pb - Esercitazione di Aritmetica cl. V - Concetto di frazione e frazione "
-            "complementare"),
-        .instruction = QStringLiteral("Del seguente intero colora in rosso la parte indicata dalla frazione "
-            "data,in blu la rimanenza. Scrivi la frazione complementare."),
         // Its two lines stand on the paper's first squares, above "Frazione
         // data": across the paper's top edge that edge would cut them.
         .instructionPlace = {240, 480, 9012, 840},
@@ -267,5 +264,7 @@ void FractionConceptScreen::evaluated(const Evaluation&)
                                                             exercise_.checks().checksDone(),
                                                             board().presentedCount(family), tally().evaluations()})));
 }
+
+std::unique_ptr<Screen> makeFractionConceptScreen(Services& services) { return std::make_unique<FractionConceptScreen>(services); }
 
 }  // namespace quillo

@@ -1,5 +1,7 @@
 #include "ui/screens/fractions/fraction_kinds_screen.h"
 
+#include "core/families/family_description.h"
+#include "ui/kit/family_screens.h"
 #include "ui/kit/digit_cell.h"
 #include "ui/kit/verdict_box.h"
 #include "ui/toolkit/page.h"
@@ -24,8 +26,6 @@ int barStart(int index, int digitWidth) { return tensLeft(index) + kSquare * (2 
 ExerciseLayout layout()
 {
     return {
-        .caption = QStringLiteral("vt-pb  Esercitazione di Aritmetica cl.V - Frazioni proprie,improprie,apparenti"),
-        .instruction = QStringLiteral("Distingui le seguenti frazioni "),
         // Above the paper, whose first squares hold the legend: at 22 points
         // the line would reach across the paper's top edge.
         .instructionPlace = {240, 0, 9012, 480},
@@ -53,7 +53,7 @@ const LineShape* FractionKindsScreen::bar(int index) const
 void FractionKindsScreen::build(Page&)
 {
     auto* legend = addLabel(QStringLiteral("legend"), {240, 480, 9012, 612},
-                            QStringLiteral("( proprie = p; improprie = i, apparenti = a"), {Face::Script, 16, false});
+                            toQString(describe(family()).legend), {Face::Script, 16, false});
     legend->setAlignment(Qt::AlignCenter);
     legend->setTextColour(colour::Blue);
 
@@ -104,5 +104,7 @@ void FractionKindsScreen::newExercise()
     }
     cells_[0].setFocus();
 }
+
+std::unique_ptr<Screen> makeFractionKindsScreen(Services& services) { return std::make_unique<FractionKindsScreen>(services); }
 
 }  // namespace quillo

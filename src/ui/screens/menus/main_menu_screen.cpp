@@ -3,6 +3,7 @@
 #include "core/scoring/saturating.h"
 #include "core/scoring/score_board.h"
 #include "ui/kit/digit_cell.h"
+#include "ui/screens/menus/section_menus.h"
 #include "ui/toolkit/look.h"
 #include "ui/toolkit/page.h"
 #include "ui/toolkit/plain_text.h"
@@ -14,19 +15,15 @@ constexpr FontSpec kNameFont{Face::Script, 18, false};
 
 MenuDesign design()
 {
-    using F = ExerciseFamily;
+    std::vector<MenuEntry> entries = familyEntries(Section::Operations);
+    entries.push_back({QStringLiteral("fractionsMenu"), "fraz", "Menu frazioni", ScreenId::FractionsMenu, 0xE6FDFB});
+    entries.push_back({QStringLiteral("decimalsMenu"), "nd", "Menu numeri decimali", ScreenId::DecimalsMenu, 0xE7FAFE});
+    entries.push_back(
+        {QStringLiteral("report"), " Val  ", "Valutazione dell'esercitazione", ScreenId::GlobalEvaluation, 0xE0E8FC});
     return {
         .caption = QStringLiteral("tv-pb - Esercitazione di Aritmetica cl. V - Menu principale"),
         .title = QStringLiteral("Esercitazione di Aritmetica cl. V"),
-        .entries = {{"division", "div2", "Divisioni col divisore di due cifre", screenOf(F::Division), 0xFFFFC0},
-                    {"multiplication", "mol", "Moltiplicazioni col moltiplicatore di due o tre cifre",
-                     screenOf(F::Multiplication), 0xCCECEE},
-                    {"addition", "add", "Addizioni con due o tre addendi", screenOf(F::Addition), 0xFBEEDF},
-                    {"subtraction", "sot", "Sottrazioni", screenOf(F::Subtraction), 0xE2F7D8},
-                    {"fractionsMenu", "fraz", "Menu frazioni", ScreenId::FractionsMenu, 0xE6FDFB},
-                    {"decimalsMenu", "nd", "Menu numeri decimali", ScreenId::DecimalsMenu, 0xE7FAFE},
-                    {"report", " Val  ", "Valutazione dell'esercitazione", ScreenId::GlobalEvaluation,
-                     0xE0E8FC}},
+        .entries = std::move(entries),
         .exit = {{8040, 5280, 1212, kCellSize}, "", colour::Green},
         .footer = false,
     };

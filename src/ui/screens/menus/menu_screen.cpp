@@ -1,5 +1,6 @@
 #include "ui/screens/menus/menu_screen.h"
 
+#include "core/families/family_description.h"
 #include "ui/kit/footer.h"
 #include "ui/kit/standard_button.h"
 #include "ui/toolkit/look.h"
@@ -24,7 +25,7 @@ Page* MenuScreen::open()
 
     int top = kFirstEntryTop;
     for (const MenuEntry& entry : design_.entries) {
-        const QString name = QLatin1String(entry.name);
+        const QString& name = entry.name;
         auto* button = addButton(*page_, {.name = name + QStringLiteral("Button"),
                                           .place = {240, top, 1212, kCellSize},
                                           .caption = toQString(entry.caption),
@@ -61,7 +62,7 @@ Page* MenuScreen::open()
         return menu;
     });
     if (design_.footer)
-        addFooter(*page_);
+        addFooter(*page_, kFooter);
     build(*page_);
     return page_;
 }

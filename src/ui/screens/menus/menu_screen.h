@@ -24,7 +24,7 @@ class Page;
 // One line of a menu: a button at the left edge and what it opens, described
 // by a label on the same ruled line.
 struct MenuEntry {
-    const char* name;  // <name>Button and <name>Description
+    QString name;  // <name>Button and <name>Description
     std::string_view caption;
     std::string_view description;
     ScreenId target;

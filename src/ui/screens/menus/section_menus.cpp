@@ -1,23 +1,30 @@
 #include "ui/screens/menus/section_menus.h"
 
+#include "ui/toolkit/look.h"
+
 namespace quillo {
 
-namespace {
-using F = ExerciseFamily;
-}  // namespace
+std::vector<MenuEntry> familyEntries(Section section)
+{
+    std::vector<MenuEntry> entries;
+    for (const ExerciseFamily family : kAllFamilies) {
+        const FamilyDescription& description = describe(family);
+        if (description.section != section)
+            continue;
+        QString name = toQString(kFamilyNames[slotOf(family)]);
+        name[0] = name[0].toLower();
+        entries.push_back(
+            {name, description.menu.caption, description.menu.description, screenOf(family), description.menu.colour});
+    }
+    return entries;
+}
 
 MenuDesign fractionsMenu()
 {
     return {
         .caption = QStringLiteral("vt-pb - Menu frazioni"),
         .title = QStringLiteral("Menu frazioni"),
-        .entries = {{"fractionConcept", "fraz com", "Concetto di frazione e frazione complementare",
-                     screenOf(F::FractionConcept), familyColour(F::FractionConcept)},
-                    {"fractionKinds", "pia", "Frazioni proprie, improprie, apparenti", screenOf(F::FractionKinds),
-                     familyColour(F::FractionKinds)},
-                    {"decimalFractions", "fraz dec", "Frazioni decimali", screenOf(F::DecimalFractions), colour::PaleIvory},
-                    {"fractionComparison", "con fraz", "Confronto tra frazioni", screenOf(F::FractionComparison),
-                     colour::PaleSky}},
+        .entries = familyEntries(Section::Fractions),
         .exit = {cellAt(240, 5880), "", colour::Green},
         .mainMenu = MenuCorner{cellAt(8640, 5880), "", colour::MenuButton},
     };
@@ -28,10 +35,7 @@ MenuDesign decimalsMenu()
     return {
         .caption = QStringLiteral("vt-pb - Aritmetica cl. V - Menu numeri decimali"),
         .title = QStringLiteral("Menu numeri decimali"),
-        .entries = {{"placeValue", "Val pos", "Valore di posizione delle cifre", screenOf(F::PlaceValue),
-                     colour::LightCyan},
-                    {"decimalComparison", "Confr dec", "Confronto di numeri decimali", screenOf(F::DecimalComparison),
-                     colour::PaleIvory}},
+        .entries = familyEntries(Section::Decimals),
         .exit = {cellAt(240, 5880), "", colour::Green},
         .mainMenu = MenuCorner{cellAt(8640, 5880), "Apre il menu principale", colour::MenuButton},
     };

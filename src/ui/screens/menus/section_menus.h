@@ -1,11 +1,17 @@
 #pragma once
 
+#include "core/families/family_description.h"
 #include "ui/screens/menus/menu_screen.h"
+
+#include <vector>
 
 namespace quillo {
 
-// The menus of the four fraction exercises and of the two decimal-number
-// exercises, opened from the main menu.
+// A line for each family of the section, in the families' order.
+std::vector<MenuEntry> familyEntries(Section section);
+
+// The menus of the fraction exercises and of the decimal-number exercises,
+// opened from the main menu.
 MenuDesign fractionsMenu();
 MenuDesign decimalsMenu();
 

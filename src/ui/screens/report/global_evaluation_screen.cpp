@@ -3,8 +3,8 @@
 #include "core/scoring/report_card.h"
 #include "core/scoring/score_board.h"
 #include "ui/kit/screen_id.h"
+#include "core/families/family_description.h"
 #include "core/kit/colours.h"
-#include "core/kit/standard_texts.h"
 #include "ui/kit/standard_button.h"
 #include "ui/kit/verdict_box.h"
 #include "ui/toolkit/controls.h"
@@ -25,21 +25,14 @@ constexpr int kCaptionLeft = 840;
 constexpr int kWordLeft = 3840;
 constexpr int kLineHeight = 600;
 
-struct ReportRow {
-    const char* caption;
-    const char* section;  // <section>Caption and <section>Word name the line's labels
-    int top;
-};
+constexpr int kFirstLineTop = 1080;
 
-// The six sections in the order of the card's lines.
-constexpr std::array<ReportRow, 6> kRows = {{
-    {"Divisioni:", "division", 1080},
-    {"Moltiplicazioni:", "multiplication", 1680},
-    {"Addizioni:", "addition", 2280},
-    {"Sottrazioni:", "subtraction", 2880},
-    {"Frazioni:", "fractions", 3480},
-    {"Numeri decimali:", "decimals", 4080},
-}};
+QString controlName(std::string_view name)
+{
+    QString control = toQString(name);
+    control[0] = control[0].toLower();
+    return control;
+}
 }  // namespace
 
 GlobalEvaluationScreen::GlobalEvaluationScreen(Services& services) : services_(services) {}
@@ -72,15 +65,19 @@ void GlobalEvaluationScreen::build()
     title->setAlignment(Qt::AlignCenter);
     title->setTextColour(colour::Red);
 
-    for (std::size_t i = 0; i < kRows.size(); ++i) {
-        const ReportRow& row = kRows[i];
-        const QString caption = QString::fromUtf8(row.caption);
-        const QString section = QLatin1String(row.section);
-        label(section + QStringLiteral("Caption"), {kCaptionLeft, row.top, kWordLeft - kCaptionLeft, kLineHeight}, caption, kLineFont);
-        words_[i] = label(section + QStringLiteral("Word"), {kWordLeft, row.top, kPaperRight - kWordLeft, kLineHeight}, {},
-                          {Face::Script, 22, true});
-        words_[i]->setTextColour(colour::Blue);
-        words_[i]->setAccessibleName(caption.chopped(1));
+    words_.clear();
+    int top = kFirstLineTop;
+    for (const ReportLine& line : computeReportCard(services_.board).lines()) {
+        const QString name = controlName(line.name);
+        const QString caption = toQString(line.caption);
+        label(name + QStringLiteral("Caption"), {kCaptionLeft, top, kWordLeft - kCaptionLeft, kLineHeight}, caption,
+              kLineFont);
+        Label* word = label(name + QStringLiteral("Word"), {kWordLeft, top, kPaperRight - kWordLeft, kLineHeight}, {},
+                            {Face::Script, 22, true});
+        word->setTextColour(colour::Blue);
+        word->setAccessibleName(caption.chopped(1));
+        words_.push_back(word);
+        top += kLineHeight;
     }
 
     auto* overallCaption = label(QStringLiteral("overallCaption"), {2640, 4680, 4212, 480}, QStringLiteral("Valutazione complessiva"),
@@ -133,12 +130,9 @@ void GlobalEvaluationScreen::showCard()
     credit_->hide();
     const ReportCard card = computeReportCard(services_.board);
     pupilName_->setText(QString::fromStdString(card.pupilName));
-    const std::array<std::string_view, 6> words = {
-        card.operations[0].word, card.operations[1].word, card.operations[2].word,
-        card.operations[3].word, card.fractions.word,     card.decimals.word,
-    };
-    for (std::size_t i = 0; i < words.size(); ++i)
-        words_[i]->setText(toQString(words[i]));
+    const std::vector<ReportLine> lines = card.lines();
+    for (std::size_t i = 0; i < lines.size(); ++i)
+        words_[i]->setText(toQString(lines[i].word));
     overall_->showText(toQString(card.overall), false);
 }
 

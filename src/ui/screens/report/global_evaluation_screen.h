@@ -8,6 +8,7 @@
 #include <QString>
 
 #include <array>
+#include <vector>
 
 namespace quillo {
 
@@ -43,7 +44,8 @@ private:
     QPointer<Page> page_;
     Label* pupilName_ = nullptr;
     // Division, multiplication, addition, subtraction, fractions, decimals.
-    std::array<Label*, 6> words_{};
+    // The words of the card's lines, in its order.
+    std::vector<Label*> words_;
     VerdictBox* overall_ = nullptr;
     Label* credit_ = nullptr;
     Button* print_ = nullptr;
