@@ -1,6 +1,6 @@
 #include "core/sheets/family_sheet.h"
 #include "core/sheets/worksheet.h"
-#include "sheets/family_checks.h"
+#include "core/sheets/family_checks.h"
 #include "support/pdf_reading.h"
 #include "ui/print/sheet_job.h"
 #include "ui/toolkit/look.h"
