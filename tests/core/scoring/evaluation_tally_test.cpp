@@ -3,36 +3,20 @@
 
 #include <gtest/gtest.h>
 
+#include <sstream>
+#include <string>
+
 namespace quillo {
 namespace {
 
 using F = ExerciseFamily;
 
-struct TallyRun {
-    ScoreBoard board;
-    EvaluationTally tally;
-    F family = F::Addition;
-
-    void present() { recordPresented(board, family, tally); }
-    bool evaluate(int grade, GradeDivisor divisor = GradeDivisor::Evaluations)
-    {
-        return recordEvaluation(board, family, tally, grade, divisor);
-    }
-};
-
-TEST(ScoreBoard, StartsEmptyAndZero)
+TEST(ScoreBoard, StartsEmptyAndSaturatesInsteadOfWrapping)
 {
     ScoreBoard board;
     EXPECT_TRUE(board.pupilName().empty());
-    for (F family : kAllFamilies) {
-        EXPECT_EQ(board.grade(family), 0);
-        EXPECT_EQ(board.presentedCount(family), 0);
-    }
-}
-
-TEST(ScoreBoard, CountsAndGradesSaturateInsteadOfWrapping)
-{
-    ScoreBoard board;
+    for (F family : kAllFamilies)
+        EXPECT_TRUE(board.grade(family) == 0 && board.presentedCount(family) == 0);
     for (int i = 0; i < 32770; ++i)
         board.notePresented(F::Division);
     EXPECT_EQ(board.presentedCount(F::Division), 32767);
@@ -43,81 +27,46 @@ TEST(ScoreBoard, CountsAndGradesSaturateInsteadOfWrapping)
     EXPECT_EQ(board.grade(F::Addition), -32768);
 }
 
-TEST(EvaluationTally, GradeIsTheWholePartOfTheMean)
+// A family's grade is the whole part of the mean of its evaluations; an
+// exercise counts at most once, and one left on screen adds nothing, unless
+// the family divides by every exercise presented.
+TEST(EvaluationTally, GradeIsTheWholePartOfTheMeanOfTheCountedExercises)
 {
-    TallyRun run;
-    run.present();
-    ASSERT_TRUE(run.evaluate(9));
-    EXPECT_EQ(run.board.grade(F::Addition), 9);
-    run.present();
-    ASSERT_TRUE(run.evaluate(6));
-    EXPECT_EQ(run.board.grade(F::Addition), 7);  // 15 / 2 = 7.5
-
-    TallyRun three;
-    for (int grade : {10, 10, 9}) {
-        three.present();
-        three.evaluate(grade);
+    struct Row {
+        const char* steps;  // "p" presents an exercise, a number evaluates it
+        GradeDivisor divisor;
+        int grade, evaluations, total, presented;
+    };
+    const auto E = GradeDivisor::Evaluations;
+    const Row rows[] = {
+        {"p 9", E, 9, 1, 9, 1},
+        {"p 9 p 6", E, 7, 2, 15, 2},  // 15 / 2 = 7.5
+        {"p 10 p 10 p 9", E, 9, 3, 29, 3},  // 29 / 3
+        {"p p p", E, 0, 0, 0, 3},
+        {"10 p 6 10", E, 6, 1, 6, 1},  // nothing presented yet, then a second evaluation
+        {"p p 9", E, 9, 1, 9, 2},  // not 0, nor a stale grade
+        {"p 6 p p 10 p 10", E, 8, 3, 26, 4},  // 26 / 3
+        {"p 10 p p 5", GradeDivisor::PresentedCount, 5, 2, 15, 3},  // the skipped one weighs 0: 15 / 3
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.steps);
+        ScoreBoard board;
+        EvaluationTally tally;
+        int accepted = 0;
+        std::string step;
+        for (std::istringstream steps(row.steps); steps >> step;) {
+            if (step == "p")
+                recordPresented(board, F::Addition, tally);
+            else
+                accepted += recordEvaluation(board, F::Addition, tally, std::stoi(step), row.divisor) ? 1 : 0;
+        }
+        EXPECT_EQ(board.grade(F::Addition), row.grade);
+        EXPECT_EQ(tally.evaluations(), row.evaluations);
+        EXPECT_EQ(tally.gradeTotal(), row.total);
+        EXPECT_EQ(accepted, row.evaluations);
+        EXPECT_EQ(board.presentedCount(F::Addition), row.presented);
+        EXPECT_EQ(tally.awaitingEvaluation(), step == "p");
     }
-    EXPECT_EQ(three.board.grade(F::Addition), 9);  // 29 / 3
-    EXPECT_EQ(three.tally.evaluations(), 3);
-    EXPECT_EQ(three.tally.gradeTotal(), 29);
-    EXPECT_EQ(three.tally.lastGrade(), 9);
-}
-
-TEST(EvaluationTally, PresentingWithoutEvaluatingLeavesTheGrade)
-{
-    TallyRun run;
-    for (int i = 0; i < 3; ++i)
-        run.present();
-    EXPECT_EQ(run.board.presentedCount(F::Addition), 3);
-    EXPECT_EQ(run.board.grade(F::Addition), 0);
-}
-
-TEST(EvaluationTally, AnExerciseCountsAtMostOnce)
-{
-    TallyRun run;
-    EXPECT_FALSE(run.evaluate(10)) << "nothing presented yet";
-    run.present();
-    EXPECT_TRUE(run.evaluate(6));
-    EXPECT_FALSE(run.evaluate(10));
-    EXPECT_FALSE(run.tally.awaitingEvaluation());
-    EXPECT_EQ(run.tally.evaluations(), 1);
-    EXPECT_EQ(run.board.grade(F::Addition), 6);
-}
-
-TEST(EvaluationTally, LeavingAnExerciseUnevaluatedNeverAddsAStaleGrade)
-{
-    // A faultless addition after one left on screen must give 9, not 0 or a
-    // repeat of an older grade.
-    TallyRun fresh;
-    fresh.present();
-    fresh.present();
-    ASSERT_TRUE(fresh.evaluate(9));
-    EXPECT_EQ(fresh.board.grade(F::Addition), 9);
-
-    TallyRun graded;
-    graded.present();
-    graded.evaluate(6);
-    graded.present();  // left unevaluated
-    graded.present();
-    graded.evaluate(10);
-    graded.present();
-    graded.evaluate(10);
-    EXPECT_EQ(graded.tally.evaluations(), 3);
-    EXPECT_EQ(graded.board.grade(F::Addition), 8);  // 26 / 3
-    EXPECT_EQ(graded.board.presentedCount(F::Addition), 4);
-}
-
-TEST(EvaluationTally, FractionConceptDividesByEveryPresentedExercise)
-{
-    TallyRun run;
-    run.family = F::FractionConcept;
-    run.present();
-    run.evaluate(10, GradeDivisor::PresentedCount);
-    run.present();  // skipped: weighs 0
-    run.present();
-    run.evaluate(5, GradeDivisor::PresentedCount);
-    EXPECT_EQ(run.board.grade(F::FractionConcept), 5);  // 15 / 3
 }
 
 }  // namespace

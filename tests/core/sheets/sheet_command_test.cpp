@@ -52,17 +52,13 @@ TEST(SheetCommand, WithoutSeedCountOrChoiceTakesAFreshSeedOnePageAndTheFirstChoi
 
 TEST(SheetCommand, NamesEveryFamilyInItsOwnWord)
 {
-    const std::vector<std::pair<std::string, ExerciseFamily>> names{
-        {"addizione", ExerciseFamily::Addition},
-        {"sottrazione", ExerciseFamily::Subtraction},
-        {"moltiplicazione", ExerciseFamily::Multiplication},
-        {"divisione", ExerciseFamily::Division},
-        {"concetto-frazione", ExerciseFamily::FractionConcept},
-        {"tipi-frazione", ExerciseFamily::FractionKinds},
-        {"frazioni-decimali", ExerciseFamily::DecimalFractions},
-        {"confronto-frazioni", ExerciseFamily::FractionComparison},
-        {"valore-posizione", ExerciseFamily::PlaceValue},
-        {"confronto-decimali", ExerciseFamily::DecimalComparison},
+    using F = ExerciseFamily;
+    const std::pair<const char*, F> names[] = {
+        {"addizione", F::Addition},           {"sottrazione", F::Subtraction},     {"moltiplicazione", F::Multiplication},
+        {"divisione", F::Division},           {"concetto-frazione", F::FractionConcept},
+        {"tipi-frazione", F::FractionKinds},  {"frazioni-decimali", F::DecimalFractions},
+        {"confronto-frazioni", F::FractionComparison}, {"valore-posizione", F::PlaceValue},
+        {"confronto-decimali", F::DecimalComparison},
     };
     for (const auto& [name, family] : names)
         EXPECT_EQ(familyNamed(name), family) << name;
@@ -71,88 +67,55 @@ TEST(SheetCommand, NamesEveryFamilyInItsOwnWord)
 
 TEST(SheetCommand, EachMistakeHasItsOwnItalianMessage)
 {
+    using M = SheetMistake;
     const std::string families =
         "divisione, moltiplicazione, addizione, sottrazione, concetto-frazione, "
         "tipi-frazione, frazioni-decimali, confronto-frazioni, valore-posizione o "
         "confronto-decimali";
+    const std::string noFamily = "manca la scheda da preparare: --scheda seguito da " + families;
     struct Row {
         Arguments arguments;
         SheetMistake mistake;
         std::string message;
     };
-    const std::vector<Row> rows{
-        {{}, SheetMistake::MissingFamily, "manca la scheda da preparare: --scheda seguito da " + families},
-        {{"--seme", "5"}, SheetMistake::MissingFamily, "manca la scheda da preparare: --scheda seguito da " + families},
-        {{"--scheda", "frazione"},
-         SheetMistake::UnknownFamily,
-         "scheda sconosciuta «frazione»: si può scegliere tra " + families},
-        {{"--scheda", "divisione", "--colore", "rosso"}, SheetMistake::UnknownOption, "opzione sconosciuta «--colore»"},
-        {{"--scheda", "addizione", "--cifre", "4"},
-         SheetMistake::OptionNotForFamily,
+    std::vector<Row> rows{
+        {{}, M::MissingFamily, noFamily},
+        {{"--seme", "5"}, M::MissingFamily, noFamily},
+        {{"--scheda", "frazione"}, M::UnknownFamily, "scheda sconosciuta «frazione»: si può scegliere tra " + families},
+        {{"--scheda", "divisione", "--colore", "rosso"}, M::UnknownOption, "opzione sconosciuta «--colore»"},
+        {{"--scheda", "addizione", "--cifre", "4"}, M::OptionNotForFamily,
          "l'opzione «--cifre» vale solo per la scheda «divisione», non per «addizione»"},
-        {{"--addendi", "2", "--scheda", "valore-posizione"},
-         SheetMistake::OptionNotForFamily,
+        {{"--addendi", "2", "--scheda", "valore-posizione"}, M::OptionNotForFamily,
          "l'opzione «--addendi» vale solo per la scheda «addizione», non per «valore-posizione»"},
-        {{"--scheda", "divisione", "--seme"}, SheetMistake::MissingValue, "manca il valore dell'opzione «--seme»"},
-        {{"--scheda", "divisione", "--esercizi", "--soluzioni"},
-         SheetMistake::MissingValue,
+        {{"--scheda", "divisione", "--seme"}, M::MissingValue, "manca il valore dell'opzione «--seme»"},
+        {{"--scheda", "divisione", "--esercizi", "--soluzioni"}, M::MissingValue,
          "manca il valore dell'opzione «--esercizi»"},
-        {{"--scheda", "divisione", "-o"}, SheetMistake::MissingValue, "manca il valore dell'opzione «-o»"},
-        {{"--scheda", "divisione", "--soluzioni=si"},
-         SheetMistake::ValueNotWanted,
-         "l'opzione «--soluzioni» non vuole un valore"},
-        {{"--scheda", "addizione", "--addendi", "4"},
-         SheetMistake::BadChoice,
+        {{"--scheda", "divisione", "-o"}, M::MissingValue, "manca il valore dell'opzione «-o»"},
+        {{"--scheda", "divisione", "--soluzioni=si"}, M::ValueNotWanted, "l'opzione «--soluzioni» non vuole un valore"},
+        {{"--scheda", "addizione", "--addendi", "4"}, M::BadChoice,
          "«4» non è un valore di «--addendi»: si può scegliere 2 o 3"},
-        {{"--scheda", "moltiplicazione", "--moltiplicatore", "P"},
-         SheetMistake::BadChoice,
+        {{"--scheda", "moltiplicazione", "--moltiplicatore", "P"}, M::BadChoice,
          "«P» non è un valore di «--moltiplicatore»: si può scegliere 2, 3 o zeri"},
-        {{"--scheda", "divisione", "--cifre", "7"},
-         SheetMistake::BadChoice,
+        {{"--scheda", "divisione", "--cifre", "7"}, M::BadChoice,
          "«7» non è un valore di «--cifre»: si può scegliere 2, 3, 4, 5 o 6"},
-        {{"--scheda", "divisione", "--esercizi", "0"},
-         SheetMistake::CountOutOfRange,
-         "il numero di esercizi va da 1 a 60, non «0»"},
-        {{"--scheda", "divisione", "--esercizi", "61"},
-         SheetMistake::CountOutOfRange,
-         "il numero di esercizi va da 1 a 60, non «61»"},
-        {{"--scheda", "divisione", "--esercizi", "dodici"},
-         SheetMistake::CountOutOfRange,
-         "il numero di esercizi va da 1 a 60, non «dodici»"},
-        {{"--scheda", "divisione", "--esercizi", "-3"},
-         SheetMistake::CountOutOfRange,
-         "il numero di esercizi va da 1 a 60, non «-3»"},
-        {{"--scheda", "divisione", "--seme", "abc"},
-         SheetMistake::SeedNotANumber,
-         "il seme è un numero intero da 0 a 999999999, non «abc»"},
-        {{"--scheda", "divisione", "--seme", "-1"},
-         SheetMistake::SeedNotANumber,
-         "il seme è un numero intero da 0 a 999999999, non «-1»"},
-        {{"--scheda", "divisione", "--seme", "1000000000"},
-         SheetMistake::SeedNotANumber,
-         "il seme è un numero intero da 0 a 999999999, non «1000000000»"},
-        {{"--scheda", "divisione", "--seme", "12.5"},
-         SheetMistake::SeedNotANumber,
-         "il seme è un numero intero da 0 a 999999999, non «12.5»"},
-        {{"--scheda", "divisione", "--seme="},
-         SheetMistake::SeedNotANumber,
-         "il seme è un numero intero da 0 a 999999999, non «»"},
-        {{"--scheda", "divisione", "--seme", "1", "--seme=2"},
-         SheetMistake::RepeatedOption,
+        {{"--scheda", "divisione", "--seme", "1", "--seme=2"}, M::RepeatedOption,
          "l'opzione «--seme» è data più di una volta"},
-        {{"--scheda", "divisione", "divisioni.pdf"},
-         SheetMistake::UnexpectedArgument,
-         "argomento inatteso «divisioni.pdf»"},
+        {{"--scheda", "divisione", "divisioni.pdf"}, M::UnexpectedArgument, "argomento inatteso «divisioni.pdf»"},
     };
+    for (const std::string count : {"0", "61", "dodici", "-3"})
+        rows.push_back({{"--scheda", "divisione", "--esercizi", count}, M::CountOutOfRange,
+                        "il numero di esercizi va da 1 a 60, non «" + count + "»"});
+    for (const std::string seed : {"abc", "-1", "1000000000", "12.5"})
+        rows.push_back({{"--scheda", "divisione", "--seme", seed}, M::SeedNotANumber,
+                        "il seme è un numero intero da 0 a 999999999, non «" + seed + "»"});
+    rows.push_back({{"--scheda", "divisione", "--seme="}, M::SeedNotANumber,
+                    "il seme è un numero intero da 0 a 999999999, non «»"});
     for (const Row& row : rows) {
-        std::string typed;
-        for (const std::string& argument : row.arguments)
-            typed += argument + " ";
         const auto parsed = parseSheetCommand(row.arguments, 1);
         const auto* error = std::get_if<SheetError>(&parsed);
-        ASSERT_NE(error, nullptr) << typed;
-        EXPECT_EQ(error->mistake, row.mistake) << typed;
-        EXPECT_EQ(error->message, row.message) << typed;
+        ASSERT_NE(error, nullptr) << row.message;
+        EXPECT_EQ(error->mistake, row.mistake) << row.message;
+        EXPECT_EQ(error->message, row.message);
     }
 }
 
