@@ -2,7 +2,7 @@
 
 #include "core/scoring/score_board.h"
 #include "ui/app/screen_registry.h"
-#include "core/kit/random_source.h"
+#include "support/scripted_random.h"
 #include "ui/kit/digit_cell.h"
 #include "ui/toolkit/controls.h"
 #include "ui/toolkit/main_window.h"

@@ -49,15 +49,6 @@ Seed freshSeed()
     return static_cast<Seed>(mixed % (static_cast<std::uint64_t>(kLargestSeed) + 1));
 }
 
-double ScriptedRandom::uniform()
-{
-    if (values_.empty())
-        return 0.0;
-    const double value = values_.front();
-    values_.pop_front();
-    return value;
-}
-
 double drawing(int wanted, int lowest, int highest)
 {
     const double width = static_cast<double>(highest) - lowest + 1;

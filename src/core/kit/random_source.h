@@ -1,8 +1,6 @@
 #pragma once
 
 #include <cstdint>
-#include <deque>
-#include <initializer_list>
 #include <random>
 
 namespace quillo {
@@ -54,23 +52,6 @@ using Seed = std::uint32_t;
 inline constexpr Seed kLargestSeed = 999'999'999;
 // A seed drawn afresh, for a sheet asked for without one.
 Seed freshSeed();
-
-// Returns the values it is given, in order, and ignores seeding. Once the
-// script runs out it keeps returning 0, the lowest draw.
-class ScriptedRandom final : public RandomSource {
-public:
-    ScriptedRandom() = default;
-    ScriptedRandom(std::initializer_list<double> values) : values_(values) {}
-    void push(double value) { values_.push_back(value); }
-    double uniform() override;
-    void seedFromClock() override { ++seeds_; }
-    int seeds() const { return seeds_; }
-    bool exhausted() const { return values_.empty(); }
-
-private:
-    std::deque<double> values_;
-    int seeds_ = 0;
-};
 
 // The value that makes between(lowest, highest) draw wanted: for scripting.
 double drawing(int wanted, int lowest, int highest);

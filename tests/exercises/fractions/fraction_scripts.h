@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/kit/random_source.h"
+#include "support/scripted_random.h"
 
 #include <array>
 

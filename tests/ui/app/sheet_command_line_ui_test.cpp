@@ -85,12 +85,7 @@ TEST(SheetCommandLine, EveryMistakeIsOneItalianSentenceAndLeavesNoFile)
         const char* says;
     };
     const Row rows[] = {
-        {"--scheda divisone", 2, "scheda sconosciuta «divisone»"},
-        {"--scheda addizione --colore rosso", 2, "opzione sconosciuta «--colore»"},
-        {"--scheda addizione --cifre 4", 2, "vale solo per la scheda «divisione»"},
-        {"--scheda addizione --esercizi 0", 2, "il numero di esercizi va da 1 a 60"},
         {"--scheda addizione --esercizi 61", 2, "il numero di esercizi va da 1 a 60"},
-        {"--scheda addizione --seme 12a", 2, "il seme è un numero intero"},
         {"--scheda addizione -o manca/scheda.pdf", 1, "la cartella «manca» non esiste"},
         {"--scheda addizione -o .", 1, "è una cartella"},
         {"--scheda addizione -o /proc/scheda.pdf", 1, "impossibile scrivere «/proc/scheda.pdf»"},

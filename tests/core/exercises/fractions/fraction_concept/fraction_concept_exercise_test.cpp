@@ -1,6 +1,6 @@
 #include "core/exercises/fractions/fraction_concept/fraction_concept_exercise.h"
 
-#include "core/kit/random_source.h"
+#include "support/scripted_random.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,7 @@
 #include "core/exercises/columns/addition/addition_exercise.h"
 
-#include "column_texts.h"
+#include "core/exercises/columns/column_texts.h"
+#include "support/scripted_random.h"
 
 #include <gtest/gtest.h>
 

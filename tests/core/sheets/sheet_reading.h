@@ -98,23 +98,6 @@ public:
     const std::vector<Glyph>& glyphs() const { return glyphs_; }
     const std::vector<Box>& boxes() const { return boxes_; }
     const std::vector<Text>& texts() const { return texts_; }
-    const Rect& area() const { return area_; }
-
-    // The exercise drawn in characters, answers and all, for failure messages.
-    std::string picture() const
-    {
-        const int columns = area_.width / kSquare;
-        std::vector<std::string> rows(static_cast<std::size_t>(area_.height / kSquare), std::string(columns, '.'));
-        for (const Glyph& glyph : glyphs_) {
-            auto& line = rows.at(static_cast<std::size_t>(row(glyph.corner.y)));
-            line.at(static_cast<std::size_t>(column(glyph.corner.x))) = glyph.text.size() == 1 ? glyph.text[0] : '#';
-        }
-        std::string text = "\n";
-        for (const std::string& line : rows)
-            text += line + "\n";
-        return text;
-    }
-
 private:
     Rect area_;
     std::vector<Glyph> glyphs_;

@@ -20,10 +20,7 @@ using reading::ExerciseOnPaper;
 using reading::number;
 using reading::Run;
 
-inline std::string zeros(std::size_t count)
-{
-    return std::string(count, '0');
-}
+inline std::string zeros(std::size_t count) { return std::string(count, '0'); }
 
 // Column operations: a rule over the result from `from` to the end of the
 // sign column after the units, and the double rule under the result.
@@ -207,7 +204,7 @@ inline void checkFractionKinds(const ExerciseOnPaper& paper, int)
         expectBar(paper, terms[0], terms[1], row - 1);
         const long long n = number(terms[0].text);
         const long long d = number(terms[1].text);
-        ASSERT_TRUE(n >= 1 && d >= 1) << paper.picture();
+        ASSERT_TRUE(n >= 1 && d >= 1);
         const std::string kind = n % d == 0 ? "a" : (n < d ? "p" : "i");
         EXPECT_EQ(letter.text, kind) << n << "/" << d;
     }
@@ -243,7 +240,7 @@ inline void checkFractionComparison(const ExerciseOnPaper& paper, int)
         const long long d1 = number(left[1].text);
         const long long n2 = number(right[0].text);
         const long long d2 = number(right[1].text);
-        ASSERT_TRUE(n1 > 0 && d1 > 0 && n2 > 0 && d2 > 0) << paper.picture();
+        ASSERT_TRUE(n1 > 0 && d1 > 0 && n2 > 0 && d2 > 0);
         EXPECT_TRUE(n1 == n2 || d1 == d2) << "a pair shares a numerator or a denominator";
         const long long leftValue = n1 * d2;
         const long long rightValue = n2 * d1;
@@ -297,7 +294,7 @@ inline void checkPlaceValue(const ExerciseOnPaper& paper, int)
     for (int row : {1, 4}) {
         const Run digits = paper.line(row, Ink::Given);
         const std::size_t comma = digits.text.find(',');
-        ASSERT_NE(comma, std::string::npos) << paper.picture();
+        ASSERT_NE(comma, std::string::npos);
         const std::string whole = digits.text.substr(0, comma);
         const std::string decimals = digits.text.substr(comma + 1);
         std::map<int, std::string> marks;  // by column: the box over a digit and the key's mark in it
@@ -337,7 +334,7 @@ inline void checkDecimalComparison(const ExerciseOnPaper& paper, int)
     for (int row : {0, 2, 4}) {
         const Run sign = paper.line(row, Ink::Answer);
         const std::vector<Run> numbers = paper.runs(row, Ink::Given);
-        ASSERT_EQ(numbers.size(), 2u) << paper.picture();
+        ASSERT_EQ(numbers.size(), 2u);
         EXPECT_EQ(numbers[0].last + 1, sign.first);
         EXPECT_EQ(numbers[1].first - 1, sign.first);
         const long long left = thousandths(numbers[0].text);
@@ -355,15 +352,11 @@ struct FamilyRow {
 inline const std::vector<FamilyRow>& families()
 {
     static const std::vector<FamilyRow> rows{
-        {ExerciseFamily::Addition, checkAddition},
-        {ExerciseFamily::Subtraction, checkSubtraction},
-        {ExerciseFamily::Multiplication, checkMultiplication},
-        {ExerciseFamily::Division, checkDivision},
-        {ExerciseFamily::FractionConcept, checkFractionConcept},
-        {ExerciseFamily::FractionKinds, checkFractionKinds},
+        {ExerciseFamily::Addition, checkAddition},           {ExerciseFamily::Subtraction, checkSubtraction},
+        {ExerciseFamily::Multiplication, checkMultiplication}, {ExerciseFamily::Division, checkDivision},
+        {ExerciseFamily::FractionConcept, checkFractionConcept}, {ExerciseFamily::FractionKinds, checkFractionKinds},
         {ExerciseFamily::FractionComparison, checkFractionComparison},
-        {ExerciseFamily::DecimalFractions, checkDecimalFractions},
-        {ExerciseFamily::PlaceValue, checkPlaceValue},
+        {ExerciseFamily::DecimalFractions, checkDecimalFractions}, {ExerciseFamily::PlaceValue, checkPlaceValue},
         {ExerciseFamily::DecimalComparison, checkDecimalComparison},
     };
     return rows;

@@ -1,6 +1,6 @@
 #include "core/exercises/columns/division/division_exercise.h"
 
-#include "core/kit/random_source.h"
+#include "support/scripted_random.h"
 
 #include <gtest/gtest.h>
 

@@ -2,7 +2,7 @@
 
 #include "core/scoring/evaluation_tally.h"
 #include "core/scoring/score_board.h"
-#include "core/kit/random_source.h"
+#include "support/scripted_random.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,5 @@
 #include "core/kit/random_source.h"
+#include "support/scripted_random.h"
 
 #include <gtest/gtest.h>
 

@@ -25,10 +25,7 @@ TEST(FamilySheets, EveryAnswerInTheKeyIsTheOneWorkedOutFromTheGivenNumbers)
                     for (const Placement& placement : page.exercises) {
                         SCOPED_TRACE(std::string(family.name) + " choice " + std::to_string(choice) + " seed " +
                                      std::to_string(seed) + " exercise " + std::to_string(placement.number));
-                        const ExerciseOnPaper paper(page, placement);
-                        row.check(paper, choice);
-                        if (::testing::Test::HasFailure())
-                            FAIL() << paper.picture();
+                        row.check(ExerciseOnPaper(page, placement), choice);
                     }
                 }
             }
