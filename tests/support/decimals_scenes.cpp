@@ -1,4 +1,4 @@
-#include "exercises/decimals/decimals_script.h"
+#include "support/decimals_script.h"
 #include "support/scenes.h"
 
 namespace quillo::testing {

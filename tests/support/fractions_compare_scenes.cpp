@@ -1,4 +1,4 @@
-#include "exercises/fractions/fraction_scripts.h"
+#include "support/fraction_scripts.h"
 #include "support/scenes.h"
 
 namespace quillo::testing {

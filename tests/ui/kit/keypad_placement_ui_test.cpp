@@ -1,6 +1,6 @@
 #include "whiteboard.h"
-#include "exercises/decimals/decimals_script.h"
-#include "exercises/fractions/fraction_scripts.h"
+#include "support/decimals_script.h"
+#include "support/fraction_scripts.h"
 #include "ui/toolkit/twips.h"
 
 #include <QScreen>

@@ -1,5 +1,5 @@
 #include "decimals_app.h"
-#include "exercises/decimals/decimals_script.h"
+#include "support/decimals_script.h"
 
 #include <gtest/gtest.h>
 

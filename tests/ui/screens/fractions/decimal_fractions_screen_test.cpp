@@ -1,6 +1,6 @@
 #include "ui/screens/fractions/decimal_fractions_screen.h"
 #include "fraction_screens.h"
-#include "exercises/fractions/fraction_scripts.h"
+#include "support/fraction_scripts.h"
 
 namespace quillo::testing {
 namespace {

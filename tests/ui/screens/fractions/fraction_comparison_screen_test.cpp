@@ -2,7 +2,7 @@
 #include "ui/screens/fractions/fraction_comparison_layout.h"
 #include "ui/toolkit/ruling.h"
 #include "fraction_screens.h"
-#include "exercises/fractions/fraction_scripts.h"
+#include "support/fraction_scripts.h"
 
 #include <QImage>
 

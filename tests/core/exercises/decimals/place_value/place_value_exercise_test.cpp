@@ -1,4 +1,4 @@
-#include "exercises/decimals/decimals_script.h"
+#include "support/decimals_script.h"
 #include "core/exercises/decimals/place_value/place_value_exercise.h"
 
 #include <gtest/gtest.h>

@@ -1,6 +1,6 @@
 #include "core/exercises/fractions/fraction_comparison/fraction_comparison_exercise.h"
 
-#include "exercises/fractions/fraction_scripts.h"
+#include "support/fraction_scripts.h"
 
 #include <gtest/gtest.h>
 
