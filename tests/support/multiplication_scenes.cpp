@@ -16,9 +16,9 @@ struct Shown {
 
 void write(Harness& app, const char* row, const char* digits)
 {
-    const QString row = QString::fromLatin1(digits);
-    for (int i = 0; i < row.size(); ++i) {
-        const QChar digit = row.at(row.size() - 1 - i);
+    const QString written = QString::fromLatin1(digits);
+    for (int i = 0; i < written.size(); ++i) {
+        const QChar digit = written.at(written.size() - 1 - i);
         if (digit != QLatin1Char('_'))
             app.type(QStringLiteral("%1Digit%2").arg(QLatin1String(row)).arg(i + 1), QString(digit));
     }

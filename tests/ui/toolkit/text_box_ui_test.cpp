@@ -11,7 +11,7 @@
 namespace quillo::testing {
 namespace {
 
-const QString kName = QStringLiteral("box");
+const QString kName = QStringLiteral("nameBox");
 const QString kGrin = QStringLiteral(u"\U0001F600");
 
 // A keyboard layout or a compose sequence gives a character beyond the basic

@@ -5,12 +5,12 @@
 namespace quillo::testing {
 namespace {
 
-QString cellName(int index) { return QStringLiteral("decimalNumber%1").arg(index + 1); }
+QString answerCell(int index) { return QStringLiteral("decimalNumber%1").arg(index + 1); }
 
 constexpr auto kFamily = ExerciseFamily::DecimalFractions;
 
 struct DecimalApp : FractionScreenApp<DecimalFractionsScreen> {
-    DecimalApp() : FractionScreenApp("decimalFractionsButton", screenOf(ExerciseFamily::DecimalFractions), cellName) {}
+    DecimalApp() : FractionScreenApp("decimalFractionsButton", screenOf(ExerciseFamily::DecimalFractions), answerCell) {}
     // 7/100, 30/100, 125/10, 5/1000: "0,07", "0,3", "12,5", "0,005".
     void present() const
     {
@@ -44,8 +44,8 @@ TEST(DecimalFractionsScreen, FromOkToTheGradeEditingTheAnswers)
     EXPECT_EQ(on.cell(1)->text(), QString()) << "0,30 is emptied as its fourth character is released";
     on.type(0, "0.08\b7");
     EXPECT_EQ(on.cell(0)->text(), QStringLiteral("007")) << "the full stop is refused, Backspace deletes";
-    on.app.key(cellName(0), Qt::Key_Left);
-    on.app.key(cellName(0), Qt::Key_Left);
+    on.app.key(answerCell(0), Qt::Key_Left);
+    on.app.key(answerCell(0), Qt::Key_Left);
     on.type(0, ",");
     EXPECT_EQ(on.cell(0)->text(), QStringLiteral("0,07")) << "the answer is edited where the cursor is";
     on.type(2, "1:/5");

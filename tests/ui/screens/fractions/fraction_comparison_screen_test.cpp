@@ -9,12 +9,12 @@
 namespace quillo::testing {
 namespace {
 
-QString cellName(int index) { return QStringLiteral("pair%1Sign").arg(index + 1); }
+QString answerCell(int index) { return QStringLiteral("pair%1Sign").arg(index + 1); }
 
 constexpr auto kFamily = ExerciseFamily::FractionComparison;
 
 struct ComparisonApp : FractionScreenApp<FractionComparisonScreen> {
-    ComparisonApp() : FractionScreenApp("fractionComparisonButton", screenOf(ExerciseFamily::FractionComparison), cellName) {}
+    ComparisonApp() : FractionScreenApp("fractionComparisonButton", screenOf(ExerciseFamily::FractionComparison), answerCell) {}
     // 3/7 5/7, 2/7 2/7, 9/7 1/7, 4/7 8/7: "<", "=", ">", "<".
     void presentSevenths() const
     {

@@ -12,7 +12,7 @@ namespace quillo::testing {
 namespace {
 
 // The swatches, then the complementary fraction's cells, units first.
-QString cellName(int index)
+QString answerCell(int index)
 {
     static const char* const names[] = {"redSwatch", "blueSwatch", "", "complementNumeratorUnits", "complementNumeratorTens",
                                         "complementDenominatorUnits", "complementDenominatorTens"};
@@ -26,7 +26,7 @@ QString part(int number) { return QStringLiteral("part%1").arg(number); }
 // Cells 3 to 6 are Text4 to Text7: complement units and tens, denominator
 // units and tens; Text1 and Text2 are the red and blue swatches.
 struct ConceptApp : FractionScreenApp<FractionConceptScreen> {
-    ConceptApp() : FractionScreenApp("fractionConceptButton", screenOf(ExerciseFamily::FractionConcept), cellName) {}
+    ConceptApp() : FractionScreenApp("fractionConceptButton", screenOf(ExerciseFamily::FractionConcept), answerCell) {}
     void present(int n, int d) const
     {
         app.random.push(drawing(n, 1, 13));
@@ -39,7 +39,7 @@ struct ConceptApp : FractionScreenApp<FractionConceptScreen> {
         const std::vector<int> parts = screen().exercise().wholeParts();
         for (std::size_t i = 0; pattern[i]; ++i) {
             if (pattern[i] != '-')
-                app.click(cellName(pattern[i] == 'r' ? 0 : 1));
+                app.click(answerCell(pattern[i] == 'r' ? 0 : 1));
             app.click(part(parts.at(i)));
         }
     }
@@ -137,7 +137,7 @@ TEST(FractionConceptScreen, AKeyboardAloneColoursTheWholeAndWritesTheComplement)
     };
     on.app.find(QStringLiteral("sectionMenuButton"))->setFocus();
     tab();
-    ASSERT_EQ(focused(), on.app.find(cellName(0))) << "Tab leads from the menus to the red swatch";
+    ASSERT_EQ(focused(), on.app.find(answerCell(0))) << "Tab leads from the menus to the red swatch";
     EXPECT_TRUE(outlined(focused()));
     QTest::keyClick(focused(), Qt::Key_Space);
     tab();

@@ -4,12 +4,12 @@
 namespace quillo::testing {
 namespace {
 
-QString cellName(int index) { return QStringLiteral("fraction%1Kind").arg(index + 1); }
+QString answerCell(int index) { return QStringLiteral("fraction%1Kind").arg(index + 1); }
 
 constexpr auto F = ExerciseFamily::FractionKinds;
 
 struct KindsApp : FractionScreenApp<FractionKindsScreen> {
-    KindsApp() : FractionScreenApp("fractionKindsButton", screenOf(ExerciseFamily::FractionKinds), cellName) {}
+    KindsApp() : FractionScreenApp("fractionKindsButton", screenOf(ExerciseFamily::FractionKinds), answerCell) {}
     // 12/4, 7/7, 5/1, 3/8, 9/4, 7/12, 99/1, 1/99, 98/49, 50/49: "aaapipapai".
     void present() const
     {
@@ -23,7 +23,7 @@ struct KindsApp : FractionScreenApp<FractionKindsScreen> {
     void letters(int wrong) const
     {
         for (int i = 0; i < 10; ++i)
-            app.type(cellName(i), QString(QLatin1Char(i < wrong ? 'x' : "aaapipapai"[i])));
+            app.type(answerCell(i), QString(QLatin1Char(i < wrong ? 'x' : "aaapipapai"[i])));
     }
     void evaluateWith(int right) const
     {
