@@ -1,5 +1,7 @@
 #include "core/kit/verdict_word.h"
 
+#include <algorithm>
+
 namespace quillo {
 
 std::string_view verdictText(VerdictWord word)
@@ -41,6 +43,18 @@ VerdictWord verdictByErrors(int errors, VerdictWord flawless)
     if (errors >= 2)
         return VerdictWord::NotGood;
     return errors == 1 ? VerdictWord::BeCareful : flawless;
+}
+
+VerdictWord flawlessWordFor(int difficulty)
+{
+    static constexpr VerdictWord kByDifficulty[] = {VerdictWord::Sufficient, VerdictWord::Good, VerdictWord::VeryGood,
+                                                    VerdictWord::Excellent, VerdictWord::WellDone};
+    return kByDifficulty[std::clamp(difficulty, 1, 5) - 1];
+}
+
+bool isWarning(VerdictWord word)
+{
+    return word == VerdictWord::NotGood || word == VerdictWord::BeCareful;
 }
 
 }  // namespace quillo

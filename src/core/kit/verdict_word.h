@@ -28,4 +28,12 @@ int usualGrade(VerdictWord word);
 // difficulty earns (for a short series of answers, "Va bene").
 VerdictWord verdictByErrors(int errors, VerdictWord flawless);
 
+// What an error-free column operation earns by its difficulty (digits of
+// the quotient, borrows): one or none "Sufficiente", then "Buono",
+// "Distinto", "Ottimo", and five or more "Bravo!!!".
+VerdictWord flawlessWordFor(int difficulty);
+
+// The two words of the ladder that tell the pupil to take more care.
+bool isWarning(VerdictWord word);
+
 }  // namespace quillo

@@ -260,21 +260,7 @@ std::optional<Evaluation> DivisionExercise::evaluate()
 
 VerdictWord DivisionExercise::verdictFor(int quotientLength, int errors)
 {
-    const auto flawless = [quotientLength] {
-        switch (quotientLength) {
-        case 1: return VerdictWord::Sufficient;
-        case 2: return VerdictWord::Good;
-        case 3: return VerdictWord::VeryGood;
-        case 4: return VerdictWord::Excellent;
-        default: return VerdictWord::WellDone;
-        }
-    };
-    return verdictByErrors(errors, flawless());
-}
-
-bool DivisionExercise::isNegative(VerdictWord verdict)
-{
-    return verdict == VerdictWord::NotGood || verdict == VerdictWord::BeCareful;
+    return verdictByErrors(errors, flawlessWordFor(quotientLength));
 }
 
 }  // namespace quillo

@@ -113,7 +113,7 @@ public:
 
     // The verdict a division of quotient length L earns with this many errors.
     static VerdictWord verdictFor(int quotientLength, int errors);
-    static bool isNegative(VerdictWord verdict);
+    static bool isNegative(VerdictWord verdict) { return isWarning(verdict); }
 
 private:
     void forgetDivision();

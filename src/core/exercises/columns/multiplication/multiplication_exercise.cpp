@@ -229,11 +229,6 @@ std::optional<int> MultiplicationExercise::grade() const
     return std::nullopt;
 }
 
-bool MultiplicationExercise::isNegative(VerdictWord word)
-{
-    return word == VerdictWord::NotGood || word == VerdictWord::BeCareful;
-}
-
 const ButtonCycle& MultiplicationExercise::cycle() const
 {
     static const ButtonCycle cycle{

@@ -103,7 +103,7 @@ public:
     // Settled by the first check; nothing before it.
     std::optional<VerdictWord> verdict() const;
     std::optional<int> grade() const;
-    static bool isNegative(VerdictWord word);
+    static bool isNegative(VerdictWord word) { return isWarning(word); }
 
     const ButtonCycle& cycle() const override;
     bool canPresent() const override { return selectedKind_.has_value(); }

@@ -57,17 +57,7 @@ std::optional<Evaluation> SubtractionExercise::evaluate()
 
 VerdictWord SubtractionExercise::verdictFor(int borrowCount, int errors)
 {
-    const auto flawless = [borrowCount] {
-        switch (borrowCount) {
-        case 0:
-        case 1: return VerdictWord::Sufficient;
-        case 2: return VerdictWord::Good;
-        case 3: return VerdictWord::VeryGood;
-        case 4: return VerdictWord::Excellent;
-        default: return VerdictWord::WellDone;
-        }
-    };
-    return verdictByErrors(errors, flawless());
+    return verdictByErrors(errors, flawlessWordFor(borrowCount));
 }
 
 }  // namespace quillo

@@ -48,10 +48,7 @@ public:
     const ButtonCycle& cycle() const override;
 
     static VerdictWord verdictFor(int borrowCount, int errors);
-    static bool isNegative(VerdictWord verdict)
-    {
-        return verdict == VerdictWord::NotGood || verdict == VerdictWord::BeCareful;
-    }
+    static bool isNegative(VerdictWord verdict) { return isWarning(verdict); }
 
 private:
     int minuend_ = 0;
