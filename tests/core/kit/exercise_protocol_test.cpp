@@ -43,13 +43,10 @@ TEST(ButtonCycle, OnlyTheFirstCheckClosesControlloAndEachRuleOpensValutazioneInI
         EXPECT_FALSE(change.newExercise) << row.name << ": a check never touches \"OK\"";
         EXPECT_FALSE(change.answers) << row.name << ": answers stay editable unless the family locks them";
     }
-}
-
-TEST(ButtonCycle, AFamilyThatLocksItsAnswersDoesSoAtTheFirstCheckOnly)
-{
-    const ButtonCycle cycle{.locksAnswersAtFirstCheck = true};
-    EXPECT_EQ(cycle.afterCheck(checkedTimes(1), true).answers, false);
-    EXPECT_FALSE(cycle.afterCheck(checkedTimes(2), true).answers);
+    // A family that locks its answers does so at the first check only.
+    const ButtonCycle locking{.locksAnswersAtFirstCheck = true};
+    EXPECT_EQ(locking.afterCheck(checkedTimes(1), true).answers, false);
+    EXPECT_FALSE(locking.afterCheck(checkedTimes(2), true).answers);
 }
 
 TEST(CheckRecord, TheFirstCheckKeepsItsErrorsAndAnExerciseIsEvaluatedOnce)

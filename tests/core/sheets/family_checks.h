@@ -51,7 +51,9 @@ inline void checkAddition(const ExerciseOnPaper& paper, int choice)
         ASSERT_GE(line.text.size(), 2u);
         EXPECT_EQ(line.text.back(), row < addends ? '+' : '=');
         EXPECT_EQ(line.last - 1, units);
-        sum += number(line.text.substr(0, line.text.size() - 1));
+        const long long addend = number(line.text.substr(0, line.text.size() - 1));
+        EXPECT_GE(addend, 1);
+        sum += addend;
     }
     EXPECT_LE(sum, 999999);
     const Run answer = paper.line(addends + 1, Ink::Answer);

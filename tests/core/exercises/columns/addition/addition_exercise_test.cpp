@@ -67,24 +67,5 @@ TEST(AdditionExercise, OnlyTheFirstCheckCountsAndOnlyOneEvaluation)
     EXPECT_FALSE(addition.evaluate()) << "an addition is graded once";
 }
 
-TEST(AdditionExercise, ManyDrawsStayInRangeAndTheirDigitsRebuildTheNumbers)
-{
-    ClockRandom random;
-    AdditionExercise addition;
-    for (int draw = 0; draw < 4000; ++draw) {
-        const int count = 2 + draw % 2;
-        addition.present(random, count);
-        long long total = 0;
-        for (int i = 0; i < count; ++i) {
-            ASSERT_GE(addition.addend(i), 1);
-            ASSERT_EQ(shown(addition.addendDigits(i)), std::to_string(addition.addend(i)));
-            total += addition.addend(i);
-        }
-        ASSERT_LE(total, 999'999);
-        ASSERT_EQ(shown(addition.sumDigits()), std::to_string(total));
-        ASSERT_EQ(addition.check(written(std::to_string(total))), ColumnMarks{});
-    }
-}
-
 }  // namespace
 }  // namespace quillo

@@ -69,29 +69,22 @@ TEST(SubtractionExercise, TheFirstCheckDecidesAndASecondLeavesItUncounted)
     EXPECT_TRUE(subtraction.evaluate()->counts);
 }
 
-TEST(SubtractionExercise, ManyDrawsKeepTheSubtrahendWithinTheMinuend)
+// The differences are worked again on every sheet's key; here the borrows,
+// counted column by column on both numbers written to the minuend's width.
+TEST(SubtractionExercise, ManyDrawsCountTheirBorrows)
 {
     ClockRandom random;
     SubtractionExercise subtraction;
     for (int draw = 0; draw < 4000; ++draw) {
         subtraction.present(random);
-        const int minuend = subtraction.minuend();
-        const int subtrahend = subtraction.subtrahend();
-        ASSERT_GE(subtrahend, 1);
-        ASSERT_LE(subtrahend, minuend);
-        ASSERT_LE(minuend, 999'999);
-        // Both numbers and the difference written to the minuend's width.
-        const std::string top = std::to_string(minuend);
-        auto padded = [&](int value) {
-            const std::string digits = std::to_string(value);
-            return std::string(top.size() - digits.size(), '0') + digits;
-        };
-        const std::string bottom = padded(subtrahend);
+        const std::string top = std::to_string(subtraction.minuend());
+        std::string bottom = std::to_string(subtraction.subtrahend());
+        ASSERT_LE(bottom.size(), top.size());
+        bottom.insert(0, top.size() - bottom.size(), '0');
         int borrows = 0;
         for (std::size_t i = 0; i < top.size(); ++i)
             borrows += top[i] < bottom[i] ? 1 : 0;
-        ASSERT_EQ(shown(subtraction.differenceDigits()), padded(minuend - subtrahend));
-        ASSERT_EQ(subtraction.borrowCount(), borrows);
+        ASSERT_EQ(subtraction.borrowCount(), borrows) << top << " - " << bottom;
     }
 }
 

@@ -13,18 +13,6 @@ namespace {
 using DC = DecimalComparisonExercise;
 using testing::scriptDecimalNumber;
 
-// The verdicts of every series of relation signs or decimal numbers.
-TEST(DecimalComparisonExercise, VerdictsByErrors)
-{
-    using V = VerdictWord;
-    const V expected[] = {V::AllRight, V::BeCareful, V::NotGood, V::NotGood};
-    const int grades[] = {10, 6, 5, 5};
-    for (int errors = 0; errors <= 3; ++errors) {
-        EXPECT_EQ(verdictByErrors(errors, VerdictWord::AllRight), expected[errors]) << errors;
-        EXPECT_EQ(usualGrade(verdictByErrors(errors, VerdictWord::AllRight)), grades[errors]) << errors;
-    }
-}
-
 TEST(DecimalComparisonExercise, ShortestTextsRelationsAndGrades)
 {
     const std::pair<DecimalNumber, const char*> texts[] = {

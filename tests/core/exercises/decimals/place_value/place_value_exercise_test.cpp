@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
 #include <set>
 #include <string>
 
@@ -47,6 +48,9 @@ TEST(PlaceValueExercise, WorkedExamplesAndVerdicts)
     EXPECT_FALSE(marking[0][4]);
     EXPECT_EQ(exercise.errorCount(), 2) << "the tenths of 55,5 stand in two pairs";
     EXPECT_EQ(exercise.verdict(), VerdictWord::BeCareful);
+    using V = VerdictWord;
+    EXPECT_EQ((std::array{PV::verdictFor(0), PV::verdictFor(1), PV::verdictFor(3)}),
+              (std::array{V::AllRight, V::BeCareful, V::NotGood}));
     // Later checks mark what is wrong now; the count stays.
     marks[0][1] = "d";
     marks[1][5] = "da";
@@ -58,14 +62,6 @@ TEST(PlaceValueExercise, WorkedExamplesAndVerdicts)
     EXPECT_EQ(PV::wholeMarkBeforeKey("DaS\xC3\x99\xC3\x97"), "das\xC3\xB9\xC3\x97");
     EXPECT_FALSE(PV::overflows(4, "\xC3\xB9s"));
     EXPECT_TRUE(PV::overflows(4, "us\xC3\xB9"));
-}
-
-TEST(PlaceValueExercise, VerdictsByErrors)
-{
-    using V = VerdictWord;
-    const V expected[] = {V::AllRight, V::BeCareful, V::BeCareful, V::NotGood};
-    for (int errors = 0; errors <= 3; ++errors)
-        EXPECT_EQ(PV::verdictFor(errors), expected[errors]) << errors;
 }
 
 TEST(PlaceValueExercise, ManyDrawsAgainstCountedDigits)
