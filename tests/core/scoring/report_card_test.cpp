@@ -106,8 +106,9 @@ TEST(ReportCard, EveryGradeAndAverageHasItsWord)
         board.setGrade(F::DecimalComparison, grade);
         const ReportCard card = computeReportCard(board);
         EXPECT_EQ(card.operation(F::Subtraction).word, operationWords[grade]) << "grade " << grade;
-        if (grade <= 10)
+        if (grade <= 10) {
             EXPECT_EQ(card.decimals.word, groupWords[grade]) << "average " << grade;
+        }
     }
     for (int average = 5; average <= 10; ++average) {
         ScoreBoard board;
