@@ -2,7 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include <QDir>
 #include <QProcess>
 #include <QRegularExpression>
 #include <QTemporaryDir>
@@ -86,18 +85,6 @@ QImage pdfPage(const QString& path, int dpi, int page)
                                      QString::number(page), QStringLiteral("-l"), QString::number(page),
                                      QStringLiteral("-png"), QStringLiteral("-singlefile"), path, stem});
     return QImage(stem + QStringLiteral(".png")).convertToFormat(QImage::Format_RGB32);
-}
-
-std::vector<QImage> pdfPages(const QString& path, int dpi)
-{
-    QTemporaryDir folder;
-    run(QStringLiteral("pdftoppm"), {QStringLiteral("-r"), QString::number(dpi), QStringLiteral("-png"), path,
-                                     folder.filePath(QStringLiteral("page"))});
-    // pdftoppm numbers the files with as many digits as the last page has.
-    std::vector<QImage> pages;
-    for (const QString& file : QDir(folder.path()).entryList({QStringLiteral("page-*.png")}, QDir::Files, QDir::Name))
-        pages.push_back(QImage(folder.filePath(file)).convertToFormat(QImage::Format_RGB32));
-    return pages;
 }
 
 PictureDifference difference(const QImage& a, const QImage& b)

@@ -31,10 +31,8 @@ std::vector<PdfWord> pdfWords(const QString& path);
 
 // How many raster images pdfimages -list finds in the file.
 int pdfImageCount(const QString& path);
-// The first page, rendered at this many dots per inch.
+// A page (the first unless told), rendered at this many dots per inch.
 QImage pdfPage(const QString& path, int dpi, int page = 1);
-// Every page, in order, rendered at once.
-std::vector<QImage> pdfPages(const QString& path, int dpi);
 
 // How far two pictures of the same size are apart: the mean difference of
 // their channels (0 to 255) and the share of pixels that differ clearly.

@@ -24,20 +24,26 @@ public:
     void run(int events, std::set<ScreenId>& visited)
     {
         for (int i = 0; i < events && !::testing::Test::HasFatalFailure(); ++i) {
-            act();
+            switch (pick(10)) {
+            case 0: case 1: case 2: clickButton(); break;
+            case 3: case 4: case 5: typeKeys(); break;
+            case 6: paste(); break;
+            case 7: clickSome<Label>(); break;
+            case 8: drawOnPaper(); break;
+            case 9: app_->window.resize(400 + pick(1200), 300 + pick(900)); break;
+            }
             Harness::settle();
             checkInvariants(i);
             visited.insert(app_->registry.current());
         }
     }
 
-    std::set<ScreenId> builtScreens()
+    std::set<ScreenId> builtScreens() const
     {
         std::set<ScreenId> built;
-        for (int id = 0; id < kScreenCount; ++id) {
+        for (int id = 0; id < kScreenCount; ++id)
             if (app_->registry.instance(static_cast<ScreenId>(id)))
                 built.insert(static_cast<ScreenId>(id));
-        }
         return built;
     }
 
@@ -48,49 +54,34 @@ private:
     void restart()
     {
         app_ = std::make_unique<Harness>();
-        for (ExerciseFamily family : kAllFamilies) {
-            presented_[slotOf(family)] = 0;
-        }
+        presented_.fill(0);
         // Most runs give a name first, so the exercises get visited.
         if (chance(90))
             app_->enterName(QStringLiteral("Monkey"));
     }
 
     template <typename T>
-    std::vector<T*> visible() const
+    T* some()
     {
         std::vector<T*> found;
-        for (T* widget : app_->page().findChildren<T*>()) {
+        for (T* widget : app_->page().findChildren<T*>())
             if (widget->isVisible() && widget->isEnabled())
                 found.push_back(widget);
-        }
-        return found;
+        return found.empty() ? nullptr : found[pick(static_cast<int>(found.size()))];
     }
 
-    void act()
+    template <typename T>
+    void clickSome()
     {
-        switch (pick(10)) {
-        case 0:
-        case 1:
-        case 2: clickButton(); break;
-        case 3:
-        case 4:
-        case 5: typeKeys(); break;
-        case 6: paste(); break;
-        case 7: clickLabel(); break;
-        case 8: drawOnPaper(); break;
-        case 9: resize(); break;
-        }
+        if (T* widget = some<T>())
+            QTest::mouseClick(widget, Qt::LeftButton);
     }
 
     void clickButton()
     {
-        const auto buttons = visible<Button>();
-        if (buttons.empty())
-            return;
-        Button* button = buttons[pick(static_cast<int>(buttons.size()))];
-        const bool isExit = button->text() == QStringLiteral("exit");
-        if (isExit && !chance(3))
+        Button* button = some<Button>();
+        const bool isExit = button && button->text() == QStringLiteral("exit");
+        if (!button || (isExit && !chance(3)))
             return;
         QTest::mouseClick(button, Qt::LeftButton);
         if (isExit) {
@@ -100,23 +91,16 @@ private:
         }
     }
 
-    TextBox* someBox()
-    {
-        const auto boxes = visible<TextBox>();
-        return boxes.empty() ? nullptr : boxes[pick(static_cast<int>(boxes.size()))];
-    }
-
     void typeKeys()
     {
-        TextBox* box = someBox();
+        TextBox* box = some<TextBox>();
         if (!box)
             return;
         box->setFocus();
         static const QString typed = QStringLiteral("0123456789/:,.<=>piaPIAxz -+rusdchkm");
         static const Qt::Key special[] = {Qt::Key_Backspace, Qt::Key_Return, Qt::Key_Escape, Qt::Key_Delete,
                                           Qt::Key_Left,      Qt::Key_Right,  Qt::Key_Tab,    Qt::Key_Home};
-        const int count = 1 + pick(4);
-        for (int i = 0; i < count; ++i) {
+        for (int count = 1 + pick(4); count > 0; --count) {
             if (chance(80))
                 QTest::keyClicks(box, QString(typed.at(pick(static_cast<int>(typed.size())))));
             else
@@ -126,28 +110,18 @@ private:
 
     void paste()
     {
-        TextBox* box = someBox();
+        TextBox* box = some<TextBox>();
         if (!box)
             return;
         QApplication::clipboard()->setText(QString(1 + pick(80), QLatin1Char("9,<pa"[pick(5)])));
+        QMimeData data;
+        data.setText(QApplication::clipboard()->text());
+        QDropEvent drop(QPointF(2, 2), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
         switch (pick(3)) {
         case 0: QTest::keyClick(box, Qt::Key_V, Qt::ControlModifier); break;
         case 1: QTest::mouseClick(box, Qt::MiddleButton); break;
-        case 2: {
-            QMimeData data;
-            data.setText(QApplication::clipboard()->text());
-            QDropEvent drop(QPointF(2, 2), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
-            QApplication::sendEvent(box, &drop);
-            break;
+        case 2: QApplication::sendEvent(box, &drop); break;
         }
-        }
-    }
-
-    void clickLabel()
-    {
-        const auto labels = visible<Label>();
-        if (!labels.empty())
-            QTest::mouseClick(labels[pick(static_cast<int>(labels.size()))], Qt::LeftButton);
     }
 
     void drawOnPaper()
@@ -163,32 +137,26 @@ private:
         QTest::mouseRelease(&page, button, Qt::NoModifier, at());
     }
 
-    void resize()
-    {
-        app_->window.resize(400 + pick(1200), 300 + pick(900));
-    }
-
     void checkInvariants(int event)
     {
+        SCOPED_TRACE(event);
         const ScoreBoard& board = app_->board;
         for (ExerciseFamily family : kAllFamilies) {
             const int count = board.presentedCount(family);
-            ASSERT_GE(count, presented_[slotOf(family)]) << "count went down at event " << event;
+            ASSERT_GE(count, presented_[slotOf(family)]) << "a count went down";
             presented_[slotOf(family)] = count;
-            ASSERT_GE(board.grade(family), 0) << "event " << event;
-            ASSERT_LE(board.grade(family), 10) << "event " << event;
+            ASSERT_TRUE(board.grade(family) >= 0 && board.grade(family) <= 10);
         }
         int shown = 0;
         for (Page* page : app_->window.findChildren<Page*>())
             shown += page->isVisible() ? 1 : 0;
-        ASSERT_EQ(shown, 1) << "event " << event;
+        ASSERT_EQ(shown, 1);
         for (TextBox* box : app_->page().findChildren<TextBox*>()) {
             ASSERT_LE(box->text().size(), box->maxLength()) << box->objectName().toStdString();
             auto* cell = qobject_cast<DigitCell*>(box);
-            if (cell && cell->maxLength() == 1 && !cell->text().isEmpty()) {
+            if (cell && cell->maxLength() == 1 && !cell->text().isEmpty())
                 ASSERT_TRUE(accepts(cell->filter(), cell->text().at(0).unicode()))
                     << cell->objectName().toStdString() << " holds " << cell->text().toStdString();
-            }
         }
     }
 

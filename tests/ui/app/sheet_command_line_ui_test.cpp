@@ -1,3 +1,4 @@
+#include "ui/app/app_identity.h"
 #include "ui/app/command_line.h"
 #include "ui/app/sheet_file.h"
 #include "support/pdf_reading.h"
@@ -42,7 +43,7 @@ QStringList split(const char* words)
     return QString::fromUtf8(words).split(QLatin1Char(' '), Qt::SkipEmptyParts);
 }
 
-TEST(SheetCommandLine, WritesTheSheetItIsAskedForAndSaysNothing)
+TEST(SheetCommandLine, WritesTheSheetItIsAskedForAndNamesItAfterItsFamilyAndSeedUnlessTold)
 {
     InFolder folder;
     const CommandLine line =
@@ -56,24 +57,19 @@ TEST(SheetCommandLine, WritesTheSheetItIsAskedForAndSaysNothing)
     EXPECT_TRUE(text.contains(QStringLiteral("Divisioni col divisore di due cifre · cifre 4 · esercizi 12 · seme 4711")))
         << text.toStdString();
     EXPECT_TRUE(text.contains(QStringLiteral("Soluzioni")));
-}
 
-TEST(SheetCommandLine, WithoutAFileNameTheSheetIsNamedAfterItsFamilyAndFreshSeed)
-{
-    InFolder folder;
     const CommandLine first = run(split("--scheda confronto-decimali"));
     const CommandLine second = run(split("--scheda confronto-decimali"));
-    ASSERT_EQ(first.exitCode, 0) << first.errors.toStdString();
-    ASSERT_EQ(second.exitCode, 0) << second.errors.toStdString();
+    ASSERT_EQ(first.exitCode + second.exitCode, 0) << first.errors.toStdString() << second.errors.toStdString();
     const QString name = first.output.trimmed();
     ASSERT_TRUE(name.startsWith(QStringLiteral("confronto-decimali-")) && name.endsWith(QStringLiteral(".pdf")))
         << name.toStdString();
     EXPECT_NE(name, second.output.trimmed()) << "a fresh seed each time";
-    EXPECT_EQ(folder.files().size(), 2);
+    EXPECT_EQ(folder.files().size(), 3);
     const QString seed = name.section(QLatin1Char('-'), 2).chopped(4);
-    const QString text = pdfText(folder.path(name));
-    EXPECT_TRUE(text.contains(QStringLiteral("seme ") + seed)) << "the seed is printed: " << text.toStdString();
-    EXPECT_FALSE(text.contains(QStringLiteral("Soluzioni"))) << "no key unless asked for";
+    const QString plain = pdfText(folder.path(name));
+    EXPECT_TRUE(plain.contains(QStringLiteral("seme ") + seed)) << "the seed is printed: " << plain.toStdString();
+    EXPECT_FALSE(plain.contains(QStringLiteral("Soluzioni"))) << "no key unless asked for";
     EXPECT_EQ(pdfInfo(folder.path(name)).pages, 1) << "one page of exercises by default";
 }
 
@@ -90,6 +86,10 @@ TEST(SheetCommandLine, EveryMistakeIsOneItalianSentenceAndLeavesNoFile)
         {"--scheda addizione -o .", 1, "è una cartella"},
         {"--scheda addizione -o /proc/scheda.pdf", 1, "impossibile scrivere «/proc/scheda.pdf»"},
         {"--scheda addizione -o esiste.pdf", 1, "il file «esiste.pdf» esiste già: per sostituirlo si aggiunge --sovrascrivi"},
+        {"--schede --bogus", 2, "--bogus"},
+        // "-hv" read as -h -v would hide a typo; "-style" alone would swallow nothing.
+        {"-hv", 2, "-hv"},
+        {"-style", 2, "-style"},
     };
     InFolder folder;
     QFile old(folder.path(QStringLiteral("esiste.pdf")));
@@ -99,6 +99,7 @@ TEST(SheetCommandLine, EveryMistakeIsOneItalianSentenceAndLeavesNoFile)
     for (const Row& row : rows) {
         SCOPED_TRACE(row.words);
         const CommandLine line = run(split(row.words));
+        EXPECT_FALSE(line.startWindow);
         EXPECT_EQ(line.exitCode, row.status);
         EXPECT_TRUE(line.output.isEmpty());
         EXPECT_TRUE(line.errors.startsWith(QStringLiteral("quillo: ")) &&
@@ -117,7 +118,7 @@ TEST(SheetCommandLine, EveryMistakeIsOneItalianSentenceAndLeavesNoFile)
     EXPECT_TRUE(pdfText(old.fileName()).contains(QStringLiteral("seme 8")));
 }
 
-TEST(SheetCommandLine, HelpNamesEveryFamilyAndOptionAndSchedeOpensTheTeachersWindow)
+TEST(SheetCommandLine, HelpNamesEveryFamilyAndOptionAndTheWindowsOpenWithQtsOwnOptions)
 {
     for (const char* words : {"--help", "--scheda addizione --help"}) {
         const CommandLine help = run(split(words));
@@ -132,10 +133,17 @@ TEST(SheetCommandLine, HelpNamesEveryFamilyAndOptionAndSchedeOpensTheTeachersWin
             EXPECT_LE(line.size(), 80) << "fits a terminal: " << line.toStdString();
     }
 
-    const CommandLine window = run(split("--schede"));
-    EXPECT_TRUE(window.startWindow && window.sheetsWindow && !window.sheet);
-    EXPECT_FALSE(run({}).sheetsWindow) << "the pupils' program is the one that opens by default";
-    EXPECT_EQ(run(split("--schede --bogus")).exitCode, 2);
+    // The pupils' program opens by default, Qt's own options let through.
+    for (const char* words : {"", "-platform offscreen", "--style=Fusion -reverse", "-qwindowtitle Quinta", "--schede"}) {
+        const CommandLine line = run(split(words));
+        EXPECT_TRUE(line.startWindow && !line.sheet) << words << ": " << line.errors.toStdString();
+        EXPECT_EQ(line.sheetsWindow, words == std::string("--schede")) << words;
+        EXPECT_TRUE(line.output.isEmpty() && line.errors.isEmpty());
+    }
+
+    const QList<QSize> sizes = applicationIcon().availableSizes();
+    for (int side : {16, 32, 48, 64, 128, 256})
+        EXPECT_TRUE(sizes.contains(QSize(side, side))) << "an application icon of " << side;
 }
 
 }  // namespace

@@ -79,7 +79,7 @@ int pagesFor(ExerciseFamily family, int choice, int count, bool withKey)
     return (count + perPage - 1) / perPage * (withKey ? 2 : 1);
 }
 
-TEST(SheetsWindow, EveryControlSaysWhatItIsInItalian)
+TEST(SheetsWindow, EveryControlSaysWhatItIsAndThePreviewHasThePagesOfEveryFamilyAndChoice)
 {
     Window on;
     EXPECT_EQ(on.window.windowTitle(), QStringLiteral("Schede per la classe"));
@@ -92,20 +92,16 @@ TEST(SheetsWindow, EveryControlSaysWhatItIsInItalian)
     for (const auto& [name, spoken] : controls)
         EXPECT_EQ(on.find<QWidget>(name)->accessibleName(), QString::fromUtf8(spoken)) << name;
 
-    auto* family = on.find<QComboBox>("familyBox");
-    ASSERT_EQ(family->count(), 10);
-    EXPECT_EQ(family->itemText(0), QStringLiteral("Divisioni col divisore di due cifre"));
-    EXPECT_EQ(family->itemText(2), QStringLiteral("Addizioni in colonna"));
+    auto* families = on.find<QComboBox>("familyBox");
+    ASSERT_EQ(families->count(), 10);
+    EXPECT_EQ(families->itemText(0), QStringLiteral("Divisioni col divisore di due cifre"));
+    EXPECT_EQ(families->itemText(2), QStringLiteral("Addizioni in colonna"));
     EXPECT_EQ(on.find<QSpinBox>("countBox")->maximum(), 60);
     auto* seed = on.find<QSpinBox>("seedBox");
     const int before = seed->value();
     QTest::mouseClick(on.find<QPushButton>("newSeedButton"), Qt::LeftButton);
     EXPECT_NE(seed->value(), before) << "a new seed is drawn";
-}
 
-TEST(SheetsWindow, ThePreviewHasThePagesOfEveryFamilyAndChoice)
-{
-    Window on;
     on.type("countBox", 60);
     auto* choiceBox = on.find<QComboBox>("choiceBox");
     auto* key = on.find<QCheckBox>("keyCheck");
@@ -134,8 +130,10 @@ TEST(SheetsWindow, ThePreviewHasThePagesOfEveryFamilyAndChoice)
     }
 }
 
-TEST(SheetsWindow, SalvaPdfWritesTheSheetOnThePreview)
+TEST(SheetsWindow, SalvaPdfWritesTheSheetOnThePreviewAndStampaAsksQtsPrintDialogInItalian)
 {
+    std::unique_ptr<QTranslator> italian(installItalianTranslations(*QApplication::instance()));
+    ASSERT_NE(italian, nullptr) << "Qt's Italian translations are missing";
     Window on;
     QTemporaryDir folder;
     on.pick("familyBox", 0);
@@ -159,20 +157,13 @@ TEST(SheetsWindow, SalvaPdfWritesTheSheetOnThePreview)
     ASSERT_EQ(on.outcome(), Outcome::SavedAsPdf);
     EXPECT_TRUE(on.find<QPushButton>("printButton")->isEnabled());
 
-    const QString pdf = folder.filePath(QStringLiteral("divisioni.pdf"));
-    EXPECT_EQ(pdfInfo(pdf).pages, 2);
-    const QString text = pdfText(pdf);
+    const QString saved = folder.filePath(QStringLiteral("divisioni.pdf"));
+    EXPECT_EQ(pdfInfo(saved).pages, 2);
+    const QString text = pdfText(saved);
     EXPECT_TRUE(text.contains(QStringLiteral("Divisioni col divisore di due cifre · cifre 4 · esercizi 12 · seme 4711")))
         << text.toStdString();
     EXPECT_TRUE(text.contains(QStringLiteral("Soluzioni · pagina 1 di 1")));
-}
 
-TEST(SheetsWindow, StampaAsksQtsPrintDialogInItalianThenPrints)
-{
-    std::unique_ptr<QTranslator> italian(installItalianTranslations(*QApplication::instance()));
-    ASSERT_NE(italian, nullptr) << "Qt's Italian translations are missing";
-    Window on;
-    QTemporaryDir folder;
     const QString pdf = folder.filePath(QStringLiteral("stampa.pdf"));
     on.window.printer().setPrinterFactory([pdf] { return PagePrinter::pdfFile(pdf); });
     on.pick("familyBox", 2);
@@ -187,17 +178,17 @@ TEST(SheetsWindow, StampaAsksQtsPrintDialogInItalianThenPrints)
     EXPECT_FALSE(QFile::exists(pdf));
 
     QTest::mouseClick(on.find<QPushButton>("printButton"), Qt::LeftButton);
-    QPrintDialog* dialog = on.window.printer().printDialog();
-    ASSERT_NE(dialog, nullptr);
-    QStringList captions{dialog->windowTitle()};
-    for (auto* button : dialog->findChildren<QAbstractButton*>())
+    QPrintDialog* printDialog = on.window.printer().printDialog();
+    ASSERT_NE(printDialog, nullptr);
+    QStringList captions{printDialog->windowTitle()};
+    for (auto* button : printDialog->findChildren<QAbstractButton*>())
         captions << QString(button->text()).remove(QLatin1Char('&'));
     EXPECT_TRUE(captions.contains(QStringLiteral("Stampa"))) << captions.join(QLatin1Char('|')).toStdString();
     for (const char* english : {"Print", "Cancel", "Properties", "Options"})
         EXPECT_FALSE(captions.contains(QString::fromLatin1(english))) << english;
     // What the teacher sets in the dialog stands: here, the paper turned.
-    dialog->printer()->setPageOrientation(QPageLayout::Landscape);
-    dialog->accept();
+    printDialog->printer()->setPageOrientation(QPageLayout::Landscape);
+    printDialog->accept();
     ASSERT_EQ(on.outcome(), Outcome::Printed);
     EXPECT_TRUE(pdfText(pdf).contains(QStringLiteral("Addizioni in colonna · addendi 2 · esercizi 3 · seme 99")));
     EXPECT_TRUE(pdfInfo(pdf).pageSize.startsWith(QStringLiteral("842 x 595"))) << pdfInfo(pdf).pageSize.toStdString();

@@ -50,11 +50,8 @@ TEST(CellSeries, ARowNarrowerThanTheSeriesPassesItsMissingPlacesBy)
     int visited = 0;
     on.row.forEach([&visited](DigitCell&, std::size_t index) { visited += static_cast<int>(index) + 1; });
     EXPECT_EQ(visited, 1 + 2 + 3) << "only the cells the row has";
-}
 
-TEST(CellSeries, ACellClosedWithItsPageLeavesAGap)
-{
-    NarrowRow on;
+    // A cell closed with its page leaves a gap.
     delete &on.row[1];
     on.row.setVisible(true);
     on.row.clear();

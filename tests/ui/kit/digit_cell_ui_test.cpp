@@ -23,7 +23,7 @@ struct CellOnPage {
     }
 };
 
-TEST(DigitCell, EveryKeyReplacesTheContent)
+TEST(DigitCell, EveryKeyReplacesTheContentInTheTypingColours)
 {
     CellOnPage on;
     QTest::keyClicks(on.cell, QStringLiteral("7"));
@@ -39,11 +39,8 @@ TEST(DigitCell, EveryKeyReplacesTheContent)
         QTest::keyClick(on.cell, key);
         EXPECT_EQ(on.cell->text(), QString()) << key;
     }
-}
 
-TEST(DigitCell, AKeyRestoresTheTypingColoursOfAMarkedCell)
-{
-    CellOnPage on;
+    // A key restores the typing colours of a cell marked wrong.
     on.cell->markWrong();
     EXPECT_TRUE(on.cell->isMarkedWrong());
     EXPECT_EQ(on.cell->background(), colour::White);

@@ -227,10 +227,9 @@ TEST(SheetPdf, EveryPageStaysInsideItsMarginsWithDigitsAboutASquareHigh)
         const Printed printed = print({family, 0, exercisesPerPage(family, 0), 1, true}, folder);
         SCOPED_TRACE(printed.path.toStdString());
         const std::vector<PdfWord> words = pdfWords(printed.path);
-        const std::vector<QImage> renders = pdfPages(printed.path, kDpi);
-        ASSERT_EQ(renders.size(), 2u) << "a full page of exercises and its key";
+        ASSERT_EQ(pdfInfo(printed.path).pages, 2) << "a full page of exercises and its key";
         for (const int page : {1, 2}) {
-            const QImage& render = renders[static_cast<std::size_t>(page - 1)];
+            const QImage render = pdfPage(printed.path, kDpi, page);
             const double pixelsPerTenth = render.width() / static_cast<double>(kPageWidth);
             // One pixel of slack for the ruling's own edge lines.
             const QRect ruled = QRectF(kRuling.left * pixelsPerTenth, kRuling.top * pixelsPerTenth,

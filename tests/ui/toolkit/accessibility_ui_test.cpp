@@ -60,10 +60,14 @@ QStringList valuesOf(const std::vector<Heard>& heard, const QString& name)
     return values;
 }
 
-QString digitFromRight(int number, int index)
+// The digits heard under "<name>, cifra N", from the highest place down;
+// the cells left of a short number are not on show.
+QString digitsHeard(const std::vector<Heard>& heard, const QString& name)
 {
-    const QString digits = QString::number(number);
-    return digits.at(digits.size() - index);
+    QString read;
+    for (int column = 6; column >= 1; --column)
+        read += valuesOf(heard, QStringLiteral("%1, cifra %2").arg(name).arg(column)).join(QString());
+    return read;
 }
 
 QAccessibleInterface* accessible(QWidget* widget)
@@ -71,57 +75,31 @@ QAccessibleInterface* accessible(QWidget* widget)
     return QAccessible::queryAccessibleInterface(widget);
 }
 
-TEST(Accessibility, EveryGivenDigitOfADivisionIsHeardWithItsValue)
+TEST(Accessibility, EveryGivenDigitOfADivisionAndOfAnAdditionIsHeardWithItsValue)
 {
-    const std::pair<int, int> divisions[] = {{745813, 27}, {100009, 99}, {999999, 11}};
-    for (const auto& [dividend, divisor] : divisions) {
+    for (const auto& [dividend, divisor] : {std::pair{745813, 27}, std::pair{100009, 99}, std::pair{999999, 11}}) {
         SCOPED_TRACE(QStringLiteral("%1 : %2").arg(dividend).arg(divisor).toStdString());
         ColumnApp app("divisionButton");
         app.click(QStringLiteral("dividendLength6"));  // six digits
         app.random.push(drawing(dividend, 100001, 1099999));
         app.random.push(drawing(divisor, 11, 109));
         app.click(kOk);
-
         const std::vector<Heard> heard = hear(app.page());
-        for (int index = 1; index <= 6; ++index)
-            EXPECT_EQ(valuesOf(heard, QStringLiteral("Dividendo, cifra %1").arg(index)),
-                      QStringList{digitFromRight(dividend, index)});
-        for (int index = 1; index <= 2; ++index)
-            EXPECT_EQ(valuesOf(heard, QStringLiteral("Divisore, cifra %1").arg(index)),
-                      QStringList{digitFromRight(divisor, index)});
+        EXPECT_EQ(digitsHeard(heard, QStringLiteral("Dividendo")), QString::number(dividend));
+        EXPECT_EQ(digitsHeard(heard, QStringLiteral("Divisore")), QString::number(divisor));
         EXPECT_EQ(valuesOf(heard, QStringLiteral(":")), QStringList{QStringLiteral(":")});
         EXPECT_EQ(valuesOf(heard, QStringLiteral("=")), QStringList{QStringLiteral("=")});
     }
-}
-
-TEST(Accessibility, EveryAddendOfAnAdditionIsHeardWithItsDigits)
-{
-    struct Case {
-        const char* kind;
-        std::vector<int> addends;
-    };
-    const Case cases[] = {{"twoAddends", {999990, 9}}, {"threeAddends", {123, 45, 6}}};
-    for (const Case& c : cases) {
+    for (const std::vector<int>& addends : {std::vector<int>{999990, 9}, std::vector<int>{123, 45, 6}}) {
         ColumnApp app("additionButton");
-        app.click(QString::fromLatin1(c.kind));
-        force(app, {c.addends[0], c.addends[1], c.addends.size() > 2 ? c.addends[2] : 1});
+        app.click(addends.size() > 2 ? QStringLiteral("threeAddends") : QStringLiteral("twoAddends"));
+        force(app, {addends[0], addends[1], addends.size() > 2 ? addends[2] : 1});
         app.click(kOk);
-
         const std::vector<Heard> heard = hear(app.page());
-        for (std::size_t number = 0; number < c.addends.size(); ++number) {
-            // The cells left of a short addend are not on show.
-            QStringList read;
-            for (int column = 6; column >= 1; --column)
-                read += valuesOf(heard, QStringLiteral("Addendo %1, cifra %2").arg(number + 1).arg(column));
-            EXPECT_EQ(read.join(QString()), QString::number(c.addends[number]));
-        }
+        for (std::size_t number = 0; number < addends.size(); ++number)
+            EXPECT_EQ(digitsHeard(heard, QStringLiteral("Addendo %1").arg(number + 1)),
+                      QString::number(addends[number]));
     }
-}
-
-void practise(ScoreBoard& board, F family, int grade)
-{
-    board.notePresented(family);
-    board.setGrade(family, grade);
 }
 
 TEST(Accessibility, TheReportCardReadsTheNameAndEveryWord)
@@ -154,8 +132,10 @@ TEST(Accessibility, TheReportCardReadsTheNameAndEveryWord)
         SCOPED_TRACE(c.pupil);
         Harness app;
         app.enterName(QString::fromUtf8(c.pupil));
-        for (const auto& [family, grade] : c.grades)
-            practise(app.board, family, grade);
+        for (const auto& [family, grade] : c.grades) {
+            app.board.notePresented(family);
+            app.board.setGrade(family, grade);
+        }
         app.click(QStringLiteral("reportButton"));
 
         const std::vector<Heard> heard = hear(app.page());
@@ -251,27 +231,21 @@ TEST(Accessibility, AFractionIsReadAndColouredThroughTheScreenReader)
 TEST(Accessibility, EveryButtonIsNamedByItsCaptionAndSaysWhatItDoes)
 {
     // The phrase each caption carries, wherever it stands.
-    const std::map<QString, QString> phrases = {
-        {QStringLiteral("OK"), QStringLiteral("Nuovo esercizio")},
-        {QStringLiteral("exit"), QStringLiteral("Esci dal programma")},
-        {QStringLiteral("Menu"), QStringLiteral("Menu principale")},
-        {QStringLiteral("Menu fraz"), QStringLiteral("Menu delle frazioni")},
-        {QStringLiteral("Menu dec"), QStringLiteral("Menu dei numeri decimali")},
-        {QStringLiteral("Stampa"), QStringLiteral("Stampa la scheda")},
-        {QStringLiteral("div2"), QStringLiteral("Divisioni col divisore di due cifre")},
-        {QStringLiteral("mol"), QStringLiteral("Moltiplicazioni col moltiplicatore di due o tre cifre")},
-        {QStringLiteral("add"), QStringLiteral("Addizioni con due o tre addendi")},
-        {QStringLiteral("sot"), QStringLiteral("Sottrazioni")},
-        {QStringLiteral("fraz"), QStringLiteral("Menu frazioni")},
-        {QStringLiteral("nd"), QStringLiteral("Menu numeri decimali")},
-        {QStringLiteral(" Val  "), QStringLiteral("Valutazione dell'esercitazione")},
-        {QStringLiteral("fraz com"), QStringLiteral("Concetto di frazione e frazione complementare")},
-        {QStringLiteral("pia"), QStringLiteral("Frazioni proprie, improprie, apparenti")},
-        {QStringLiteral("fraz dec"), QStringLiteral("Frazioni decimali")},
-        {QStringLiteral("con fraz"), QStringLiteral("Confronto tra frazioni")},
-        {QStringLiteral("Val pos"), QStringLiteral("Valore di posizione delle cifre")},
-        {QStringLiteral("Confr dec"), QStringLiteral("Confronto di numeri decimali")},
+    const std::pair<const char*, const char*> table[] = {
+        {"OK", "Nuovo esercizio"}, {"exit", "Esci dal programma"}, {"Menu", "Menu principale"},
+        {"Menu fraz", "Menu delle frazioni"}, {"Menu dec", "Menu dei numeri decimali"}, {"Stampa", "Stampa la scheda"},
+        {"div2", "Divisioni col divisore di due cifre"},
+        {"mol", "Moltiplicazioni col moltiplicatore di due o tre cifre"},
+        {"add", "Addizioni con due o tre addendi"}, {"sot", "Sottrazioni"}, {"fraz", "Menu frazioni"},
+        {"nd", "Menu numeri decimali"}, {" Val  ", "Valutazione dell'esercitazione"},
+        {"fraz com", "Concetto di frazione e frazione complementare"},
+        {"pia", "Frazioni proprie, improprie, apparenti"}, {"fraz dec", "Frazioni decimali"},
+        {"con fraz", "Confronto tra frazioni"}, {"Val pos", "Valore di posizione delle cifre"},
+        {"Confr dec", "Confronto di numeri decimali"},
     };
+    std::map<QString, QString> phrases;
+    for (const auto& [caption, phrase] : table)
+        phrases[QString::fromUtf8(caption)] = QString::fromUtf8(phrase);
     Harness app;
     app.enterName();
     std::map<QString, int> seen;

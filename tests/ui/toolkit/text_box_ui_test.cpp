@@ -58,26 +58,20 @@ TEST(TextBox, DeleteRemovesTheCharacterAfterTheCursor)
 TEST(TextBox, TheNameHoldsFortyWholeCharactersWhateverComesIn)
 {
     const QString thirtyNine(39, QLatin1Char('a'));
-    {
-        Harness app;
-        app.enterName(thirtyNine);
-        pressCharacter(app.find(kName), kGrin);
-        EXPECT_EQ(app.find<TextBox>(kName)->text(), thirtyNine + kGrin) << "typed at the limit";
-        EXPECT_EQ(app.board.pupilName(), (thirtyNine + kGrin).toStdString());
-    }
-    {
-        Harness app;
-        app.enterName(thirtyNine);
-        QGuiApplication::clipboard()->setText(kGrin + kGrin);
-        app.key(kName, Qt::Key_V, Qt::ControlModifier);
-        EXPECT_EQ(app.find<TextBox>(kName)->text(), thirtyNine + kGrin) << "pasted at the limit";
-    }
-    {
-        Harness app;
-        QGuiApplication::clipboard()->setText(kGrin.repeated(50));
-        app.key(kName, Qt::Key_V, Qt::ControlModifier);
-        EXPECT_EQ(app.find<TextBox>(kName)->text(), kGrin.repeated(40)) << "forty characters, not twenty";
-    }
+    Harness app;
+    auto* name = app.find<TextBox>(kName);
+    app.enterName(thirtyNine);
+    pressCharacter(name, kGrin);
+    EXPECT_EQ(name->text(), thirtyNine + kGrin) << "typed at the limit";
+    EXPECT_EQ(app.board.pupilName(), (thirtyNine + kGrin).toStdString());
+    name->setText(thirtyNine);
+    QGuiApplication::clipboard()->setText(kGrin + kGrin);
+    app.key(kName, Qt::Key_V, Qt::ControlModifier);
+    EXPECT_EQ(name->text(), thirtyNine + kGrin) << "pasted at the limit";
+    name->clear();
+    QGuiApplication::clipboard()->setText(kGrin.repeated(50));
+    app.key(kName, Qt::Key_V, Qt::ControlModifier);
+    EXPECT_EQ(name->text(), kGrin.repeated(40)) << "forty characters, not twenty";
 }
 
 TEST(TextBox, NoControlOrDirectionCharacterEntersTheName)
