@@ -16,9 +16,7 @@ void onTheBoard(Harness& app)
 void divisionOnTheBoard(Harness& app, const Shoot& shoot)
 {
     onTheBoard(app);
-    app.enterName(QStringLiteral("Giulia Rossi V A"));
-    app.click(QStringLiteral("divisionButton"));
-    app.click(QStringLiteral("dividendLength4"));
+    openNamed(app, {"divisionButton", "dividendLength4"});
     app.random.push(drawing(7568, 1001, 1001 + 9999 - 1));
     app.random.push(drawing(23, 11, 109));
     app.click(QStringLiteral("newExerciseButton"));
@@ -32,9 +30,7 @@ void divisionOnTheBoard(Harness& app, const Shoot& shoot)
 void placeValueOnTheBoard(Harness& app, const Shoot& shoot)
 {
     onTheBoard(app);
-    app.enterName(QStringLiteral("Giulia Rossi V A"));
-    app.click(QStringLiteral("decimalsMenuButton"));
-    app.click(QStringLiteral("placeValueButton"));
+    openNamed(app, {"decimalsMenuButton", "placeValueButton"});
     scriptPlaceValue(app.random, 3, 6, {{8, 5, 3, 2, 3, 4, 8, 5, 6}, {3, 7, 1, 1, 2, 9, 7, 7, 3}});
     app.click(QStringLiteral("newExerciseButton"));
     app.type(QStringLiteral("number1Mark1"), QStringLiteral("d"));

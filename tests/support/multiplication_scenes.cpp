@@ -1,7 +1,5 @@
 #include "support/scenes.h"
 
-#include <QTest>
-
 namespace quillo::testing {
 namespace {
 
@@ -26,21 +24,15 @@ void write(Harness& app, const char* row, const char* digits)
 
 void drive(Harness& app, const Shoot& shoot, const Shown& shown)
 {
-    app.enterName(QStringLiteral("Giulia Rossi V A"));
-    app.click(QStringLiteral("multiplicationButton"));
+    openNamed(app, {"multiplicationButton"});
     shoot(QStringLiteral("opened"));
     app.click(QString::fromLatin1(shown.selector));
     app.random.push(shown.multiplicand);
     app.random.push(shown.multiplier);
-    app.click(QStringLiteral("newExerciseButton"));
-    shoot(QStringLiteral("presented"));
-    for (const auto& [units, digits] : shown.rows)
-        write(app, units, digits);
-    shoot(QStringLiteral("filled"));
-    app.click(QStringLiteral("checkButton"));
-    shoot(QStringLiteral("checked"));
-    app.click(QStringLiteral("evaluateButton"));
-    shoot(QStringLiteral("evaluated"));
+    playRound(app, shoot, [&] {
+        for (const auto& [units, digits] : shown.rows)
+            write(app, units, digits);
+    });
 }
 
 const SceneRegistrar multiplication{
