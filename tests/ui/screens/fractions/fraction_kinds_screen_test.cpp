@@ -69,11 +69,8 @@ TEST(FractionKindsScreen, TenLettersTypedCheckedAndEvaluated)
     EXPECT_FALSE(on.cell(0)->isMarkedWrong());
     EXPECT_TRUE(on.cell(1)->isMarkedWrong()) << "a later check marks again...";
     EXPECT_FALSE(on.enabled(kEvaluate)) << "...but grades nothing";
-}
 
-TEST(FractionKindsScreen, FewRightAnswersShowRedAndAGroupLeftUnevaluatedDoesNotCount)
-{
-    KindsApp on;
+    // Few right answers show red; a group left unevaluated does not count.
     on.evaluateWith(5);
     EXPECT_EQ(on.verdict()->text(), QStringLiteral("Così non va bene!!!"));
     EXPECT_EQ(on.verdict()->textColour(), colour::Red);
@@ -84,8 +81,8 @@ TEST(FractionKindsScreen, FewRightAnswersShowRedAndAGroupLeftUnevaluatedDoesNotC
     EXPECT_EQ(on.label(QStringLiteral("fraction1NumeratorUnits")), QString()) << "the page comes back in its design state";
     on.evaluateWith(10);
     EXPECT_EQ(on.verdict()->text(), QStringLiteral("Bravo!!!"));
-    EXPECT_EQ(on.app.board.presentedCount(F), 3);
-    EXPECT_EQ(on.app.board.grade(F), 7);  // (5 + 10) / 2
+    EXPECT_EQ(on.app.board.presentedCount(F), 4);
+    EXPECT_EQ(on.app.board.grade(F), 7);  // (7 + 5 + 10) / 3
 }
 
 }  // namespace
