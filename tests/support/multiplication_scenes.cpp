@@ -1,3 +1,4 @@
+#include "ui/screens/columns/column_driving.h"
 #include "support/scenes.h"
 
 namespace quillo::testing {
@@ -12,16 +13,6 @@ struct Shown {
     std::vector<std::pair<const char*, const char*>> rows;
 };
 
-void write(Harness& app, const char* row, const char* digits)
-{
-    const QString written = QString::fromLatin1(digits);
-    for (int i = 0; i < written.size(); ++i) {
-        const QChar digit = written.at(written.size() - 1 - i);
-        if (digit != QLatin1Char('_'))
-            app.type(QStringLiteral("%1Digit%2").arg(QLatin1String(row)).arg(i + 1), QString(digit));
-    }
-}
-
 void drive(Harness& app, const Shoot& shoot, const Shown& shown)
 {
     openNamed(app, {"multiplicationButton"});
@@ -31,7 +22,7 @@ void drive(Harness& app, const Shoot& shoot, const Shown& shown)
     app.random.push(shown.multiplier);
     playRound(app, shoot, [&] {
         for (const auto& [units, digits] : shown.rows)
-            write(app, units, digits);
+            writeRow(app, units, QString::fromLatin1(digits));
     });
 }
 

@@ -22,11 +22,25 @@ inline void force(Harness& app, std::initializer_list<int> numbers)
         app.random.push(drawing(number, 1, 999'999));
 }
 
-// Types a number into a row, units first, as a pupil does.
+// Picks the dividend's length and loads the source so that "OK" draws
+// dividend : divisor.
+inline void forceDivision(Harness& app, int dividend, int divisor)
+{
+    const int digits = static_cast<int>(QString::number(dividend).size());
+    const int lows[] = {0, 0, 11, 101, 1001, 10001, 100001};
+    const int highs[] = {0, 0, 99, 999, 9999, 99999, 999999};
+    app.click(QStringLiteral("dividendLength%1").arg(digits));
+    app.random.push(drawing(dividend, lows[digits], lows[digits] + highs[digits] - 1));
+    app.random.push(drawing(divisor, 11, 109));
+}
+
+// Types a number into a row as it reads on paper, units first, as a pupil
+// does; "_" leaves a cell empty.
 inline void writeRow(Harness& app, const char* row, const QString& leftToRight)
 {
     for (int column = 1; column <= leftToRight.size(); ++column)
-        app.type(cellName(row, column), leftToRight.at(leftToRight.size() - column));
+        if (const QChar digit = leftToRight.at(leftToRight.size() - column); digit != QLatin1Char('_'))
+            app.type(cellName(row, column), digit);
 }
 
 // The program with a name given, opened from the main menu on one command.
