@@ -22,10 +22,14 @@ TEST(PlaceValueScreen, TypedCheckedEvaluatedAndAnUnevaluatedOneNeverGraded)
     for (const auto& [number, place] : {std::pair{1, 1}, {1, 2}, {1, 4}, {1, 5}, {1, 6}, {2, 1}, {2, 4}, {2, 5}})
         EXPECT_EQ(on.cell(mark(number, place))->isVisible(), place == 1 || place == 5 || (number == 1 && place == 4))
             << number << "/" << place;
-    EXPECT_EQ(on.cell(mark(1, 1))->background(), 0x404040u);
-    EXPECT_EQ(on.cell(mark(1, 1))->textColour(), 0xC0C0FFu);
-    EXPECT_EQ(on.cell(mark(1, 5))->background(), colour::LightCyan);
-    EXPECT_EQ(on.cell(mark(1, 5))->textColour(), colour::Red);
+    // Each place its own ink, on dark boxes for the decimals and light ones for the whole part.
+    const Colour inks[] = {0xC0C0FF, 0x80FF80, 0xC0FFFF, 0xFF0000, colour::Red, 0x00C000, 0xFF8080, 0x8080FF, 0x00FF00};
+    for (int number : {1, 2})
+        for (int place = 1; place <= 9; ++place) {
+            EXPECT_EQ(on.cell(mark(number, place))->textColour(), inks[place - 1]) << number << "/" << place;
+            EXPECT_EQ(on.cell(mark(number, place))->background(), place <= 3 ? colour::DarkGrey : colour::LightCyan)
+                << number << "/" << place;
+        }
     EXPECT_EQ(on.cell(mark(2, 1))->accessibleName(), QStringLiteral("Posto della cifra dei decimi del numero 2"));
 
     // Whole boxes: one letter past the mark empties the box, what is already
