@@ -1,5 +1,6 @@
 #include "support/decimals_script.h"
 #include "support/scenes.h"
+#include "ui/screens/columns/column_driving.h"
 
 namespace quillo::testing {
 namespace {
@@ -16,9 +17,8 @@ void onTheBoard(Harness& app)
 void divisionOnTheBoard(Harness& app, const Shoot& shoot)
 {
     onTheBoard(app);
-    openNamed(app, {"divisionButton", "dividendLength4"});
-    app.random.push(drawing(7568, 1001, 1001 + 9999 - 1));
-    app.random.push(drawing(23, 11, 109));
+    openNamed(app, {"divisionButton"});
+    forceDivision(app, 7568, 23);
     app.click(QStringLiteral("newExerciseButton"));
     for (const auto& [cell, digit] : {std::pair{"quotientDigit1", "3"}, {"quotientDigit2", "2"}, {"quotientDigit3", "9"},
                                       {"stepRow1Digit3", "6"}, {"stepRow1Digit2", "6"}})
@@ -42,9 +42,7 @@ void placeValueOnTheBoard(Harness& app, const Shoot& shoot)
 void sixDigitDivision(Harness& app)
 {
     app.click(QStringLiteral("divisionButton"));
-    app.click(QStringLiteral("dividendLength6"));
-    app.random.push(drawing(987654, 100001, 100001 + 999999 - 1));
-    app.random.push(drawing(23, 11, 109));
+    forceDivision(app, 987654, 23);
     app.click(QStringLiteral("newExerciseButton"));
     app.type(QStringLiteral("quotientDigit1"), QStringLiteral("4"));
     app.find(QStringLiteral("quotientDigit2"))->setFocus();

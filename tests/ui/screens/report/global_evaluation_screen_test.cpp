@@ -128,10 +128,7 @@ void expectTheCardOnPaper(const QString& pdf, Page& page)
     QImage blank(sheet.size(), QImage::Format_RGB32);
     blank.fill(Qt::white);
     QImage outside = sheet;
-    {
-        QPainter painter(&outside);
-        painter.fillRect(card, Qt::white);
-    }
+    QPainter(&outside).fillRect(card, Qt::white);
     EXPECT_LT(difference(outside, blank).clearlyDifferent, 0.001) << "ink outside the card's place";
 }
 
