@@ -42,17 +42,6 @@ struct ConceptApp : FractionScreenApp<FractionConceptScreen> {
             app.click(part(parts.at(i)));
         }
     }
-    // Two fifths coloured by the pattern, the complement written over 5.
-    void twoFifths(const char* pattern, const char* complement, bool evaluate = true)
-    {
-        present(2, 5);
-        colour(pattern);
-        answer({complement}, 3);
-        answer({"5"}, 5);
-        app.click(kCheck);
-        if (evaluate)
-            app.click(kEvaluate);
-    }
     Colour fillOf(int number) { return screen().partShape(number)->fill(); }
     QString printed() const
     {
@@ -90,7 +79,11 @@ TEST(FractionConceptScreen, FromOkToTheGradeThroughASkippedExercise)
 
     // Skipped with OK, then a surplus red part: it turns white at the check.
     on.present(1, 3);
-    on.twoFifths("rrrbb", "2", false);
+    on.present(2, 5);
+    on.colour("rrrbb");
+    on.answer({"2"}, 3);
+    on.answer({"5"}, 5);
+    on.app.click(kCheck);
     EXPECT_EQ(on.fillOf(12), colour::White);
     EXPECT_EQ(on.fillOf(11), colour::Red);
     EXPECT_EQ(on.fillOf(13), colour::Blue);
@@ -104,6 +97,18 @@ TEST(FractionConceptScreen, FromOkToTheGradeThroughASkippedExercise)
               QStringLiteral("valutazione complessiva 15  5 valutazionecontrollo 1 n frazioni 3 n valutazioni 2 "));
     on.answer({"3"}, 3);
     EXPECT_FALSE(on.cell(3)->isMarkedWrong()) << "the next key takes the mark away";
+
+    // OK forgets the colours of the last whole; the cells stay open, and
+    // checked before any colouring the answer is wrong.
+    on.present(2, 5);
+    EXPECT_TRUE(on.printed().isEmpty());
+    for (int number = 10; number <= 14; ++number)
+        EXPECT_EQ(on.fillOf(number), colour::White);
+    on.answer({"3"}, 3);
+    on.answer({"5"}, 5);
+    on.checkAndEvaluate();
+    EXPECT_EQ(on.verdict()->text(), QStringLiteral("Errato"));
+    EXPECT_EQ(on.app.board.grade(F), 5);  // (10 + 5 + 5) / 4, the skipped one counted
 }
 
 TEST(FractionConceptScreen, PartsOpenOneAfterAnother)
@@ -168,22 +173,6 @@ TEST(FractionConceptScreen, AKeyboardAloneColoursTheWholeAndWritesTheComplement)
     EXPECT_TRUE(on.enabled(kCheck));
     on.checkAndEvaluate();
     EXPECT_EQ(on.verdict()->text(), QStringLiteral("Esatto"));
-}
-
-TEST(FractionConceptScreen, OkForgetsTheColoursOfTheLastWhole)
-{
-    ConceptApp on;
-    on.twoFifths("rrbbb", "3");
-    on.present(2, 5);
-    EXPECT_TRUE(on.printed().isEmpty());
-    for (int number = 10; number <= 14; ++number)
-        EXPECT_EQ(on.fillOf(number), colour::White);
-    // The cells stay open: checked again before any colouring, it is wrong.
-    on.answer({"3"}, 3);
-    on.answer({"5"}, 5);
-    on.checkAndEvaluate();
-    EXPECT_EQ(on.verdict()->text(), QStringLiteral("Errato"));
-    EXPECT_EQ(on.app.board.grade(F), 7);  // (10 + 5) / 2
 }
 
 TEST(FractionConceptScreen, EveryWholeIsTiledByItsPartsWithoutGaps)
