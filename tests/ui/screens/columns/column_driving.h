@@ -1,13 +1,8 @@
 #pragma once
 
-#include "ui/kit/verdict_box.h"
-#include "support/harness.h"
+#include "ui/screens/exercise_app.h"
 
 namespace quillo::testing {
-
-inline const QString kOk = QStringLiteral("newExerciseButton");
-inline const QString kCheck = QStringLiteral("checkButton");
-inline const QString kEvaluate = QStringLiteral("evaluateButton");
 
 // The cell of a number's row ("addend1", "difference") and column (1 the units).
 inline QString cellName(const char* number, int column)
@@ -43,28 +38,8 @@ inline void writeRow(Harness& app, const char* row, const QString& leftToRight)
             app.type(cellName(row, column), digit);
 }
 
-// The program with a name given, opened from the main menu on one command.
-struct ColumnApp : Harness {
-    QString command;
-    explicit ColumnApp(const char* menuCommand) : command(QString::fromLatin1(menuCommand))
-    {
-        enterName();
-        click(command);
-    }
-    void leaveAndReturn()
-    {
-        click(QStringLiteral("mainMenuButton"));
-        click(command);
-    }
-    bool enabled(const QString& name) const { return find(name)->isEnabled(); }
-    DigitCell* cell(const QString& name) const { return find<DigitCell>(name); }
-    VerdictBox* verdict() const { return find<VerdictBox>(QStringLiteral("verdictBox")); }
-    // "OCV" for enabled "OK", "Controllo" and "Valutazione", "-" where disabled.
-    QString buttons() const
-    {
-        return QString(QLatin1Char(enabled(kOk) ? 'O' : '-')) + QLatin1Char(enabled(kCheck) ? 'C' : '-') +
-               QLatin1Char(enabled(kEvaluate) ? 'V' : '-');
-    }
+struct ColumnApp : ExerciseApp {
+    explicit ColumnApp(const char* menuCommand) : ExerciseApp({menuCommand}) {}
     // A row of an addition or subtraction as the page shows it, left to right:
     // a digit, "_" for an empty cell, "." for a hidden one.
     QString row(const char* row) const

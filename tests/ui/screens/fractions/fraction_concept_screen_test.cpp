@@ -26,11 +26,11 @@ QString part(int number) { return QStringLiteral("part%1").arg(number); }
 // units and tens; Text1 and Text2 are the red and blue swatches.
 struct ConceptApp : FractionScreenApp<FractionConceptScreen> {
     ConceptApp() : FractionScreenApp("fractionConceptButton", screenOf(ExerciseFamily::FractionConcept), answerCell) {}
-    void present(int n, int d) const
+    void present(int n, int d)
     {
-        app.random.push(drawing(n, 1, 13));
-        app.random.push(drawing(d, 3, 16));
-        app.click(kOk);
+        random.push(drawing(n, 1, 13));
+        random.push(drawing(d, 3, 16));
+        click(kOk);
     }
     // One swatch per letter ('r', 'b', or '-' for none), then the part.
     void colour(const char* pattern)
@@ -38,14 +38,14 @@ struct ConceptApp : FractionScreenApp<FractionConceptScreen> {
         const std::vector<int> parts = screen().exercise().wholeParts();
         for (std::size_t i = 0; pattern[i]; ++i) {
             if (pattern[i] != '-')
-                app.click(answerCell(pattern[i] == 'r' ? 0 : 1));
-            app.click(part(parts.at(i)));
+                click(answerCell(pattern[i] == 'r' ? 0 : 1));
+            click(part(parts.at(i)));
         }
     }
     Colour fillOf(int number) { return screen().partShape(number)->fill(); }
     QString printed() const
     {
-        QStringList lines(app.page().printedLines().begin(), app.page().printedLines().end());
+        QStringList lines(page().printedLines().begin(), page().printedLines().end());
         return lines.join(QLatin1Char('|'));
     }
 };
@@ -62,19 +62,19 @@ TEST(FractionConceptScreen, FromOkToTheGradeThroughASkippedExercise)
     on.colour("rrbbb");
     EXPECT_EQ(on.fillOf(10), colour::Red);
     EXPECT_EQ(on.fillOf(14), colour::Blue);
-    EXPECT_EQ(on.app.find(part(14))->accessibleName(), QStringLiteral("Parte 5 dell'intero"));
+    EXPECT_EQ(on.find(part(14))->accessibleName(), QStringLiteral("Parte 5 dell'intero"));
     on.answer({"3"}, 3);
     EXPECT_FALSE(on.enabled(kCheck)) << "only the leading denominator cell opens the check";
     on.answer({"5"}, 5);
-    on.app.click(kCheck);
+    on.click(kCheck);
     EXPECT_FALSE(on.enabled(kCheck) || on.cell(3)->isEnabled());
     EXPECT_EQ(on.verdict()->text(), QString()) << "the check shows no word";
-    on.app.click(kEvaluate);
+    on.click(kEvaluate);
     EXPECT_EQ(on.verdict()->text(), QStringLiteral("Esatto"));
     EXPECT_EQ(on.verdict()->textColour(), colour::Blue);
     EXPECT_EQ(on.printed(),
               QStringLiteral("valutazione complessiva 10  10 valutazionecontrollo 1 n frazioni 1 n valutazioni 1 "));
-    on.app.click(kCheck);
+    on.click(kCheck);
     EXPECT_FALSE(on.enabled(kEvaluate)) << "checked again, it cannot be graded twice";
 
     // Skipped with OK, then a surplus red part: it turns white at the check.
@@ -83,16 +83,16 @@ TEST(FractionConceptScreen, FromOkToTheGradeThroughASkippedExercise)
     on.colour("rrrbb");
     on.answer({"2"}, 3);
     on.answer({"5"}, 5);
-    on.app.click(kCheck);
+    on.click(kCheck);
     EXPECT_EQ(on.fillOf(12), colour::White);
     EXPECT_EQ(on.fillOf(11), colour::Red);
     EXPECT_EQ(on.fillOf(13), colour::Blue);
     EXPECT_TRUE(on.cell(3)->isMarkedWrong());
     EXPECT_FALSE(on.cell(5)->isMarkedWrong());
-    on.app.click(kEvaluate);
+    on.click(kEvaluate);
     EXPECT_EQ(on.verdict()->text(), QStringLiteral("Errato"));
     EXPECT_EQ(on.verdict()->textColour(), colour::Red);
-    EXPECT_EQ(on.app.board.grade(F), 5);  // (10 + 5) / 3
+    EXPECT_EQ(on.board.grade(F), 5);  // (10 + 5) / 3
     EXPECT_EQ(on.printed(),
               QStringLiteral("valutazione complessiva 15  5 valutazionecontrollo 1 n frazioni 3 n valutazioni 2 "));
     on.answer({"3"}, 3);
@@ -108,7 +108,7 @@ TEST(FractionConceptScreen, FromOkToTheGradeThroughASkippedExercise)
     on.answer({"5"}, 5);
     on.checkAndEvaluate();
     EXPECT_EQ(on.verdict()->text(), QStringLiteral("Errato"));
-    EXPECT_EQ(on.app.board.grade(F), 5);  // (10 + 5 + 5) / 4, the skipped one counted
+    EXPECT_EQ(on.board.grade(F), 5);  // (10 + 5 + 5) / 4, the skipped one counted
 }
 
 TEST(FractionConceptScreen, PartsOpenOneAfterAnother)
@@ -117,7 +117,7 @@ TEST(FractionConceptScreen, PartsOpenOneAfterAnother)
     on.present(1, 3);  // parts 3, 4, 5
     EXPECT_TRUE(on.enabled(part(3)));
     EXPECT_FALSE(on.enabled(part(4)) || on.enabled(part(5)));
-    on.app.click(part(3));
+    on.click(part(3));
     EXPECT_EQ(on.fillOf(3), colour::White) << "before any swatch the pointer paints white";
     EXPECT_TRUE(on.enabled(part(4)));
     EXPECT_FALSE(on.enabled(part(5)));
@@ -125,7 +125,7 @@ TEST(FractionConceptScreen, PartsOpenOneAfterAnother)
     EXPECT_EQ(on.fillOf(4), colour::Red);
     EXPECT_EQ(on.fillOf(5), colour::Blue);
     EXPECT_TRUE(on.cell(5)->isEnabled()) << "the last part opens the cells";
-    on.app.click(part(3));
+    on.click(part(3));
     EXPECT_EQ(on.fillOf(3), colour::Blue) << "a reached part can be coloured again";
 }
 
@@ -139,19 +139,19 @@ TEST(FractionConceptScreen, AKeyboardAloneColoursTheWholeAndWritesTheComplement)
     const auto outlined = [](QWidget* widget) {
         return widget->grab().toImage().pixelColor(2, widget->height() / 2) == QColor(0xFF, 0x80, 0x00);
     };
-    on.app.find(QStringLiteral("sectionMenuButton"))->setFocus();
+    on.find(QStringLiteral("sectionMenuButton"))->setFocus();
     tab();
-    ASSERT_EQ(focused(), on.app.find(answerCell(0))) << "Tab leads from the menus to the red swatch";
+    ASSERT_EQ(focused(), on.find(answerCell(0))) << "Tab leads from the menus to the red swatch";
     EXPECT_TRUE(outlined(focused()));
     QTest::keyClick(focused(), Qt::Key_Space);
     tab();
     tab();
-    ASSERT_EQ(focused(), on.app.find(part(3))) << "then past blue to the first open part";
+    ASSERT_EQ(focused(), on.find(part(3))) << "then past blue to the first open part";
     EXPECT_TRUE(outlined(focused()));
     QTest::keyClick(focused(), Qt::Key_Return);
     EXPECT_EQ(on.fillOf(3), colour::Red);
     tab();
-    ASSERT_EQ(focused(), on.app.find(part(4))) << "a part opens to Tab once the one before is coloured";
+    ASSERT_EQ(focused(), on.find(part(4))) << "a part opens to Tab once the one before is coloured";
     QTest::keyClick(focused(), Qt::Key_Space, Qt::ShiftModifier);
     EXPECT_EQ(on.fillOf(4), colour::White) << "Shift+Space is no press";
     QTest::keyClick(focused(), Qt::Key_Tab, Qt::ShiftModifier);
