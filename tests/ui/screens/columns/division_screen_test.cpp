@@ -31,9 +31,16 @@ struct DivisionApp : ColumnApp {
     int grade() const { return board.grade(ExerciseFamily::Division); }
 };
 
-TEST(DivisionScreen, DivisionsFromTheSelectorToTheGrade)
+TEST(DivisionScreen, ControlsNamedAndDivisionsFromTheSelectorToTheGrade)
 {
     DivisionApp app;
+    const auto name = [&](const QString& control) { return app.find(control)->accessibleName(); };
+    EXPECT_EQ(name(cellName("quotient", 2)), QStringLiteral("Quoziente, cifra 2"));
+    EXPECT_EQ(name(stepCell(2, 4)), QStringLiteral("Resto parziale 2, cifra 3")) << "digits count from the units";
+    EXPECT_EQ(name(stepCell(5, 6)), QStringLiteral("Resto parziale 5, cifra 1"));
+    EXPECT_EQ(name(cellName("dividend", 3)), QStringLiteral("Dividendo, cifra 3"));
+    EXPECT_EQ(name(cellName("divisor", 2)), QStringLiteral("Divisore, cifra 2"));
+    EXPECT_EQ(name(selector(4)), QStringLiteral("4")) << "its caption; the range is its tooltip";
     EXPECT_EQ(app.buttons(), QStringLiteral("---"));
     app.present(7568, 23);
     QString operands;
@@ -114,18 +121,6 @@ TEST(DivisionScreen, TheFinalRemainderShowsItsMarkAndAllowsTheCheck)
         app.type(stepCell(c.row, c.lead), QStringLiteral("0"));
         EXPECT_TRUE(app.enabled(kCheck));
     }
-}
-
-TEST(DivisionScreen, ScreenReadersHearWhatEachControlIs)
-{
-    DivisionApp app;
-    const auto name = [&](const QString& control) { return app.find(control)->accessibleName(); };
-    EXPECT_EQ(name(cellName("quotient", 2)), QStringLiteral("Quoziente, cifra 2"));
-    EXPECT_EQ(name(stepCell(2, 4)), QStringLiteral("Resto parziale 2, cifra 3")) << "digits count from the units";
-    EXPECT_EQ(name(stepCell(5, 6)), QStringLiteral("Resto parziale 5, cifra 1"));
-    EXPECT_EQ(name(cellName("dividend", 3)), QStringLiteral("Dividendo, cifra 3"));
-    EXPECT_EQ(name(cellName("divisor", 2)), QStringLiteral("Divisore, cifra 2"));
-    EXPECT_EQ(name(selector(4)), QStringLiteral("4")) << "its caption; the range is its tooltip";
 }
 
 TEST(DivisionScreen, ThePenDrawsInItsStripAndStopsOutsideIt)

@@ -3,9 +3,8 @@
 #include "fraction_screens.h"
 
 #include <QApplication>
-#include <QTest>
-
 #include <QRegion>
+#include <QTest>
 
 namespace quillo::testing {
 namespace {
@@ -22,8 +21,6 @@ constexpr auto F = ExerciseFamily::FractionConcept;
 
 QString part(int number) { return QStringLiteral("part%1").arg(number); }
 
-// Cells 3 to 6 are Text4 to Text7: complement units and tens, denominator
-// units and tens; Text1 and Text2 are the red and blue swatches.
 struct ConceptApp : FractionScreenApp<FractionConceptScreen> {
     ConceptApp() : FractionScreenApp("fractionConceptButton", screenOf(ExerciseFamily::FractionConcept), answerCell) {}
     void present(int n, int d)

@@ -274,17 +274,10 @@ TEST(GlobalEvaluationScreen, WithoutAWorkingPrinterTheSameCardCanBeSavedAsPdf)
 
 TEST(GlobalEvaluation, TheSuggestedFileNameKeepsOnlyWhatIsSafeAndWholeCharacters)
 {
-    struct Row {
-        const char16_t* pupil;
-        const char16_t* file;
-    };
-    const Row rows[] = {
-        {u"Giulia\u202Efdp.exe", u"Valutazione - Giuliafdp.exe.pdf"},
-        {u"Anna\tBianchi\n5/B", u"Valutazione - Anna Bianchi 5-B.pdf"},
-        {u"..\u0000", u"Valutazione dell'esercitazione.pdf"},
-    };
-    for (const Row& row : rows)
-        EXPECT_EQ(GlobalEvaluationScreen::pdfName(QString::fromUtf16(row.pupil)), QString::fromUtf16(row.file));
+    for (const auto& [pupil, file] : {std::pair{u"Giulia\u202Efdp.exe", u"Valutazione - Giuliafdp.exe.pdf"},
+                                      {u"Anna\tBianchi\n5/B", u"Valutazione - Anna Bianchi 5-B.pdf"},
+                                      {u"..\u0000", u"Valutazione dell'esercitazione.pdf"}})
+        EXPECT_EQ(GlobalEvaluationScreen::pdfName(QString::fromUtf16(pupil)), QString::fromUtf16(file));
     // Sixty characters at most, and never half of one beyond the basic plane.
     const QString smiles = QString(59, QLatin1Char('a')) + QString::fromUtf16(u"\U0001F600\U0001F600");
     const QString name = GlobalEvaluationScreen::pdfName(smiles);
