@@ -153,8 +153,10 @@ TEST(GlobalEvaluationScreen, ReportCardAfterSomeGradedExercises)
     const std::tuple<const char*, const char*, int> shown[] = {
         {"pupilName", "Giulia Rossi V A", 0},  {"title", "Valutazione dell'esercitazione", 480},
         {"divisionCaption", "Divisioni:", 1080}, {"divisionWord", "Distinto", 1080},
-        {"multiplicationWord", "Buono", 1680},           {"additionWord", "Ottimo", 2280},
-        {"subtractionWord", "Nessuna valutazione", 2880}, {"fractionsWord", "Così non va bene!!!", 3480},
+        {"multiplicationCaption", "Moltiplicazioni:", 1680}, {"multiplicationWord", "Buono", 1680},
+        {"additionCaption", "Addizioni:", 2280}, {"additionWord", "Ottimo", 2280},
+        {"subtractionCaption", "Sottrazioni:", 2880}, {"subtractionWord", "Nessuna valutazione", 2880},
+        {"fractionsCaption", "Frazioni:", 3480}, {"fractionsWord", "Così non va bene!!!", 3480},
         {"decimalsCaption", "Numeri decimali:", 4080}, {"decimalsWord", "Nessun esercizio", 4080},
         {"overallCaption", "Valutazione complessiva", 4680}, {"overallVerdict", "Incompleta!", 5160},
         {"printButton", "Stampa", 5520},
