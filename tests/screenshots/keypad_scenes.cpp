@@ -1,5 +1,6 @@
 #include "support/decimals_script.h"
 #include "support/scenes.h"
+#include "ui/screens/columns/column_driving.h"
 
 namespace quillo::testing {
 namespace {
@@ -16,11 +17,8 @@ void onTheBoard(Harness& app)
 void divisionOnTheBoard(Harness& app, const Shoot& shoot)
 {
     onTheBoard(app);
-    app.enterName(QStringLiteral("Giulia Rossi V A"));
-    app.click(QStringLiteral("divisionButton"));
-    app.click(QStringLiteral("dividendLength4"));
-    app.random.push(drawing(7568, 1001, 1001 + 9999 - 1));
-    app.random.push(drawing(23, 11, 109));
+    openNamed(app, {"divisionButton"});
+    forceDivision(app, 7568, 23);
     app.click(QStringLiteral("newExerciseButton"));
     for (const auto& [cell, digit] : {std::pair{"quotientDigit1", "3"}, {"quotientDigit2", "2"}, {"quotientDigit3", "9"},
                                       {"stepRow1Digit3", "6"}, {"stepRow1Digit2", "6"}})
@@ -32,9 +30,7 @@ void divisionOnTheBoard(Harness& app, const Shoot& shoot)
 void placeValueOnTheBoard(Harness& app, const Shoot& shoot)
 {
     onTheBoard(app);
-    app.enterName(QStringLiteral("Giulia Rossi V A"));
-    app.click(QStringLiteral("decimalsMenuButton"));
-    app.click(QStringLiteral("placeValueButton"));
+    openNamed(app, {"decimalsMenuButton", "placeValueButton"});
     scriptPlaceValue(app.random, 3, 6, {{8, 5, 3, 2, 3, 4, 8, 5, 6}, {3, 7, 1, 1, 2, 9, 7, 7, 3}});
     app.click(QStringLiteral("newExerciseButton"));
     app.type(QStringLiteral("number1Mark1"), QStringLiteral("d"));
@@ -46,9 +42,7 @@ void placeValueOnTheBoard(Harness& app, const Shoot& shoot)
 void sixDigitDivision(Harness& app)
 {
     app.click(QStringLiteral("divisionButton"));
-    app.click(QStringLiteral("dividendLength6"));
-    app.random.push(drawing(987654, 100001, 100001 + 999999 - 1));
-    app.random.push(drawing(23, 11, 109));
+    forceDivision(app, 987654, 23);
     app.click(QStringLiteral("newExerciseButton"));
     app.type(QStringLiteral("quotientDigit1"), QStringLiteral("4"));
     app.find(QStringLiteral("quotientDigit2"))->setFocus();

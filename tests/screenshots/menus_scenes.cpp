@@ -6,8 +6,7 @@ namespace {
 void walkMenus(Harness& app, const Shoot& shoot)
 {
     shoot(QStringLiteral("main-first-visit"));
-    app.enterName(QStringLiteral("Giulia Rossi V A"));
-    app.click(QStringLiteral("fractionsMenuButton"));
+    openNamed(app, {"fractionsMenuButton"});
     shoot(QStringLiteral("fractions"));
     app.click(QStringLiteral("mainMenuButton"));
     app.click(QStringLiteral("decimalsMenuButton"));

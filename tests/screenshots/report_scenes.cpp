@@ -23,8 +23,7 @@ void reopenReport(Harness& app)
 
 void walkReport(Harness& app, const Shoot& shoot)
 {
-    app.enterName(QStringLiteral("Giulia Rossi V A"));
-    app.click(QStringLiteral("reportButton"));
+    openNamed(app, {"reportButton"});
     shoot(QStringLiteral("fresh"));
 
     practise(app.board, F::Division, 8);

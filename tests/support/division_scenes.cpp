@@ -1,4 +1,5 @@
 #include "ui/screens/columns/division_screen.h"
+#include "ui/screens/columns/column_driving.h"
 #include "support/scenes.h"
 
 #include <QTest>
@@ -11,17 +12,6 @@ using Cell = std::pair<int, int>;  // row, index as the exercise counts them
 const DivisionExercise& exerciseOf(Harness& app)
 {
     return dynamic_cast<DivisionScreen&>(*app.registry.instance(screenOf(ExerciseFamily::Division))).exercise();
-}
-
-void present(Harness& app, int dividend, int divisor)
-{
-    const int digits = static_cast<int>(QString::number(dividend).size());
-    const int lows[] = {0, 0, 11, 101, 1001, 10001, 100001};
-    const int highs[] = {0, 0, 99, 999, 9999, 99999, 999999};
-    app.click(QStringLiteral("dividendLength%1").arg(digits));
-    app.random.push(drawing(dividend, lows[digits], lows[digits] + highs[digits] - 1));
-    app.random.push(drawing(divisor, 11, 109));
-    app.click(QStringLiteral("newExerciseButton"));
 }
 
 // Types every expected digit, step row by step row and the final remainder last.
@@ -38,27 +28,26 @@ void writeOut(Harness& app)
     }
 }
 
+// The division written out right, then the slips typed over it once the
+// full page is pictured.
 void walk(Harness& app, const Shoot& shoot, int dividend, int divisor, std::initializer_list<std::pair<Cell, QString>> slips)
 {
-    app.enterName(QStringLiteral("Giulia Rossi V A"));
-    app.click(QStringLiteral("divisionButton"));
-    present(app, dividend, divisor);
-    shoot(QStringLiteral("presented"));
-    writeOut(app);
-    shoot(QStringLiteral("filled"));
-    for (const auto& [cell, typed] : slips)
-        app.type(DivisionScreen::cellName(cell.first, cell.second), typed);
-    app.click(QStringLiteral("checkButton"));
-    shoot(QStringLiteral("checked"));
-    app.click(QStringLiteral("evaluateButton"));
-    shoot(QStringLiteral("evaluated"));
+    openNamed(app, {"divisionButton"});
+    forceDivision(app, dividend, divisor);
+    const Shoot thenSlip = [&](const QString& state) {
+        shoot(state);
+        if (state == QLatin1String("filled"))
+            for (const auto& [cell, typed] : slips)
+                app.type(DivisionScreen::cellName(cell.first, cell.second), typed);
+    };
+    playRound(app, thenSlip, [&] { writeOut(app); });
 }
 
 void markWithThePen(Harness& app, const Shoot& shoot)
 {
-    app.enterName(QStringLiteral("Giulia Rossi V A"));
-    app.click(QStringLiteral("divisionButton"));
-    present(app, 7568, 23);
+    openNamed(app, {"divisionButton"});
+    forceDivision(app, 7568, 23);
+    app.click(QStringLiteral("newExerciseButton"));
     Page& page = app.page();
     const auto px = [&](int x, int y) { return page.toPixels({x, y}).toPoint(); };
     // An arc over the first partial dividend, as a pupil marks "75".

@@ -97,55 +97,18 @@ std::optional<Item> drawnBy(const Page& page, const QWidget& widget)
                 false, true};
 }
 
-std::vector<Item> itemsOf(const Page& page, const std::vector<const RectShape*>& rects)
-{
-    std::vector<Item> items;
-    for (const QWidget* widget : page.findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
-        if (!widget->isVisibleTo(&page))
-            continue;
-        if (auto item = drawnBy(page, *widget))
-            items.push_back(*item);
-    }
-    for (const LineShape* line : page.lines()) {
-        if (!line->isVisible())
-            continue;
-        const QRectF ends = QRectF(QPointF(line->from().x, line->from().y), QPointF(line->to().x, line->to().y))
-                                .normalized();
-        // Round ends and thickness reach half the thickness past the ends.
-        const double reach = line->thickness() / 2.0;
-        items.push_back({"the line " + twips(ends), ends.adjusted(-reach, -reach, reach, reach), true});
-    }
-    for (const RectShape* rect : rects) {
-        if (!rect->isVisible())
-            continue;
-        // Its border lies on its edges, as the ruling's lines lie on the
-        // squares' edges.
-        const TwipRect r = rect->rect();
-        const QRectF area(r.x, r.y, r.width, r.height);
-        items.push_back({"the rectangle " + twips(area), area, true});
-    }
-    return items;
-}
-
 // Words head and sign the page (the instruction, a menu's title, the
 // pupil's name on the report card, the credit line): they may stand in the
 // strips above and below the paper instead of on it, but never across its
 // edge.
-bool inItsStrip(const Item& item, const QRectF& paper, const Page& page)
-{
-    if (!item.words)
-        return false;
-    const QRectF above(0, 0, page.widthTwips(), paper.top());
-    const QRectF below(0, paper.bottom(), page.widthTwips(), page.heightTwips() - paper.bottom());
-    return above.contains(item.area) || below.contains(item.area);
-}
-
 bool onPaper(const Item& item, const Page& page)
 {
     const TwipRect r = page.paper();
     const QRectF paper(r.x, r.y, r.width, r.height);
-    return paper.adjusted(-kOverhang, -kOverhang, kOverhang, kOverhang).contains(item.area)
-           || inItsStrip(item, paper, page);
+    const QRectF above(0, 0, page.widthTwips(), paper.top());
+    const QRectF below(0, paper.bottom(), page.widthTwips(), page.heightTwips() - paper.bottom());
+    return paper.adjusted(-kOverhang, -kOverhang, kOverhang, kOverhang).contains(item.area) ||
+           (item.words && (above.contains(item.area) || below.contains(item.area)));
 }
 
 // Lines and rectangles are drawn on the paper and may meet one another, as
@@ -163,18 +126,33 @@ bool overlap(const Item& a, const Item& b)
 std::vector<std::string> drawnWholeFaults(const Page& page, const std::vector<const RectShape*>& rects)
 {
     std::vector<std::string> faults;
+    std::vector<Item> items;
     for (const QWidget* widget : page.findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
         if (!widget->isVisibleTo(&page))
             continue;
         if (auto cut = cutText(*widget))
             faults.push_back(*cut);
+        if (auto item = drawnBy(page, *widget))
+            items.push_back(*item);
     }
-    const std::vector<Item> items = itemsOf(page, rects);
-    for (const Item& item : items) {
-        if (!onPaper(item, page))
-            faults.push_back(item.name + " at " + twips(item.area) + " does not lie on the paper");
+    for (const LineShape* line : page.lines()) {
+        const QRectF ends = QRectF(QPointF(line->from().x, line->from().y), QPointF(line->to().x, line->to().y))
+                                .normalized();
+        // Round ends and thickness reach half the thickness past the ends.
+        const double reach = line->thickness() / 2.0;
+        if (line->isVisible())
+            items.push_back({"the line " + twips(ends), ends.adjusted(-reach, -reach, reach, reach), true});
+    }
+    // A rectangle's border lies on its edges, as the ruling's lines lie on
+    // the squares' edges.
+    for (const RectShape* rect : rects) {
+        const QRectF area(rect->rect().x, rect->rect().y, rect->rect().width, rect->rect().height);
+        if (rect->isVisible())
+            items.push_back({"the rectangle " + twips(area), area, true});
     }
     for (std::size_t i = 0; i < items.size(); ++i) {
+        if (!onPaper(items[i], page))
+            faults.push_back(items[i].name + " at " + twips(items[i].area) + " does not lie on the paper");
         for (std::size_t j = i + 1; j < items.size(); ++j) {
             if (overlap(items[i], items[j]))
                 faults.push_back(items[i].name + " at " + twips(items[i].area) + " and " + items[j].name + " at " +

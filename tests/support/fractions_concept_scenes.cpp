@@ -4,13 +4,6 @@
 namespace quillo::testing {
 namespace {
 
-void openFractionConcept(Harness& app)
-{
-    app.enterName(QStringLiteral("Giulia Rossi V A"));
-    app.click(QStringLiteral("fractionsMenuButton"));
-    app.click(QStringLiteral("fractionConceptButton"));
-}
-
 // Colours the first n parts red and the others blue, the way a pupil does.
 void colourWhole(Harness& app, int n, int d)
 {
@@ -23,20 +16,20 @@ void colourWhole(Harness& app, int n, int d)
     }
 }
 
-void presentFraction(Harness& app, int n, int d)
+void drawFraction(Harness& app, int n, int d)
 {
     app.random.push(drawing(n, 1, 13));
     app.random.push(drawing(d, 3, 16));
-    app.click(QStringLiteral("newExerciseButton"));
 }
 
 void everyWhole(Harness& app, const Shoot& shoot)
 {
-    openFractionConcept(app);
+    openNamed(app, {"fractionsMenuButton", "fractionConceptButton"});
     shoot(QStringLiteral("opened"));
     for (int d = 3; d <= 14; ++d) {
         const int n = d / 3 + 1;
-        presentFraction(app, n, d);
+        drawFraction(app, n, d);
+        app.click(QStringLiteral("newExerciseButton"));
         colourWhole(app, n, d);
         shoot(QStringLiteral("whole-%1").arg(d, 2, 10, QLatin1Char('0')));
     }
@@ -44,54 +37,48 @@ void everyWhole(Harness& app, const Shoot& shoot)
 
 void checkedAndEvaluated(Harness& app, const Shoot& shoot)
 {
-    openFractionConcept(app);
+    openNamed(app, {"fractionsMenuButton", "fractionConceptButton"});
     // 4/14 coloured right, written right: "Esatto".
-    presentFraction(app, 4, 14);
-    colourWhole(app, 4, 14);
-    app.type(QStringLiteral("complementNumeratorUnits"), QStringLiteral("0"));
-    app.type(QStringLiteral("complementNumeratorTens"), QStringLiteral("1"));
-    app.type(QStringLiteral("complementDenominatorUnits"), QStringLiteral("4"));
-    app.type(QStringLiteral("complementDenominatorTens"), QStringLiteral("1"));
-    app.click(QStringLiteral("checkButton"));
-    app.click(QStringLiteral("evaluateButton"));
-    shoot(QStringLiteral("right-evaluated"));
-
+    drawFraction(app, 4, 14);
+    playRound(
+        app, shoot,
+        [&] {
+            colourWhole(app, 4, 14);
+            app.type(QStringLiteral("complementNumeratorUnits"), QStringLiteral("0"));
+            app.type(QStringLiteral("complementNumeratorTens"), QStringLiteral("1"));
+            app.type(QStringLiteral("complementDenominatorUnits"), QStringLiteral("4"));
+            app.type(QStringLiteral("complementDenominatorTens"), QStringLiteral("1"));
+        },
+        {"right-", nullptr, nullptr, nullptr});
     // 2/5 with one red too many and a wrong numerator: a white part, a red
     // cell and "Errato".
-    presentFraction(app, 2, 5);
-    colourWhole(app, 3, 5);
-    app.type(QStringLiteral("complementNumeratorUnits"), QStringLiteral("2"));
-    app.type(QStringLiteral("complementDenominatorUnits"), QStringLiteral("5"));
-    shoot(QStringLiteral("wrong-typed"));
-    app.click(QStringLiteral("checkButton"));
-    shoot(QStringLiteral("wrong-checked"));
-    app.click(QStringLiteral("evaluateButton"));
-    shoot(QStringLiteral("wrong-evaluated"));
+    drawFraction(app, 2, 5);
+    playRound(
+        app, shoot,
+        [&] {
+            colourWhole(app, 3, 5);
+            app.type(QStringLiteral("complementNumeratorUnits"), QStringLiteral("2"));
+            app.type(QStringLiteral("complementDenominatorUnits"), QStringLiteral("5"));
+        },
+        {"wrong-", nullptr, "typed"});
 }
 
 // Ten fractions with one- and two-digit terms, answered with three errors.
 void kindsChecked(Harness& app, const Shoot& shoot)
 {
-    app.enterName(QStringLiteral("Giulia Rossi V A"));
-    app.click(QStringLiteral("fractionsMenuButton"));
-    app.click(QStringLiteral("fractionKindsButton"));
+    openNamed(app, {"fractionsMenuButton", "fractionKindsButton"});
     shoot(QStringLiteral("opened"));
-    const int numerators[] = {12, 7, 5, 3, 9, 7, 99, 1, 98, 50};
-    const int denominators[] = {4, 7, 1, 8, 4, 12, 1, 99, 49, 49};
-    for (int n : numerators)
+    for (int n : {12, 7, 5, 3, 9, 7, 99, 1, 98, 50})
         app.random.push(drawing(n, 1, 99));
-    for (int d : denominators)
+    for (int d : {4, 7, 1, 8, 4, 12, 1, 99, 49, 49})
         app.random.push(drawing(d, 1, 99));
-    app.click(QStringLiteral("newExerciseButton"));
-    shoot(QStringLiteral("presented"));
-    const char* letters = "aiapapappi";
-    for (int i = 0; i < 10; ++i)
-        app.type(QStringLiteral("fraction%1Kind").arg(i + 1), QString(QLatin1Char(letters[i])));
-    shoot(QStringLiteral("typed"));
-    app.click(QStringLiteral("checkButton"));
-    shoot(QStringLiteral("checked"));
-    app.click(QStringLiteral("evaluateButton"));
-    shoot(QStringLiteral("evaluated"));
+    playRound(
+        app, shoot,
+        [&] {
+            for (int i = 0; i < 10; ++i)
+                app.type(QStringLiteral("fraction%1Kind").arg(i + 1), QString(QLatin1Char("aiapapappi"[i])));
+        },
+        {.filled = "typed"});
 }
 
 const SceneRegistrar fractionConcept{

@@ -1,6 +1,5 @@
+#include "ui/screens/columns/column_driving.h"
 #include "support/scenes.h"
-
-#include <QTest>
 
 namespace quillo::testing {
 namespace {
@@ -14,33 +13,17 @@ struct Shown {
     std::vector<std::pair<const char*, const char*>> rows;
 };
 
-void write(Harness& app, const char* row, const char* digits)
-{
-    const QString written = QString::fromLatin1(digits);
-    for (int i = 0; i < written.size(); ++i) {
-        const QChar digit = written.at(written.size() - 1 - i);
-        if (digit != QLatin1Char('_'))
-            app.type(QStringLiteral("%1Digit%2").arg(QLatin1String(row)).arg(i + 1), QString(digit));
-    }
-}
-
 void drive(Harness& app, const Shoot& shoot, const Shown& shown)
 {
-    app.enterName(QStringLiteral("Giulia Rossi V A"));
-    app.click(QStringLiteral("multiplicationButton"));
+    openNamed(app, {"multiplicationButton"});
     shoot(QStringLiteral("opened"));
     app.click(QString::fromLatin1(shown.selector));
     app.random.push(shown.multiplicand);
     app.random.push(shown.multiplier);
-    app.click(QStringLiteral("newExerciseButton"));
-    shoot(QStringLiteral("presented"));
-    for (const auto& [units, digits] : shown.rows)
-        write(app, units, digits);
-    shoot(QStringLiteral("filled"));
-    app.click(QStringLiteral("checkButton"));
-    shoot(QStringLiteral("checked"));
-    app.click(QStringLiteral("evaluateButton"));
-    shoot(QStringLiteral("evaluated"));
+    playRound(app, shoot, [&] {
+        for (const auto& [units, digits] : shown.rows)
+            writeRow(app, units, QString::fromLatin1(digits));
+    });
 }
 
 const SceneRegistrar multiplication{

@@ -23,6 +23,29 @@ SceneRegistrar::SceneRegistrar(std::initializer_list<Scene> list)
     }
 }
 
+void openNamed(Harness& app, std::initializer_list<const char*> buttons)
+{
+    app.enterName(QStringLiteral("Giulia Rossi V A"));
+    for (const char* button : buttons)
+        app.click(QString::fromLatin1(button));
+}
+
+void playRound(Harness& app, const Shoot& shoot, const std::function<void()>& answer, const Round& shots)
+{
+    const auto take = [&](const char* step) {
+        if (step)
+            shoot(QLatin1String(shots.prefix) + QLatin1String(step));
+    };
+    app.click(QStringLiteral("newExerciseButton"));
+    take(shots.presented);
+    answer();
+    take(shots.filled);
+    app.click(QStringLiteral("checkButton"));
+    take(shots.checked);
+    app.click(QStringLiteral("evaluateButton"));
+    take(shots.evaluated);
+}
+
 std::vector<Pictures>& pictures()
 {
     static std::vector<Pictures> all;

@@ -24,6 +24,21 @@ struct Scene {
 
 std::vector<Scene>& scenes();
 
+// With the pupil's name given, opened through these buttons of the menus.
+void openNamed(Harness& app, std::initializer_list<const char*> buttons);
+
+// One exercise from "OK" through the pupil's answer, "Controllo" and
+// "Valutazione", a picture after each step under the prefix and the step's
+// name; a null name takes no picture there.
+struct Round {
+    const char* prefix = "";
+    const char* presented = "presented";
+    const char* filled = "filled";
+    const char* checked = "checked";
+    const char* evaluated = "evaluated";
+};
+void playRound(Harness& app, const Shoot& shoot, const std::function<void()>& answer, const Round& shots = {});
+
 struct SceneRegistrar {
     SceneRegistrar(std::initializer_list<Scene> list);
 };

@@ -1,13 +1,8 @@
 #pragma once
 
-#include "ui/kit/verdict_box.h"
-#include "support/harness.h"
+#include "ui/screens/exercise_app.h"
 
 namespace quillo::testing {
-
-inline const QString kOk = QStringLiteral("newExerciseButton");
-inline const QString kCheck = QStringLiteral("checkButton");
-inline const QString kEvaluate = QStringLiteral("evaluateButton");
 
 // The cell of a number's row ("addend1", "difference") and column (1 the units).
 inline QString cellName(const char* number, int column)
@@ -22,35 +17,29 @@ inline void force(Harness& app, std::initializer_list<int> numbers)
         app.random.push(drawing(number, 1, 999'999));
 }
 
-// Types a number into a row, units first, as a pupil does.
+// Picks the dividend's length and loads the source so that "OK" draws
+// dividend : divisor.
+inline void forceDivision(Harness& app, int dividend, int divisor)
+{
+    const int digits = static_cast<int>(QString::number(dividend).size());
+    const int lows[] = {0, 0, 11, 101, 1001, 10001, 100001};
+    const int highs[] = {0, 0, 99, 999, 9999, 99999, 999999};
+    app.click(QStringLiteral("dividendLength%1").arg(digits));
+    app.random.push(drawing(dividend, lows[digits], lows[digits] + highs[digits] - 1));
+    app.random.push(drawing(divisor, 11, 109));
+}
+
+// Types a number into a row as it reads on paper, units first, as a pupil
+// does; "_" leaves a cell empty.
 inline void writeRow(Harness& app, const char* row, const QString& leftToRight)
 {
     for (int column = 1; column <= leftToRight.size(); ++column)
-        app.type(cellName(row, column), leftToRight.at(leftToRight.size() - column));
+        if (const QChar digit = leftToRight.at(leftToRight.size() - column); digit != QLatin1Char('_'))
+            app.type(cellName(row, column), digit);
 }
 
-// The program with a name given, opened from the main menu on one command.
-struct ColumnApp : Harness {
-    QString command;
-    explicit ColumnApp(const char* menuCommand) : command(QString::fromLatin1(menuCommand))
-    {
-        enterName();
-        click(command);
-    }
-    void leaveAndReturn()
-    {
-        click(QStringLiteral("mainMenuButton"));
-        click(command);
-    }
-    bool enabled(const QString& name) const { return find(name)->isEnabled(); }
-    DigitCell* cell(const QString& name) const { return find<DigitCell>(name); }
-    VerdictBox* verdict() const { return find<VerdictBox>(QStringLiteral("verdictBox")); }
-    // "OCV" for enabled "OK", "Controllo" and "Valutazione", "-" where disabled.
-    QString buttons() const
-    {
-        return QString(QLatin1Char(enabled(kOk) ? 'O' : '-')) + QLatin1Char(enabled(kCheck) ? 'C' : '-') +
-               QLatin1Char(enabled(kEvaluate) ? 'V' : '-');
-    }
+struct ColumnApp : ExerciseApp {
+    explicit ColumnApp(const char* menuCommand) : ExerciseApp({menuCommand}) {}
     // A row of an addition or subtraction as the page shows it, left to right:
     // a digit, "_" for an empty cell, "." for a hidden one.
     QString row(const char* row) const

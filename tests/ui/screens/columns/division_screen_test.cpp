@@ -13,20 +13,13 @@ namespace {
 QString stepCell(int row, int column) { return QStringLiteral("stepRow%1Digit%2").arg(row).arg(7 - column); }
 QString remainderMark(int row) { return QStringLiteral("remainderMark%1").arg(row); }
 QString selector(int digits) { return QStringLiteral("dividendLength%1").arg(digits); }
-QString digit(const char* number, int index) { return QStringLiteral("%1Digit%2").arg(QLatin1String(number)).arg(index); }
 
 struct DivisionApp : ColumnApp {
     DivisionApp() : ColumnApp("divisionButton") {}
 
-    // Picks the length and forces dividend : divisor through the real "OK".
     void present(int dividend, int divisor)
     {
-        const int digits = static_cast<int>(QString::number(dividend).size());
-        const int lows[] = {0, 0, 11, 101, 1001, 10001, 100001};
-        const int highs[] = {0, 0, 99, 999, 9999, 99999, 999999};
-        click(selector(digits));
-        random.push(drawing(dividend, lows[digits], lows[digits] + highs[digits] - 1));
-        random.push(drawing(divisor, 11, 109));
+        forceDivision(*this, dividend, divisor);
         click(kOk);
     }
     QString textOf(const QString& name) const
@@ -38,22 +31,29 @@ struct DivisionApp : ColumnApp {
     int grade() const { return board.grade(ExerciseFamily::Division); }
 };
 
-TEST(DivisionScreen, DivisionsFromTheSelectorToTheGrade)
+TEST(DivisionScreen, ControlsNamedAndDivisionsFromTheSelectorToTheGrade)
 {
     DivisionApp app;
+    const auto name = [&](const QString& control) { return app.find(control)->accessibleName(); };
+    EXPECT_EQ(name(cellName("quotient", 2)), QStringLiteral("Quoziente, cifra 2"));
+    EXPECT_EQ(name(stepCell(2, 4)), QStringLiteral("Resto parziale 2, cifra 3")) << "digits count from the units";
+    EXPECT_EQ(name(stepCell(5, 6)), QStringLiteral("Resto parziale 5, cifra 1"));
+    EXPECT_EQ(name(cellName("dividend", 3)), QStringLiteral("Dividendo, cifra 3"));
+    EXPECT_EQ(name(cellName("divisor", 2)), QStringLiteral("Divisore, cifra 2"));
+    EXPECT_EQ(name(selector(4)), QStringLiteral("4")) << "its caption; the range is its tooltip";
     EXPECT_EQ(app.buttons(), QStringLiteral("---"));
     app.present(7568, 23);
     QString operands;
     for (int index = 5; index >= 1; --index)
-        operands += app.textOf(digit("dividend", index));
+        operands += app.textOf(cellName("dividend", index));
     for (int index = 2; index >= 1; --index)
-        operands += app.textOf(digit("divisor", index));
+        operands += app.textOf(cellName("divisor", index));
     EXPECT_EQ(operands, QStringLiteral("756823")) << "the dividend right-aligned, then the divisor";
     EXPECT_EQ(app.buttons(), QStringLiteral("---")) << "OK cannot be pressed twice in a row";
     EXPECT_FALSE(app.enabled(selector(3)));
 
     // 329 r 1, written out as in the exercise book.
-    for (const auto& [name, digit] : {std::pair{digit("quotient", 1), "3"}, {digit("quotient", 2), "2"}, {digit("quotient", 3), "9"}, {stepCell(1, 4), "6"},
+    for (const auto& [name, digit] : {std::pair{cellName("quotient", 1), "3"}, {cellName("quotient", 2), "2"}, {cellName("quotient", 3), "9"}, {stepCell(1, 4), "6"},
                                       {stepCell(1, 5), "6"}, {stepCell(2, 4), "2"}, {stepCell(2, 5), "0"},
                                       {stepCell(2, 6), "8"}, {stepCell(3, 6), "1"}})
         app.type(name, QString::fromLatin1(digit));
@@ -70,13 +70,13 @@ TEST(DivisionScreen, DivisionsFromTheSelectorToTheGrade)
     app.present(97, 12);
     EXPECT_EQ(app.verdict()->text(), QString());
     EXPECT_EQ(app.textOf(remainderMark(3)), QString());
-    EXPECT_TRUE(app.cell(digit("quotient", 2))->isReadOnly()) << "quotient cells past L are locked";
+    EXPECT_TRUE(app.cell(cellName("quotient", 2))->isReadOnly()) << "quotient cells past L are locked";
     EXPECT_TRUE(app.cell(stepCell(2, 6))->isReadOnly()) << "unused step rows are locked";
-    app.type(digit("quotient", 1), QStringLiteral("7"));
+    app.type(cellName("quotient", 1), QStringLiteral("7"));
     app.type(stepCell(1, 5), QStringLiteral("5"));
     app.type(stepCell(1, 6), QStringLiteral("1"));
     app.click(kCheck);
-    EXPECT_TRUE(app.cell(digit("quotient", 1))->isMarkedWrong());
+    EXPECT_TRUE(app.cell(cellName("quotient", 1))->isMarkedWrong());
     EXPECT_EQ(app.cell(stepCell(1, 5))->background(), colour::White);
     EXPECT_EQ(app.cell(stepCell(1, 5))->textColour(), colour::Red);
     EXPECT_FALSE(app.cell(stepCell(1, 6))->isMarkedWrong());
@@ -121,18 +121,6 @@ TEST(DivisionScreen, TheFinalRemainderShowsItsMarkAndAllowsTheCheck)
         app.type(stepCell(c.row, c.lead), QStringLiteral("0"));
         EXPECT_TRUE(app.enabled(kCheck));
     }
-}
-
-TEST(DivisionScreen, ScreenReadersHearWhatEachControlIs)
-{
-    DivisionApp app;
-    const auto name = [&](const QString& control) { return app.find(control)->accessibleName(); };
-    EXPECT_EQ(name(digit("quotient", 2)), QStringLiteral("Quoziente, cifra 2"));
-    EXPECT_EQ(name(stepCell(2, 4)), QStringLiteral("Resto parziale 2, cifra 3")) << "digits count from the units";
-    EXPECT_EQ(name(stepCell(5, 6)), QStringLiteral("Resto parziale 5, cifra 1"));
-    EXPECT_EQ(name(digit("dividend", 3)), QStringLiteral("Dividendo, cifra 3"));
-    EXPECT_EQ(name(digit("divisor", 2)), QStringLiteral("Divisore, cifra 2"));
-    EXPECT_EQ(name(selector(4)), QStringLiteral("4")) << "its caption; the range is its tooltip";
 }
 
 TEST(DivisionScreen, ThePenDrawsInItsStripAndStopsOutsideIt)

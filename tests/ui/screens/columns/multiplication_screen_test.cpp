@@ -6,8 +6,8 @@
 
 #include <QSet>
 
+#include <array>
 #include <cstring>
-
 #include <random>
 
 namespace quillo::testing {
@@ -15,28 +15,14 @@ namespace {
 
 using Kind = MultiplierKind;
 
-// The rows the pupil writes.
-constexpr const char* kPartial1 = "partialProduct1";
-constexpr const char* kPartial2 = "partialProduct2";
-constexpr const char* kPartial3 = "partialProduct3";
-constexpr const char* kProductOfTwo = "productOfTwo";
-constexpr const char* kProductOfThree = "productOfThree";
-constexpr const char* kProductOfZeroEnding = "productOfZeroEnding";
 
-// A row's cell, digit 1 the units.
-QString digitOf(const char* row, int digit) { return QStringLiteral("%1Digit%2").arg(QLatin1String(row)).arg(digit); }
 
+// The selector of a kind and the row of its product.
 QString selectorOf(Kind kind)
 {
-    return QLatin1String(kind == Kind::TwoDigit     ? "twoDigitMultiplier"
-                         : kind == Kind::ThreeDigit ? "threeDigitMultiplier"
-                                                    : "zeroEndingMultiplier");
+    return QLatin1String(std::array{"twoDigitMultiplier", "threeDigitMultiplier", "zeroEndingMultiplier"}[int(kind)]);
 }
-
-const char* productRowOf(Kind kind)
-{
-    return kind == Kind::TwoDigit ? kProductOfTwo : kind == Kind::ThreeDigit ? kProductOfThree : kProductOfZeroEnding;
-}
+const char* productRowOf(Kind kind) { return std::array{"productOfTwo", "productOfThree", "productOfZeroEnding"}[int(kind)]; }
 
 struct MultiplicationApp : ColumnApp {
     MultiplicationApp() : ColumnApp("multiplicationButton") {}
@@ -49,30 +35,20 @@ struct MultiplicationApp : ColumnApp {
     {
         click(selectorOf(kind));
         random.push(drawing(multiplicand, 11, 1009));
-        random.push(kind == Kind::TwoDigit     ? drawing(multiplier, 11, 109)
-                    : kind == Kind::ThreeDigit ? drawing(multiplier, 101, 1099)
-                                               : drawing(multiplier, 20, 1009));
+        random.push(drawing(multiplier, std::array{11, 101, 20}[int(kind)], std::array{109, 1099, 1009}[int(kind)]));
         click(kOk);
-    }
-    // Writes a row as it reads on paper, its last digit in the units cell; "_" skips a cell.
-    void write(const char* row, const QString& digits) const
-    {
-        for (int i = 0; i < digits.size(); ++i)
-            if (const QChar digit = digits.at(digits.size() - 1 - i); digit != QLatin1Char('_'))
-                type(digitOf(row, i + 1), digit);
     }
     int selectorsEnabled() const
     {
-        return int(enabled(selectorOf(Kind::TwoDigit))) + enabled(selectorOf(Kind::ThreeDigit)) +
-               enabled(selectorOf(Kind::ZeroEnding));
+        return int(enabled(selectorOf(Kind(0)))) + enabled(selectorOf(Kind(1))) + enabled(selectorOf(Kind(2)));
     }
     QSet<QString> cells(bool (*test)(const DigitCell&)) const
     {
         QSet<QString> names;
-        for (const char* row : {kPartial1, kPartial2, kPartial3, kProductOfTwo, kProductOfThree, kProductOfZeroEnding})
+        for (const char* row : {"partialProduct1", "partialProduct2", "partialProduct3", "productOfTwo", "productOfThree", "productOfZeroEnding"})
             for (int digit = 1; digit <= 6; ++digit)
-                if (has(digitOf(row, digit)) && test(*cell(digitOf(row, digit))))
-                    names.insert(digitOf(row, digit));
+                if (has(cellName(row, digit)) && test(*cell(cellName(row, digit))))
+                    names.insert(cellName(row, digit));
         return names;
     }
     QSet<QString> visible() const { return cells([](const DigitCell& c) { return !c.isHidden(); }); }
@@ -92,12 +68,12 @@ TEST(MultiplicationScreen, EachKindFromTheSelectorToTheGrade)
         int grade;
     };
     const Round rounds[] = {
-        {Kind::ThreeDigit, 12, 305, {{kPartial1, "60"}, {kPartial2, "000"}, {kPartial3, "3600"}, {kProductOfThree, "3660"}},
+        {Kind::ThreeDigit, 12, 305, {{"partialProduct1", "60"}, {"partialProduct2", "000"}, {"partialProduct3", "3600"}, {"productOfThree", "3660"}},
          {}, "Bravo!!!", 10},
         // The placeholder zero under the units of the second row is forgotten.
-        {Kind::TwoDigit, 345, 20, {{kPartial1, "000"}, {kPartial2, "690_"}, {kProductOfTwo, "6900"}}, {digitOf(kPartial2, 1)},
+        {Kind::TwoDigit, 345, 20, {{"partialProduct1", "000"}, {"partialProduct2", "690_"}, {"productOfTwo", "6900"}}, {cellName("partialProduct2", 1)},
          "Sta' più attento!!!", 8},
-        {Kind::ZeroEnding, 45, 90, {{kProductOfZeroEnding, "4050"}}, {}, "Buono", 8},
+        {Kind::ZeroEnding, 45, 90, {{"productOfZeroEnding", "4050"}}, {}, "Buono", 8},
     };
     MultiplicationApp app;
     for (const Round& r : rounds) {
@@ -106,10 +82,10 @@ TEST(MultiplicationScreen, EachKindFromTheSelectorToTheGrade)
         QSet<QString> cells;
         for (const auto& [row, digits] : r.rows)
             for (int i = 1; i <= int(std::strlen(digits)); ++i)
-                cells.insert(digitOf(row, i));
+                cells.insert(cellName(row, i));
         EXPECT_EQ(app.visible(), cells);
         for (const auto& [row, digits] : r.rows)
-            app.write(row, QString::fromLatin1(digits));
+            writeRow(app, row, QString::fromLatin1(digits));
         app.click(kCheck);
         EXPECT_EQ(app.marked(), r.marked);
         app.click(kEvaluate);
@@ -119,49 +95,32 @@ TEST(MultiplicationScreen, EachKindFromTheSelectorToTheGrade)
     EXPECT_EQ(app.board.presentedCount(ExerciseFamily::Multiplication), 3);
 }
 
-TEST(MultiplicationScreen, OnlyTheProductsLeadingCellEnablesTheCheck)
-{
-    const std::tuple<Kind, int, int, int> cases[] = {
-        {Kind::TwoDigit, 11, 11, 3},    {Kind::TwoDigit, 345, 20, 4},    {Kind::TwoDigit, 999, 99, 5},
-        {Kind::ThreeDigit, 11, 101, 4}, {Kind::ThreeDigit, 345, 120, 5}, {Kind::ThreeDigit, 999, 999, 6},
-        {Kind::ZeroEnding, 11, 20, 3},  {Kind::ZeroEnding, 45, 90, 4},   {Kind::ZeroEnding, 123, 200, 5},
-        {Kind::ZeroEnding, 999, 900, 6},
-    };
-    MultiplicationApp app;
-    for (const auto& [kind, multiplicand, multiplier, digit] : cases) {
-        const QString leading = digitOf(productRowOf(kind), digit);
-        SCOPED_TRACE(leading.toStdString());
-        app.present(kind, multiplicand, multiplier);
-        for (const QString& name : app.visible())
-            if (name != leading)
-                app.type(name, QStringLiteral("7"));
-        EXPECT_FALSE(app.enabled(kCheck));
-        app.type(leading, QStringLiteral("x"));  // whatever the key
-        EXPECT_TRUE(app.enabled(kCheck));
-        app.click(kCheck);
-        app.click(kEvaluate);
-    }
-}
-
-TEST(MultiplicationScreen, SlashAndBackspaceInACellAndOnlyAnEvaluationFreesTheSelectors)
+TEST(MultiplicationScreen, NamesSlashAndBackspaceInACellAndOnlyAnEvaluationFreesTheSelectors)
 {
     MultiplicationApp app;
+    const auto name = [&](const QString& control) { return app.find(control)->accessibleName(); };
+    EXPECT_EQ(name(QStringLiteral("multiplicandDigit2")), QStringLiteral("Moltiplicando, cifra 2"));
+    EXPECT_EQ(name(QStringLiteral("multiplierDigit1")), QStringLiteral("Moltiplicatore, cifra 1"));
+    EXPECT_EQ(name(cellName("partialProduct2", 2)), QStringLiteral("Prodotto parziale 2, cifra 2"));
+    EXPECT_EQ(name(cellName("productOfThree", 4)), QStringLiteral("Prodotto, cifra 4"));
+    EXPECT_EQ(name(cellName("productOfZeroEnding", 1)), QStringLiteral("Prodotto, cifra 1"));
+    EXPECT_EQ(name(selectorOf(Kind::ThreeDigit)), QStringLiteral("3")) << "its caption; the kind is its tooltip";
     EXPECT_EQ(app.selectorsEnabled(), 3);
     app.present(Kind::TwoDigit, 87, 65);
     EXPECT_EQ(app.selectorsEnabled(), 0);
-    app.type(digitOf(kPartial1, 1), QStringLiteral("5/"));
-    EXPECT_EQ(app.cell(digitOf(kPartial1, 1))->text(), QStringLiteral("/")) << "'/' replaces the digit";
-    app.type(digitOf(kPartial1, 2), QStringLiteral("4"));
-    app.key(digitOf(kPartial1, 2), Qt::Key_Backspace);
-    EXPECT_EQ(app.cell(digitOf(kPartial1, 2))->text(), QString()) << "Backspace empties the cell";
+    app.type(cellName("partialProduct1", 1), QStringLiteral("5/"));
+    EXPECT_EQ(app.cell(cellName("partialProduct1", 1))->text(), QStringLiteral("/")) << "'/' replaces the digit";
+    app.type(cellName("partialProduct1", 2), QStringLiteral("4"));
+    app.key(cellName("partialProduct1", 2), Qt::Key_Backspace);
+    EXPECT_EQ(app.cell(cellName("partialProduct1", 2))->text(), QString()) << "Backspace empties the cell";
     app.key(QStringLiteral("multiplicandDigit1"), Qt::Key_Backspace);
     EXPECT_EQ(app.cell(QStringLiteral("multiplicandDigit1"))->text(), QStringLiteral("7")) << "operands cannot be typed";
 
     // 87 x 65: 435, 5220, 5655; "/" is as wrong as an empty cell.
-    app.write(kPartial2, QStringLiteral("5220"));
-    app.write(kProductOfTwo, QStringLiteral("5655"));
+    writeRow(app, "partialProduct2", QStringLiteral("5220"));
+    writeRow(app, "productOfTwo", QStringLiteral("5655"));
     app.click(kCheck);
-    EXPECT_EQ(app.marked(), (QSet<QString>{digitOf(kPartial1, 1), digitOf(kPartial1, 2), digitOf(kPartial1, 3)}));
+    EXPECT_EQ(app.marked(), (QSet<QString>{cellName("partialProduct1", 1), cellName("partialProduct1", 2), cellName("partialProduct1", 3)}));
     EXPECT_EQ(app.buttons(), QStringLiteral("--V"));
     EXPECT_EQ(app.selectorsEnabled(), 0) << "a check does not free the selectors";
     app.click(kEvaluate);
@@ -170,20 +129,9 @@ TEST(MultiplicationScreen, SlashAndBackspaceInACellAndOnlyAnEvaluationFreesTheSe
     EXPECT_EQ(app.selectorsEnabled(), 3);
 }
 
-TEST(MultiplicationScreen, ScreenReadersHearWhatEachControlIs)
-{
-    MultiplicationApp app;
-    const auto name = [&](const QString& control) { return app.find(control)->accessibleName(); };
-    EXPECT_EQ(name(QStringLiteral("multiplicandDigit2")), QStringLiteral("Moltiplicando, cifra 2"));
-    EXPECT_EQ(name(QStringLiteral("multiplierDigit1")), QStringLiteral("Moltiplicatore, cifra 1"));
-    EXPECT_EQ(name(digitOf(kPartial2, 2)), QStringLiteral("Prodotto parziale 2, cifra 2"));
-    EXPECT_EQ(name(digitOf(kProductOfThree, 4)), QStringLiteral("Prodotto, cifra 4"));
-    EXPECT_EQ(name(digitOf(kProductOfZeroEnding, 1)), QStringLiteral("Prodotto, cifra 1"));
-    EXPECT_EQ(name(selectorOf(Kind::ThreeDigit)), QStringLiteral("3")) << "its caption; the kind is its tooltip";
-}
-
-// Over many draws of each kind, the cells on show are exactly the cells
-// that a check of the empty exercise finds wrong.
+// Over many draws of each kind: only the product's leading cell, whatever
+// its key, opens the check, and the cells on show are exactly the cells a
+// check finds wrong when all of them hold "/".
 TEST(MultiplicationScreen, EveryComparedCellIsAVisibleCell)
 {
     MultiplicationApp app;
@@ -197,7 +145,13 @@ TEST(MultiplicationScreen, EveryComparedCellIsAVisibleCell)
         app.click(kOk);
         const QSet<QString> visible = app.visible();
         const auto& exercise = app.screen().exercise();
-        app.type(digitOf(productRowOf(kind), exercise.productLength()), QStringLiteral("x"));
+        const int productLength = int(QString::number(exercise.multiplicand() * exercise.multiplier()).size());
+        const QString leading = cellName(productRowOf(kind), productLength);
+        for (const QString& name : visible)
+            if (name != leading)
+                app.type(name, QStringLiteral("/"));
+        EXPECT_FALSE(app.enabled(kCheck)) << leading.toStdString();
+        app.type(leading, QStringLiteral("x"));
         app.click(kCheck);
         ASSERT_EQ(app.marked(), visible) << exercise.multiplicand() << " x " << exercise.multiplier();
         app.click(kEvaluate);

@@ -12,20 +12,24 @@ QString mark(int number, int place) { return QStringLiteral("number%1Mark%2").ar
 TEST(PlaceValueScreen, TypedCheckedEvaluatedAndAnUnevaluatedOneNeverGraded)
 {
     DecimalsApp on("placeValueButton");
-    auto& app = on.app;
-    EXPECT_EQ(on.buttons(), QStringLiteral("100"));
+    auto& app = on;
+    EXPECT_EQ(on.buttons(), QStringLiteral("O--"));
     scriptPlaceValue(app.random, 1, 2, {{5, 5, 5}, {1, 2, 1}});  // 55,5 and 12,1
-    on.click("newExercise");
+    on.click(kOk);
     EXPECT_EQ(app.random.seeds(), 0) << "this screen draws on from the generator seeded at start-up";
     EXPECT_EQ(on.label(QStringLiteral("number1Digit5")) + on.label(QStringLiteral("number1Digit4")) + app.find<Label>(QStringLiteral("number1Comma"))->text() + on.label(QStringLiteral("number1Digit1")),
               QStringLiteral("55,5"));
     for (const auto& [number, place] : {std::pair{1, 1}, {1, 2}, {1, 4}, {1, 5}, {1, 6}, {2, 1}, {2, 4}, {2, 5}})
         EXPECT_EQ(on.cell(mark(number, place))->isVisible(), place == 1 || place == 5 || (number == 1 && place == 4))
             << number << "/" << place;
-    EXPECT_EQ(on.cell(mark(1, 1))->background(), 0x404040u);
-    EXPECT_EQ(on.cell(mark(1, 1))->textColour(), 0xC0C0FFu);
-    EXPECT_EQ(on.cell(mark(1, 5))->background(), colour::LightCyan);
-    EXPECT_EQ(on.cell(mark(1, 5))->textColour(), colour::Red);
+    // Each place its own ink, on dark boxes for the decimals and light ones for the whole part.
+    const Colour inks[] = {0xC0C0FF, 0x80FF80, 0xC0FFFF, 0xFF0000, colour::Red, 0x00C000, 0xFF8080, 0x8080FF, 0x00FF00};
+    for (int number : {1, 2})
+        for (int place = 1; place <= 9; ++place) {
+            EXPECT_EQ(on.cell(mark(number, place))->textColour(), inks[place - 1]) << number << "/" << place;
+            EXPECT_EQ(on.cell(mark(number, place))->background(), place <= 3 ? colour::DarkGrey : colour::LightCyan)
+                << number << "/" << place;
+        }
     EXPECT_EQ(on.cell(mark(2, 1))->accessibleName(), QStringLiteral("Posto della cifra dei decimi del numero 2"));
 
     // Whole boxes: one letter past the mark empties the box, what is already
@@ -37,40 +41,40 @@ TEST(PlaceValueScreen, TypedCheckedEvaluatedAndAnUnevaluatedOneNeverGraded)
         on.type(index, typed);
         EXPECT_EQ(on.cell(index)->text(), QString::fromLatin1(shown)) << typed;
     }
-    EXPECT_EQ(on.buttons(), QStringLiteral("000"));
+    EXPECT_EQ(on.buttons(), QStringLiteral("---"));
     on.type(mark(2, 1), "d");
-    EXPECT_EQ(on.buttons(), QStringLiteral("010")) << "the second number's last decimal box enables the check";
+    EXPECT_EQ(on.buttons(), QStringLiteral("-C-")) << "the second number's last decimal box enables the check";
 
-    on.click("check");
+    on.click(kCheck);
     EXPECT_EQ(on.cell(mark(1, 1))->background(), colour::White) << "a capital is not the mark";
     EXPECT_EQ(on.cell(mark(1, 1))->textColour(), 0xC0C0FFu);
     EXPECT_EQ(on.cell(mark(1, 4))->background(), colour::LightCyan);
-    EXPECT_EQ(on.buttons(), QStringLiteral("001"));
-    on.click("evaluate");
+    EXPECT_EQ(on.buttons(), QStringLiteral("--V"));
+    on.click(kEvaluate);
     EXPECT_EQ(on.verdict()->text(), QStringLiteral("Sta' più attento!!!")) << "the tenths stand in two pairs";
     EXPECT_EQ(on.verdict()->textColour(), colour::Red);
     EXPECT_EQ(app.board.grade(ExerciseFamily::PlaceValue), 6);
-    EXPECT_EQ(on.buttons(), QStringLiteral("110"));
+    EXPECT_EQ(on.buttons(), QStringLiteral("OC-"));
 
     // Checked, left unevaluated: the page comes back in its design state.
     scriptPlaceValue(app.random, 1, 1, {{7, 7}, {3, 3}});
-    on.click("newExercise");
+    on.click(kOk);
     EXPECT_EQ(on.verdict()->text(), QString());
     on.type(mark(2, 1), "x");
-    on.click("check");
-    on.click("sectionMenu");
+    on.click(kCheck);
+    on.click(QStringLiteral("sectionMenuButton"));
     EXPECT_EQ(app.registry.current(), ScreenId::DecimalsMenu);
     app.click(QStringLiteral("placeValueButton"));
-    EXPECT_EQ(on.buttons(), QStringLiteral("100"));
+    EXPECT_EQ(on.buttons(), QStringLiteral("O--"));
     EXPECT_EQ(on.label(QStringLiteral("number1Digit1")), QString());
 
     // The next one, all right, graded on its own: (6 + 10) / 2.
     scriptPlaceValue(app.random, 1, 1, {{7, 7}, {3, 3}});
-    on.click("newExercise");
+    on.click(kOk);
     for (const auto& [box, keys] : {std::pair{mark(1, 4), "us"}, {mark(1, 1), "d"}, {mark(2, 4), "us"}, {mark(2, 1), "d"}})
         on.type(box, keys);
-    on.click("check");
-    on.click("evaluate");
+    on.click(kCheck);
+    on.click(kEvaluate);
     EXPECT_EQ(on.verdict()->text(), QStringLiteral("Va bene"));
     EXPECT_EQ(app.board.grade(ExerciseFamily::PlaceValue), 8);
 }

@@ -3,10 +3,8 @@
 #include "fraction_screens.h"
 
 #include <QApplication>
+#include <QRegion>
 #include <QTest>
-
-#include <algorithm>
-#include <set>
 
 namespace quillo::testing {
 namespace {
@@ -23,15 +21,13 @@ constexpr auto F = ExerciseFamily::FractionConcept;
 
 QString part(int number) { return QStringLiteral("part%1").arg(number); }
 
-// Cells 3 to 6 are Text4 to Text7: complement units and tens, denominator
-// units and tens; Text1 and Text2 are the red and blue swatches.
 struct ConceptApp : FractionScreenApp<FractionConceptScreen> {
     ConceptApp() : FractionScreenApp("fractionConceptButton", screenOf(ExerciseFamily::FractionConcept), answerCell) {}
-    void present(int n, int d) const
+    void present(int n, int d)
     {
-        app.random.push(drawing(n, 1, 13));
-        app.random.push(drawing(d, 3, 16));
-        app.click(kOk);
+        random.push(drawing(n, 1, 13));
+        random.push(drawing(d, 3, 16));
+        click(kOk);
     }
     // One swatch per letter ('r', 'b', or '-' for none), then the part.
     void colour(const char* pattern)
@@ -39,25 +35,14 @@ struct ConceptApp : FractionScreenApp<FractionConceptScreen> {
         const std::vector<int> parts = screen().exercise().wholeParts();
         for (std::size_t i = 0; pattern[i]; ++i) {
             if (pattern[i] != '-')
-                app.click(answerCell(pattern[i] == 'r' ? 0 : 1));
-            app.click(part(parts.at(i)));
+                click(answerCell(pattern[i] == 'r' ? 0 : 1));
+            click(part(parts.at(i)));
         }
-    }
-    // Two fifths coloured by the pattern, the complement written over 5.
-    void twoFifths(const char* pattern, const char* complement, bool evaluate = true)
-    {
-        present(2, 5);
-        colour(pattern);
-        answer({complement}, 3);
-        answer({"5"}, 5);
-        app.click(kCheck);
-        if (evaluate)
-            app.click(kEvaluate);
     }
     Colour fillOf(int number) { return screen().partShape(number)->fill(); }
     QString printed() const
     {
-        QStringList lines(app.page().printedLines().begin(), app.page().printedLines().end());
+        QStringList lines(page().printedLines().begin(), page().printedLines().end());
         return lines.join(QLatin1Char('|'));
     }
 };
@@ -74,37 +59,53 @@ TEST(FractionConceptScreen, FromOkToTheGradeThroughASkippedExercise)
     on.colour("rrbbb");
     EXPECT_EQ(on.fillOf(10), colour::Red);
     EXPECT_EQ(on.fillOf(14), colour::Blue);
-    EXPECT_EQ(on.app.find(part(14))->accessibleName(), QStringLiteral("Parte 5 dell'intero"));
+    EXPECT_EQ(on.find(part(14))->accessibleName(), QStringLiteral("Parte 5 dell'intero"));
     on.answer({"3"}, 3);
     EXPECT_FALSE(on.enabled(kCheck)) << "only the leading denominator cell opens the check";
     on.answer({"5"}, 5);
-    on.app.click(kCheck);
+    on.click(kCheck);
     EXPECT_FALSE(on.enabled(kCheck) || on.cell(3)->isEnabled());
     EXPECT_EQ(on.verdict()->text(), QString()) << "the check shows no word";
-    on.app.click(kEvaluate);
+    on.click(kEvaluate);
     EXPECT_EQ(on.verdict()->text(), QStringLiteral("Esatto"));
     EXPECT_EQ(on.verdict()->textColour(), colour::Blue);
     EXPECT_EQ(on.printed(),
               QStringLiteral("valutazione complessiva 10  10 valutazionecontrollo 1 n frazioni 1 n valutazioni 1 "));
-    on.app.click(kCheck);
+    on.click(kCheck);
     EXPECT_FALSE(on.enabled(kEvaluate)) << "checked again, it cannot be graded twice";
 
     // Skipped with OK, then a surplus red part: it turns white at the check.
     on.present(1, 3);
-    on.twoFifths("rrrbb", "2", false);
+    on.present(2, 5);
+    on.colour("rrrbb");
+    on.answer({"2"}, 3);
+    on.answer({"5"}, 5);
+    on.click(kCheck);
     EXPECT_EQ(on.fillOf(12), colour::White);
     EXPECT_EQ(on.fillOf(11), colour::Red);
     EXPECT_EQ(on.fillOf(13), colour::Blue);
     EXPECT_TRUE(on.cell(3)->isMarkedWrong());
     EXPECT_FALSE(on.cell(5)->isMarkedWrong());
-    on.app.click(kEvaluate);
+    on.click(kEvaluate);
     EXPECT_EQ(on.verdict()->text(), QStringLiteral("Errato"));
     EXPECT_EQ(on.verdict()->textColour(), colour::Red);
-    EXPECT_EQ(on.app.board.grade(F), 5);  // (10 + 5) / 3
+    EXPECT_EQ(on.board.grade(F), 5);  // (10 + 5) / 3
     EXPECT_EQ(on.printed(),
               QStringLiteral("valutazione complessiva 15  5 valutazionecontrollo 1 n frazioni 3 n valutazioni 2 "));
     on.answer({"3"}, 3);
     EXPECT_FALSE(on.cell(3)->isMarkedWrong()) << "the next key takes the mark away";
+
+    // OK forgets the colours of the last whole; the cells stay open, and
+    // checked before any colouring the answer is wrong.
+    on.present(2, 5);
+    EXPECT_TRUE(on.printed().isEmpty());
+    for (int number = 10; number <= 14; ++number)
+        EXPECT_EQ(on.fillOf(number), colour::White);
+    on.answer({"3"}, 3);
+    on.answer({"5"}, 5);
+    on.checkAndEvaluate();
+    EXPECT_EQ(on.verdict()->text(), QStringLiteral("Errato"));
+    EXPECT_EQ(on.board.grade(F), 5);  // (10 + 5 + 5) / 4, the skipped one counted
 }
 
 TEST(FractionConceptScreen, PartsOpenOneAfterAnother)
@@ -113,7 +114,7 @@ TEST(FractionConceptScreen, PartsOpenOneAfterAnother)
     on.present(1, 3);  // parts 3, 4, 5
     EXPECT_TRUE(on.enabled(part(3)));
     EXPECT_FALSE(on.enabled(part(4)) || on.enabled(part(5)));
-    on.app.click(part(3));
+    on.click(part(3));
     EXPECT_EQ(on.fillOf(3), colour::White) << "before any swatch the pointer paints white";
     EXPECT_TRUE(on.enabled(part(4)));
     EXPECT_FALSE(on.enabled(part(5)));
@@ -121,7 +122,7 @@ TEST(FractionConceptScreen, PartsOpenOneAfterAnother)
     EXPECT_EQ(on.fillOf(4), colour::Red);
     EXPECT_EQ(on.fillOf(5), colour::Blue);
     EXPECT_TRUE(on.cell(5)->isEnabled()) << "the last part opens the cells";
-    on.app.click(part(3));
+    on.click(part(3));
     EXPECT_EQ(on.fillOf(3), colour::Blue) << "a reached part can be coloured again";
 }
 
@@ -135,19 +136,19 @@ TEST(FractionConceptScreen, AKeyboardAloneColoursTheWholeAndWritesTheComplement)
     const auto outlined = [](QWidget* widget) {
         return widget->grab().toImage().pixelColor(2, widget->height() / 2) == QColor(0xFF, 0x80, 0x00);
     };
-    on.app.find(QStringLiteral("sectionMenuButton"))->setFocus();
+    on.find(QStringLiteral("sectionMenuButton"))->setFocus();
     tab();
-    ASSERT_EQ(focused(), on.app.find(answerCell(0))) << "Tab leads from the menus to the red swatch";
+    ASSERT_EQ(focused(), on.find(answerCell(0))) << "Tab leads from the menus to the red swatch";
     EXPECT_TRUE(outlined(focused()));
     QTest::keyClick(focused(), Qt::Key_Space);
     tab();
     tab();
-    ASSERT_EQ(focused(), on.app.find(part(3))) << "then past blue to the first open part";
+    ASSERT_EQ(focused(), on.find(part(3))) << "then past blue to the first open part";
     EXPECT_TRUE(outlined(focused()));
     QTest::keyClick(focused(), Qt::Key_Return);
     EXPECT_EQ(on.fillOf(3), colour::Red);
     tab();
-    ASSERT_EQ(focused(), on.app.find(part(4))) << "a part opens to Tab once the one before is coloured";
+    ASSERT_EQ(focused(), on.find(part(4))) << "a part opens to Tab once the one before is coloured";
     QTest::keyClick(focused(), Qt::Key_Space, Qt::ShiftModifier);
     EXPECT_EQ(on.fillOf(4), colour::White) << "Shift+Space is no press";
     QTest::keyClick(focused(), Qt::Key_Tab, Qt::ShiftModifier);
@@ -171,59 +172,30 @@ TEST(FractionConceptScreen, AKeyboardAloneColoursTheWholeAndWritesTheComplement)
     EXPECT_EQ(on.verdict()->text(), QStringLiteral("Esatto"));
 }
 
-TEST(FractionConceptScreen, OkForgetsTheColoursOfTheLastWhole)
-{
-    ConceptApp on;
-    on.twoFifths("rrbbb", "3");
-    on.present(2, 5);
-    EXPECT_TRUE(on.printed().isEmpty());
-    for (int number = 10; number <= 14; ++number)
-        EXPECT_EQ(on.fillOf(number), colour::White);
-    // The cells stay open: checked again before any colouring, it is wrong.
-    on.answer({"3"}, 3);
-    on.answer({"5"}, 5);
-    on.checkAndEvaluate();
-    EXPECT_EQ(on.verdict()->text(), QStringLiteral("Errato"));
-    EXPECT_EQ(on.app.board.grade(F), 7);  // (10 + 5) / 2
-}
-
 TEST(FractionConceptScreen, EveryWholeIsTiledByItsPartsWithoutGaps)
 {
     using Exercise = FractionConceptExercise;
     for (int d = Exercise::kLowestDenominator; d <= Exercise::kHighestDenominator; ++d) {
-        std::vector<TwipRect> places;
-        std::set<int> xs, ys;
-        int left = 1 << 20, right = 0, top = 1 << 20, bottom = 0;
+        std::vector<QRect> places;
+        QRegion whole;
         for (int part : Exercise::wholeParts(d)) {
             const TwipRect p = fraction_concept_layout::partPlace(part);
-            places.push_back(p);
-            EXPECT_TRUE(p.width == places[0].width && p.height == places[0].height) << "unequal parts of " << d;
-            xs.insert({p.x, p.x + p.width});
-            ys.insert({p.y, p.y + p.height});
-            left = std::min(left, p.x), right = std::max(right, p.x + p.width);
-            top = std::min(top, p.y), bottom = std::max(bottom, p.y + p.height);
+            places.emplace_back(p.x, p.y, p.width, p.height);
+            EXPECT_EQ(places.back().size(), places.front().size()) << "unequal parts of " << d;
+            whole += places.back();
         }
         // On the paper, left of the fraction column and above the buttons.
-        EXPECT_TRUE(left >= 240 && right <= 7080 && top == 1680 && bottom <= 5292) << d;
-        const auto inside = [](const TwipRect& p, double x, double y) {
-            return x > p.x && x < p.x + p.width && y > p.y && y < p.y + p.height;
-        };
-        // The union is constant between neighbouring edges: one sample per
-        // cell of the edge grid finds any gap.
-        const std::vector<int> xv(xs.begin(), xs.end()), yv(ys.begin(), ys.end());
-        for (std::size_t i = 0; i + 1 < xv.size(); ++i)
-            for (std::size_t j = 0; j + 1 < yv.size(); ++j) {
-                const double x = (xv[i] + xv[i + 1]) / 2.0, y = (yv[j] + yv[j + 1]) / 2.0;
-                EXPECT_TRUE(std::any_of(places.begin(), places.end(), [&](auto& p) { return inside(p, x, y); }))
-                    << "gap in the whole of " << d << " at " << x << ";" << y;
-            }
+        const QRect bounds = whole.boundingRect();
+        EXPECT_TRUE(bounds.left() >= 240 && bounds.x() + bounds.width() <= 7080 && bounds.top() == 1680 &&
+                    bounds.y() + bounds.height() <= 5292)
+            << d;
+        EXPECT_EQ(whole, QRegion(bounds)) << "a gap in the whole of " << d;
         // Neighbours share only their 12-twip border.
         for (std::size_t a = 0; a < places.size(); ++a)
             for (std::size_t b = a + 1; b < places.size(); ++b) {
-                const TwipRect &p = places[a], &q = places[b];
-                const int w = std::min(p.x + p.width, q.x + q.width) - std::max(p.x, q.x);
-                const int h = std::min(p.y + p.height, q.y + q.height) - std::max(p.y, q.y);
-                EXPECT_TRUE(w <= 0 || h <= 0 || std::min(w, h) <= 12) << "parts overlap in the whole of " << d;
+                const QRect common = places[a].intersected(places[b]);
+                EXPECT_TRUE(common.isEmpty() || std::min(common.width(), common.height()) <= 12)
+                    << "parts overlap in the whole of " << d;
             }
     }
 }

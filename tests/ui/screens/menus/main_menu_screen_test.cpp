@@ -9,80 +9,70 @@
 namespace quillo::testing {
 namespace {
 
-const QStringList kNavigation = {
-    QStringLiteral("divisionButton"), QStringLiteral("reportButton"),        QStringLiteral("multiplicationButton"),
-    QStringLiteral("additionButton"), QStringLiteral("subtractionButton"),   QStringLiteral("fractionsMenuButton"),
-    QStringLiteral("decimalsMenuButton")};
+const QString kNameBox = QStringLiteral("nameBox");
 
+// How many of the seven ways out of the main menu are open.
 int enabledNavigation(const Harness& app)
 {
     int enabled = 0;
-    for (const QString& name : kNavigation)
-        enabled += app.find<Button>(name)->isEnabled() ? 1 : 0;
+    for (const char* name : {"divisionButton", "reportButton", "multiplicationButton", "additionButton",
+                             "subtractionButton", "fractionsMenuButton", "decimalsMenuButton"})
+        enabled += app.find<Button>(QString::fromLatin1(name))->isEnabled() ? 1 : 0;
     return enabled;
 }
 
-TEST(MainMenuScreen, FirstVisitWaitsForAKeyInTheNameBox)
+// The name box of the first visit against the caption of a return visit.
+QString shown(const Harness& app)
+{
+    QString visible;
+    for (const char* name : {"nameBox", "namePrompt", "pupilCaption", "pupilName"})
+        visible += app.find(QString::fromLatin1(name))->isVisible() ? u'1' : u'0';
+    return visible;
+}
+
+TEST(MainMenuScreen, FirstVisitWaitsForAKeyInTheNameBoxAndAReturnVisitShowsTheName)
 {
     Harness app;
     EXPECT_EQ(app.window.windowTitle(), QStringLiteral("tv-pb - Esercitazione di Aritmetica cl. V - Menu principale"));
     EXPECT_EQ(enabledNavigation(app), 0);
     EXPECT_TRUE(app.find<Button>(QStringLiteral("exitButton"))->isEnabled()) << "exit is always there";
-    EXPECT_TRUE(app.find<TextBox>(QStringLiteral("nameBox"))->isVisible());
-    EXPECT_TRUE(app.find<Label>(QStringLiteral("namePrompt"))->isVisible());
-    EXPECT_FALSE(app.find<Label>(QStringLiteral("pupilCaption"))->isVisible());
-    EXPECT_FALSE(app.find<Label>(QStringLiteral("pupilName"))->isVisible());
-    EXPECT_EQ(QApplication::focusWidget(), app.find(QStringLiteral("nameBox")));
-
-    app.key(QStringLiteral("nameBox"), Qt::Key_Backspace);
+    EXPECT_EQ(shown(app), QStringLiteral("1100"));
+    EXPECT_EQ(QApplication::focusWidget(), app.find(kNameBox));
+    app.key(kNameBox, Qt::Key_Backspace);
     EXPECT_EQ(enabledNavigation(app), 7) << "any key enables them, Backspace included";
     EXPECT_EQ(app.board.pupilName(), "");
+
+    app.enterName(QStringLiteral("Marco"));
+    app.click(QStringLiteral("fractionsMenuButton"));
+    app.click(QStringLiteral("mainMenuButton"));
+    ASSERT_EQ(app.registry.current(), ScreenId::MainMenu);
+    EXPECT_EQ(shown(app), QStringLiteral("0011"));
+    EXPECT_EQ(app.find<Label>(QStringLiteral("pupilName"))->text(), QStringLiteral("Marco"));
+    EXPECT_EQ(enabledNavigation(app), 7);
 }
 
-TEST(MainMenuScreen, NameIsStoredAtEveryKeyRelease)
+// The name is stored at every key release, forty characters at most.
+TEST(MainMenuScreen, NameIsStoredAtEveryKeyAndKeepsToFortyCharacters)
 {
     Harness app;
     app.enterName(QStringLiteral("Lucia Bianchi V B"));
     EXPECT_EQ(app.board.pupilName(), "Lucia Bianchi V B");
     for (int i = 0; i < 17; ++i)
-        app.key(QStringLiteral("nameBox"), Qt::Key_Backspace);
+        app.key(kNameBox, Qt::Key_Backspace);
     EXPECT_EQ(app.board.pupilName(), "");
     EXPECT_EQ(enabledNavigation(app), 7);
-}
 
-TEST(MainMenuScreen, TheFortyFirstCharacterStartsANewName)
-{
-    Harness app;
-    app.enterName(QString(40, QLatin1Char('a')));
+    app.type(kNameBox, QString(40, QLatin1Char('a')));
     EXPECT_EQ(app.board.pupilName(), std::string(40, 'a'));
-    app.type(QStringLiteral("nameBox"), QStringLiteral("Z"));
-    EXPECT_EQ(app.find<TextBox>(QStringLiteral("nameBox"))->text(), QStringLiteral("Z"));
+    app.type(kNameBox, QStringLiteral("Z"));
+    EXPECT_EQ(app.find<TextBox>(kNameBox)->text(), QStringLiteral("Z")) << "the forty-first starts a new name";
     EXPECT_EQ(app.board.pupilName(), "Z");
-}
 
-TEST(MainMenuScreen, PastedNamesKeepToFortyCharacters)
-{
-    Harness app;
+    app.key(kNameBox, Qt::Key_Backspace);
     QGuiApplication::clipboard()->setText(QString(100, QLatin1Char('x')));
-    app.key(QStringLiteral("nameBox"), Qt::Key_V, Qt::ControlModifier);
-    EXPECT_EQ(app.find<TextBox>(QStringLiteral("nameBox"))->text().size(), 40);
+    app.key(kNameBox, Qt::Key_V, Qt::ControlModifier);
+    EXPECT_EQ(app.find<TextBox>(kNameBox)->text().size(), 40);
     EXPECT_EQ(app.board.pupilName(), std::string(40, 'x'));
-}
-
-TEST(MainMenuScreen, ReturnVisitShowsTheNameAndOpensEverything)
-{
-    Harness app;
-    app.enterName(QStringLiteral("Marco"));
-    app.click(QStringLiteral("fractionsMenuButton"));
-    ASSERT_EQ(app.registry.current(), ScreenId::FractionsMenu);
-    app.click(QStringLiteral("mainMenuButton"));
-    ASSERT_EQ(app.registry.current(), ScreenId::MainMenu);
-
-    EXPECT_FALSE(app.find<TextBox>(QStringLiteral("nameBox"))->isVisible());
-    EXPECT_FALSE(app.find<Label>(QStringLiteral("namePrompt"))->isVisible());
-    EXPECT_TRUE(app.find<Label>(QStringLiteral("pupilCaption"))->isVisible());
-    EXPECT_EQ(app.find<Label>(QStringLiteral("pupilName"))->text(), QStringLiteral("Marco"));
-    EXPECT_EQ(enabledNavigation(app), 7);
 }
 
 }  // namespace
