@@ -5,8 +5,6 @@
 #include <QCoreApplication>
 #include <QTest>
 
-#include <cstdio>
-#include <cstdlib>
 #include <stdexcept>
 
 namespace quillo::testing {
@@ -21,12 +19,9 @@ Harness::Harness(QSize windowSize)
 
 Page& Harness::page() const
 {
-    Page* current = window.page();
-    if (!current) {
-        std::fprintf(stderr, "no page is shown\n");
-        std::abort();
-    }
-    return *current;
+    if (!window.page())
+        throw std::runtime_error("no page is shown");
+    return *window.page();
 }
 
 QWidget* Harness::lookUp(const QString& name) const

@@ -1,3 +1,4 @@
+#include "ui/kit/cell_series.h"
 #include "ui/kit/digit_cell.h"
 #include "ui/toolkit/page.h"
 
@@ -26,18 +27,14 @@ struct CellOnPage {
 TEST(DigitCell, EveryKeyReplacesTheContentInTheTypingColours)
 {
     CellOnPage on;
-    QTest::keyClicks(on.cell, QStringLiteral("7"));
-    EXPECT_EQ(on.cell->text(), QStringLiteral("7"));
-    QTest::keyClicks(on.cell, QStringLiteral("3"));
-    EXPECT_EQ(on.cell->text(), QStringLiteral("3"));
-    QTest::keyClicks(on.cell, QStringLiteral("x"));
-    EXPECT_EQ(on.cell->text(), QString()) << "a refused key leaves the cell empty";
-    QTest::keyClicks(on.cell, QStringLiteral("/"));
-    EXPECT_EQ(on.cell->text(), QStringLiteral("/"));
-    for (Qt::Key key : {Qt::Key_Backspace, Qt::Key_Return, Qt::Key_Space, Qt::Key_Escape}) {
+    // Each key typed after a 5: what the cell then holds.
+    const std::pair<Qt::Key, const char*> keys[] = {{Qt::Key_3, "3"}, {Qt::Key_X, ""}, {Qt::Key_Slash, "/"},
+        {Qt::Key_Backspace, ""}, {Qt::Key_Return, ""}, {Qt::Key_Space, ""}, {Qt::Key_Escape, ""}};
+    for (const auto& [key, held] : keys) {
         QTest::keyClicks(on.cell, QStringLiteral("5"));
+        EXPECT_EQ(on.cell->text(), QStringLiteral("5"));
         QTest::keyClick(on.cell, key);
-        EXPECT_EQ(on.cell->text(), QString()) << key;
+        EXPECT_EQ(on.cell->text(), QString::fromLatin1(held)) << key;
     }
 
     // A key restores the typing colours of a cell marked wrong.
@@ -48,6 +45,15 @@ TEST(DigitCell, EveryKeyReplacesTheContentInTheTypingColours)
     QTest::keyClick(on.cell, Qt::Key_A);
     EXPECT_EQ(on.cell->background(), 0xFBEEDFu);
     EXPECT_EQ(on.cell->textColour(), colour::Blue);
+
+    // A family's own step runs first and sees every key.
+    std::vector<int> seen;
+    on.cell->familyStep = [&](int code) {
+        seen.push_back(code);
+        EXPECT_EQ(on.cell->text(), seen.size() == 1 ? QString() : QStringLiteral("4"));
+    };
+    QTest::keyClicks(on.cell, QStringLiteral("4q"));
+    EXPECT_EQ(seen, (std::vector<int>{'4', 'q'}));
 }
 
 TEST(DigitCell, NothingGoesAroundTheKeyHandler)
@@ -82,16 +88,56 @@ TEST(DigitCell, DecimalCellsEditTheirTextWithinTheirLength)
     EXPECT_EQ(on.cell->text(), QStringLiteral("0,0123"));
 }
 
-TEST(DigitCell, FamilyStepRunsFirstAndSeesEveryKey)
+// A row of six columns with cells in the lower three only, as a partial
+// product that never reaches the higher places.
+struct NarrowRow {
+    Page page{QStringLiteral("test")};
+    CellSeries<6> row;
+
+    NarrowRow()
+    {
+        for (std::size_t i = 0; i < 3; ++i) {
+            const int left = 240 + kSquare * static_cast<int>(i);
+            auto* cell = page.add<DigitCell>(QStringLiteral("cell%1").arg(i + 1), cellAt(left, 480));
+            cell->configure(KeyFilter::Digit, colour::LightCyan);
+            row.set(i, cell);
+        }
+        page.show();
+    }
+};
+
+TEST(CellSeries, ARowNarrowerThanTheSeriesPassesItsMissingPlacesBy)
 {
-    CellOnPage on;
-    std::vector<int> seen;
-    on.cell->familyStep = [&](int code) {
-        seen.push_back(code);
-        EXPECT_EQ(on.cell->text(), seen.size() == 1 ? QString() : QStringLiteral("4"));
-    };
-    QTest::keyClicks(on.cell, QStringLiteral("4q"));
-    EXPECT_EQ(seen, (std::vector<int>{'4', 'q'}));
+    NarrowRow on;
+    on.row.showDigits(std::array<std::string, 2>{"4", ""});
+    EXPECT_EQ(on.row[0].text(), QStringLiteral("4"));
+    EXPECT_TRUE(on.row[0].isVisible());
+    EXPECT_FALSE(on.row[1].isVisible()) << "an empty text hides its cell";
+    EXPECT_FALSE(on.row[2].isVisible()) << "a place beyond the texts reads empty";
+
+    on.row.showAnswerCells({"1", "2", "3", "4", "5", "6"});
+    EXPECT_TRUE(on.row[2].isVisible() && on.row[0].text().isEmpty());
+    on.row[1].setText(QStringLiteral("7"));
+    const CellSeries<6>::Texts texts = on.row.texts();
+    EXPECT_EQ(texts[1], "7");
+    EXPECT_EQ(texts[5], "") << "no cell, no text";
+
+    on.row.mark({true, false, false, true, true, true});
+    EXPECT_TRUE(on.row[0].isMarkedWrong());
+    EXPECT_FALSE(on.row[1].isMarkedWrong());
+    on.row.reset();
+    EXPECT_FALSE(on.row[0].isMarkedWrong());
+    EXPECT_TRUE(on.row[1].text().isEmpty());
+
+    int visited = 0;
+    on.row.forEach([&visited](DigitCell&, std::size_t index) { visited += static_cast<int>(index) + 1; });
+    EXPECT_EQ(visited, 1 + 2 + 3) << "only the cells the row has";
+
+    // A cell closed with its page leaves a gap.
+    delete &on.row[1];
+    on.row.setVisible(true);
+    on.row.clear();
+    EXPECT_EQ(on.row.texts()[1], "");
 }
 
 }  // namespace

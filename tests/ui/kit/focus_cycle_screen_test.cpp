@@ -6,6 +6,7 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QLineEdit>
 #include <QTest>
 
 namespace quillo::testing {
@@ -35,6 +36,16 @@ std::vector<DigitCell*> wrongCells(const Page& page)
     return wrong;
 }
 
+// The caption of the control that leaves the exercise, and the work on it,
+// behind, if the keyboard rests on one.
+QString leaving(const Page& page, const QWidget* focus)
+{
+    for (const char* caption : {"exit", "Menu", "Menu fraz", "Menu dec"})
+        if (focus && focus == buttonCaptioned(page, QString::fromLatin1(caption)))
+            return QString::fromLatin1(caption);
+    return {};
+}
+
 // What the pupil holds the keyboard on after a step: never a control that
 // leaves the exercise, never a square where no digit is expected (unless it
 // holds a digit the check marked wrong).
@@ -42,8 +53,7 @@ void expectNothingThatLosesWork(const Harness& app)
 {
     QWidget* focus = focused();
     ASSERT_NE(focus, nullptr) << "the keyboard went nowhere";
-    for (const char* leaving : {"exit", "Menu", "Menu fraz", "Menu dec"})
-        EXPECT_NE(focus, buttonCaptioned(app.page(), QString::fromLatin1(leaving))) << leaving;
+    EXPECT_EQ(leaving(app.page(), focus), QString());
     if (auto* cell = qobject_cast<DigitCell*>(focus)) {
         EXPECT_TRUE((cell->focusPolicy() & Qt::TabFocus) || cell->isMarkedWrong())
             << "a square where no digit is expected: " << cell->accessibleName().toStdString();
@@ -127,6 +137,71 @@ TEST(FocusCycle, ADivisionIsDoneByKeyboardAloneWithTabThroughTheDigitsToWrite)
     EXPECT_EQ(app.find(QStringLiteral("verdictBox"))->property("text").toString(), QStringLiteral("Distinto"));
     EXPECT_EQ(focused(), app.find(QStringLiteral("dividendLength4"))) << "OK waits for a length: the one chosen";
     EXPECT_FALSE(app.registry.hasEnded());
+}
+
+TEST(FocusGuard, AControlGoingGreyNeverHandsTheKeyboardToExitOnAnyScreen)
+{
+    for (int id = 0; id < kScreenCount; ++id) {
+        const auto screen = static_cast<ScreenId>(id);
+        Harness app;
+        app.enterName();
+        app.registry.showScreen(screen);
+        Harness::settle();
+        // The controls the keyboard can rest on. "Stampa" is left out: its
+        // dialogs would wait for a pupil who is not there.
+        QStringList names;
+        const QWidget* exit = buttonCaptioned(app.page(), QStringLiteral("exit"));
+        for (QWidget* widget : app.page().findChildren<QWidget*>()) {
+            const bool control = qobject_cast<QAbstractButton*>(widget) || qobject_cast<QLineEdit*>(widget);
+            if (control && widget != exit && widget->objectName() != QStringLiteral("printButton")
+                && widget->isVisible() && widget->isEnabled() && (widget->focusPolicy() & Qt::TabFocus))
+                names << widget->objectName();
+        }
+        for (const QString& name : names) {
+            SCOPED_TRACE(::testing::Message() << "screen " << id << ", " << name.toStdString());
+            app.registry.showScreen(screen);
+            Harness::settle();
+            QWidget* control = app.find(name);
+            control->setFocus(Qt::MouseFocusReason);
+            control->setEnabled(false);
+            // Off an exercise only "exit" would lose anything.
+            const QString left = leaving(app.page(), focused());
+            EXPECT_TRUE(familyOf(screen) ? left.isEmpty() : left != QStringLiteral("exit")) << left.toStdString();
+            for (Qt::Key key : {Qt::Key_Space, Qt::Key_Return}) {
+                if (QWidget* widget = focused())
+                    QTest::keyClick(widget, key);
+                Harness::settle();
+            }
+            ASSERT_FALSE(app.registry.hasEnded());
+        }
+    }
+}
+
+// "OK" goes grey and hands the keys to the units; the keyboard handed back
+// to "exit" by no control of the page, as when a dialog closes, goes on to
+// the first empty cell; once every cell is written, to "Controllo".
+TEST(FocusGuard, HandedToExitTheKeysGoToTheNextEmptyCellOrOnceAllAreWrittenToControllo)
+{
+    Harness app;
+    app.enterName();
+    app.registry.showScreen(screenOf(ExerciseFamily::Subtraction));
+    Harness::settle();
+    app.random.push(drawing(5000, 1, 999999));
+    app.random.push(drawing(4999, 1, 999999));
+    QTest::mouseClick(app.find(QStringLiteral("newExerciseButton")), Qt::LeftButton);
+    EXPECT_EQ(focused(), app.find(QStringLiteral("differenceDigit1")));
+    const auto handBack = [&] {
+        focused()->clearFocus();
+        buttonCaptioned(app.page(), QStringLiteral("exit"))->setFocus(Qt::ActiveWindowFocusReason);
+        return focused();
+    };
+    // 5000 - 4999: four cells, the units first.
+    for (const char* name : {"differenceDigit1", "differenceDigit2", "differenceDigit3", "differenceDigit4"}) {
+        EXPECT_EQ(handBack(), app.find(QString::fromLatin1(name)));
+        app.type(QString::fromLatin1(name), QStringLiteral("1"));
+    }
+    ASSERT_TRUE(app.find(QStringLiteral("checkButton"))->isEnabled());
+    EXPECT_EQ(handBack(), app.find(QStringLiteral("checkButton")));
 }
 
 }  // namespace

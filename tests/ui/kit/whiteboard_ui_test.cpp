@@ -52,21 +52,6 @@ void fractionComparison(const Whiteboard& on, const Snap& snap)
     checkAndEvaluate(on, snap);
 }
 
-// Ten fractions, "aaapipapai", answered with two letters wrong.
-void fractionKinds(const Whiteboard& on, const Snap& snap)
-{
-    on.press(QStringLiteral("fractionsMenuButton"));
-    on.press(QStringLiteral("fractionKindsButton"));
-    for (int n : {12, 7, 5, 3, 9, 7, 99, 1, 98, 50})
-        on.app.random.push(drawing(n, 1, 99));
-    for (int d : {4, 7, 1, 8, 4, 12, 1, 99, 49, 49})
-        on.app.random.push(drawing(d, 1, 99));
-    on.press(kOk);
-    for (int cell = 0; cell < 10; ++cell)
-        on.write(QStringLiteral("fraction%1Kind").arg(cell + 1), QString(QLatin1Char("paapippapa"[cell])));
-    checkAndEvaluate(on, snap);
-}
-
 // 55,5 and 12,1; a slip corrected with Backspace, one mark wrong.
 void placeValue(const Whiteboard& on, const Snap& snap)
 {
@@ -98,8 +83,7 @@ QStringList run(const Script& script, Way way)
 TEST(Whiteboard, KeypadTapsAndTouchGiveWhatTheKeyboardGives)
 {
     const std::pair<const char*, Script> scripts[] = {
-        {"division", division}, {"fraction comparison", fractionComparison},
-        {"fraction kinds", fractionKinds}, {"place value", placeValue}};
+        {"division", division}, {"fraction comparison", fractionComparison}, {"place value", placeValue}};
     for (const auto& [name, script] : scripts) {
         const QStringList typed = run(script, Way::Typed);
         EXPECT_TRUE(typed.last().contains(QStringLiteral("Anna Rossi 5A"))) << name;

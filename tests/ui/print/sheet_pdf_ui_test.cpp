@@ -149,7 +149,67 @@ bool hasText(const Drawing& drawing, const Rect& box, const std::string& text)
                        [&](const Text& item) { return item.box == box && item.text == text; });
 }
 
-TEST(SheetPdf, EveryExerciseOfEveryFamilyIsOnTheSheetAndEveryAnswerInTheKey)
+// The darkest pixels of a page: ink, not the ruling's pale blue.
+bool inked(QRgb pixel)
+{
+    return qRed(pixel) + qGreen(pixel) + qBlue(pixel) < 3 * 160;
+}
+
+// How high the ink of a square stands, as a share of the square: the grid
+// lines' half millimetre at the top and bottom, where rules lie, left out.
+double inkHeight(const QImage& render, const Point& corner, double pixelsPerTenth)
+{
+    const int left = static_cast<int>(std::ceil(corner.x * pixelsPerTenth));
+    const int right = static_cast<int>((corner.x + kSquare) * pixelsPerTenth);
+    const int top = static_cast<int>(std::ceil((corner.y + 5) * pixelsPerTenth));
+    const int bottom = static_cast<int>((corner.y + kSquare - 5) * pixelsPerTenth);
+    int first = -1;
+    int last = -1;
+    for (int y = top; y < bottom; ++y) {
+        const auto* line = reinterpret_cast<const QRgb*>(render.constScanLine(y));
+        for (int x = left; x < right; ++x)
+            if (inked(line[x])) {
+                first = first < 0 ? y : first;
+                last = y;
+            }
+    }
+    return first < 0 ? 0 : (last - first + 1) / (kSquare * pixelsPerTenth);
+}
+
+// Nothing is printed in the margins, and a digit's ink stands about a
+// square high.
+void expectInsideMarginsWithDigitsASquareHigh(const QString& path, const std::vector<PdfWord>& words, int page)
+{
+    const QImage render = pdfPage(path, 100, page);
+    const double pixelsPerTenth = render.width() / static_cast<double>(kPageWidth);
+    // One pixel of slack for the ruling's own edge lines.
+    const QRect ruled = QRectF(kRuling.left * pixelsPerTenth, kRuling.top * pixelsPerTenth,
+                               kRuling.width * pixelsPerTenth, kRuling.height * pixelsPerTenth)
+                            .toAlignedRect()
+                            .adjusted(-1, -1, 1, 1);
+    long long outside = 0;
+    for (int y = 0; y < render.height(); ++y) {
+        const auto* line = reinterpret_cast<const QRgb*>(render.constScanLine(y));
+        for (int x = 0; x < render.width(); ++x)
+            if (!ruled.contains(x, y) && line[x] != qRgb(255, 255, 255))
+                ++outside;
+    }
+    EXPECT_EQ(outside, 0) << "ink in the margins of page " << page;
+
+    int digits = 0;
+    for (const Glyph& glyph : wordsOn(words, page).glyphs) {
+        if (glyph.text.size() != 1 || !std::isdigit(static_cast<unsigned char>(glyph.text[0])))
+            continue;
+        ++digits;
+        const double height = inkHeight(render, glyph.corner, pixelsPerTenth);
+        EXPECT_TRUE(height > 0.5 && height < 0.9)
+            << glyph.text << " at " << glyph.corner.x << "," << glyph.corner.y << " is " << height
+            << " of a square high";
+    }
+    EXPECT_GT(digits, 0) << "page " << page;
+}
+
+TEST(SheetPdf, EveryExerciseIsOnTheSheetAndEveryAnswerInTheKeyInsideTheMargins)
 {
     QTemporaryDir folder;
     for (const checks::FamilyRow& row : checks::families()) {
@@ -187,75 +247,11 @@ TEST(SheetPdf, EveryExerciseOfEveryFamilyIsOnTheSheetAndEveryAnswerInTheKey)
                     EXPECT_TRUE(hasText(sheet, numberBox, number) && hasText(key.drawing, numberBox, number));
                     row.check(reading::ExerciseOnPaper(key, placement), choice);
                 }
+                if (choice == 0) {
+                    expectInsideMarginsWithDigitsASquareHigh(printed.path, words, page);
+                    expectInsideMarginsWithDigitsASquareHigh(printed.path, words, keyPage);
+                }
             }
-        }
-    }
-}
-
-// The darkest pixels of a page: ink, not the ruling's pale blue.
-bool inked(QRgb pixel)
-{
-    return qRed(pixel) + qGreen(pixel) + qBlue(pixel) < 3 * 160;
-}
-
-// How high the ink of a square stands, as a share of the square: the grid
-// lines' half millimetre at the top and bottom, where rules lie, left out.
-double inkHeight(const QImage& render, const Point& corner, double pixelsPerTenth)
-{
-    const int left = static_cast<int>(std::ceil(corner.x * pixelsPerTenth));
-    const int right = static_cast<int>((corner.x + kSquare) * pixelsPerTenth);
-    const int top = static_cast<int>(std::ceil((corner.y + 5) * pixelsPerTenth));
-    const int bottom = static_cast<int>((corner.y + kSquare - 5) * pixelsPerTenth);
-    int first = -1;
-    int last = -1;
-    for (int y = top; y < bottom; ++y) {
-        const auto* line = reinterpret_cast<const QRgb*>(render.constScanLine(y));
-        for (int x = left; x < right; ++x)
-            if (inked(line[x])) {
-                first = first < 0 ? y : first;
-                last = y;
-            }
-    }
-    return first < 0 ? 0 : (last - first + 1) / (kSquare * pixelsPerTenth);
-}
-
-TEST(SheetPdf, EveryPageStaysInsideItsMarginsWithDigitsAboutASquareHigh)
-{
-    constexpr int kDpi = 100;
-    QTemporaryDir folder;
-    for (ExerciseFamily family : kAllFamilies) {
-        const Printed printed = print({family, 0, exercisesPerPage(family, 0), 1, true}, folder);
-        SCOPED_TRACE(printed.path.toStdString());
-        const std::vector<PdfWord> words = pdfWords(printed.path);
-        ASSERT_EQ(pdfInfo(printed.path).pages, 2) << "a full page of exercises and its key";
-        for (const int page : {1, 2}) {
-            const QImage render = pdfPage(printed.path, kDpi, page);
-            const double pixelsPerTenth = render.width() / static_cast<double>(kPageWidth);
-            // One pixel of slack for the ruling's own edge lines.
-            const QRect ruled = QRectF(kRuling.left * pixelsPerTenth, kRuling.top * pixelsPerTenth,
-                                       kRuling.width * pixelsPerTenth, kRuling.height * pixelsPerTenth)
-                                    .toAlignedRect()
-                                    .adjusted(-1, -1, 1, 1);
-            long long outside = 0;
-            for (int y = 0; y < render.height(); ++y) {
-                const auto* line = reinterpret_cast<const QRgb*>(render.constScanLine(y));
-                for (int x = 0; x < render.width(); ++x)
-                    if (!ruled.contains(x, y) && line[x] != qRgb(255, 255, 255))
-                        ++outside;
-            }
-            EXPECT_EQ(outside, 0) << "ink in the margins of page " << page;
-
-            int digits = 0;
-            for (const Glyph& glyph : wordsOn(words, page).glyphs) {
-                if (glyph.text.size() != 1 || !std::isdigit(static_cast<unsigned char>(glyph.text[0])))
-                    continue;
-                ++digits;
-                const double height = inkHeight(render, glyph.corner, pixelsPerTenth);
-                EXPECT_TRUE(height > 0.5 && height < 0.9)
-                    << glyph.text << " at " << glyph.corner.x << "," << glyph.corner.y << " is " << height
-                    << " of a square high";
-            }
-            EXPECT_GT(digits, 0);
         }
     }
 }

@@ -151,15 +151,15 @@ TEST(Accessibility, SelectorsAreChoicesAndTheCheckedOneFollowsThePupil)
 {
     struct Case {
         const char* screen;  // its main menu command
-        std::vector<QString> selectors;
+        QStringList selectors;
         const char* secondDoes;  // what the second selector lays out
     };
+    const auto names = [](const char* spaced) { return QString::fromLatin1(spaced).split(QLatin1Char(' ')); };
     const Case cases[] = {
-        {"divisionButton", {QStringLiteral("dividendLength2"), QStringLiteral("dividendLength3"), QStringLiteral("dividendLength4"),
-          QStringLiteral("dividendLength5"), QStringLiteral("dividendLength6")}, "Dividendo compreso tra 101 e 999"},
-        {"additionButton", {QStringLiteral("twoAddends"), QStringLiteral("threeAddends")}, "Addizione con tre addendi"},
-        {"multiplicationButton",
-         {QStringLiteral("twoDigitMultiplier"), QStringLiteral("threeDigitMultiplier"), QStringLiteral("zeroEndingMultiplier")},
+        {"divisionButton", names("dividendLength2 dividendLength3 dividendLength4 dividendLength5 dividendLength6"),
+         "Dividendo compreso tra 101 e 999"},
+        {"additionButton", names("twoAddends threeAddends"), "Addizione con tre addendi"},
+        {"multiplicationButton", names("twoDigitMultiplier threeDigitMultiplier zeroEndingMultiplier"),
          "Moltiplicatore di tre cifre"},
     };
     for (const Case& c : cases) {

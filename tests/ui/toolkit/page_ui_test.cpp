@@ -1,8 +1,13 @@
 #include "support/harness.h"
+#include "ui/toolkit/ruling.h"
 
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QFontMetrics>
+#include <QImage>
+#include <QPainter>
+#include <QPen>
 #include <QTest>
 
 #include <algorithm>
@@ -117,6 +122,110 @@ TEST(MainWindow, F11TogglesFullScreen)
     EXPECT_TRUE(app.window.windowState() & Qt::WindowFullScreen);
     QTest::keyClick(&app.window, Qt::Key_F11);
     EXPECT_FALSE(app.window.windowState() & Qt::WindowFullScreen);
+}
+
+// The paper right of the last ruled line, where no control stands.
+QColor paperBeside(Page& page)
+{
+    const QImage image = page.grab().toImage();
+    const QPoint spot = page.toPixels({9380, 3000}).toPoint();
+    return image.pixelColor(spot);
+}
+
+TEST(PaperAndCredit, EachFamilyKeepsItsPaperAndSignsWhereItsPageSays)
+{
+    using F = ExerciseFamily;
+    struct Expected {
+        F family;
+        QRgb paper;
+        bool smallCredit;
+    };
+    const Expected pages[] = {
+        {F::Addition, qRgb(0xFF, 0xFF, 0xFF), false},         {F::Subtraction, qRgb(0xFF, 0xFF, 0xFF), false},
+        {F::Multiplication, qRgb(0xFF, 0xFF, 0xFF), false},   {F::Division, qRgb(0xC0, 0xFF, 0xFF), false},
+        {F::FractionConcept, qRgb(0xEE, 0xED, 0xDD), true},   {F::FractionKinds, qRgb(0xFC, 0xE8, 0xE0), true},
+        {F::FractionComparison, qRgb(0xDF, 0xEE, 0xFB), true}, {F::DecimalFractions, qRgb(0xDD, 0xFD, 0xEC), true},
+        {F::PlaceValue, qRgb(0xFF, 0xFF, 0xFF), false},       {F::DecimalComparison, qRgb(0xFF, 0xFF, 0xFF), false},
+    };
+    Harness app;
+    app.enterName();
+    for (const Expected& expected : pages) {
+        SCOPED_TRACE(static_cast<int>(expected.family));
+        app.registry.showScreen(screenOf(expected.family));
+        Harness::settle();
+        Page& page = app.page();
+        EXPECT_EQ(paperBeside(page).rgb(), expected.paper);
+
+        auto* credit = app.find<Label>(QStringLiteral("footer"));
+        EXPECT_TRUE(credit->isVisible());
+        // Whatever its place, the whole line shows.
+        EXPECT_LE(QFontMetrics(credit->font()).horizontalAdvance(credit->text()), credit->width());
+        if (!expected.smallCredit)
+            continue;
+        const TwipRect place = page.placement(credit);
+        EXPECT_EQ(QPoint(place.x, place.y), QPoint(840, 6120));
+        const FontSpec font = page.fontOf(credit);
+        EXPECT_TRUE(font.face == Face::Arial && font.points == 7.5 && font.bold);
+        EXPECT_EQ(credit->textColour(), colour::Blue);
+        // Beside "exit", not under it.
+        const QRect exit = app.find(QStringLiteral("exitButton"))->geometry();
+        EXPECT_GE(credit->geometry().left() + 1, exit.right());
+    }
+}
+
+// The exercise book's squares: 600 twips from (240, 480) to (9240, 6480),
+// fifteen across and ten down, each closed on all four sides.
+void drawSquares(QPainter& painter, double scale)
+{
+    painter.setPen(QPen(Ruling::colour(), 1));
+    for (int x = 240; x <= 9240; x += 600)
+        painter.drawLine(QLineF(x * scale, 480 * scale, x * scale, 6480 * scale));
+    for (int y = 480; y <= 6480; y += 600)
+        painter.drawLine(QLineF(240 * scale, y * scale, 9240 * scale, y * scale));
+}
+
+TEST(Ruling, LightsExactlyThePixelsOfTheSquares)
+{
+    // The window's sizes of the screenshots and the whiteboard, and odd ones.
+    const QSize sizes[] = {{951, 687}, {800, 578}, {1400, 1012}, {1495, 1080}, {1234, 891}, {317, 229}};
+    for (const QSize size : sizes) {
+        const double scale = static_cast<double>(size.width()) / kPageWidth;
+        QImage drawn(size, QImage::Format_RGB32);
+        drawn.fill(Qt::white);
+        QImage kept = drawn;
+        {
+            QPainter squares(&drawn);
+            drawSquares(squares, scale);
+            QPainter runs(&kept);
+            Ruling::forPage(size, scale).paint(runs);
+        }
+        EXPECT_EQ(kept, drawn) << size.width() << "x" << size.height();
+    }
+}
+
+TEST(Ruling, IsDrawnAgainOnlyWhenThePageChangesScale)
+{
+    Harness app;
+    const auto showAndPaint = [&app](ScreenId screen) {
+        app.registry.showScreen(screen);
+        app.window.repaint();
+        Harness::settle();
+    };
+    app.window.resize(1111, 802);  // a size no other test rules
+    showAndPaint(ScreenId::MainMenu);
+    const int drawings = Ruling::drawings();
+    for (int i = 0; i < 5; ++i) {
+        showAndPaint(ScreenId::FractionsMenu);
+        showAndPaint(screenOf(ExerciseFamily::Division));  // paper of another colour
+        showAndPaint(ScreenId::MainMenu);
+    }
+    EXPECT_EQ(Ruling::drawings(), drawings) << "same scale, same ruling";
+
+    app.window.resize(1301, 939);
+    showAndPaint(ScreenId::FractionsMenu);
+    EXPECT_EQ(Ruling::drawings(), drawings + 1) << "a new scale rules the paper once";
+    showAndPaint(ScreenId::MainMenu);
+    EXPECT_EQ(Ruling::drawings(), drawings + 1);
 }
 
 }  // namespace

@@ -30,12 +30,6 @@ QStringList filesIn(const QTemporaryDir& folder)
     return QDir(folder.path()).entryList(QDir::Files | QDir::Hidden | QDir::System);
 }
 
-QByteArray contents(const QString& path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
 TEST(PdfDraft, AFileIsWrittenWholeOrNotAtAll)
 {
     QTemporaryDir folder;
@@ -48,8 +42,10 @@ TEST(PdfDraft, AFileIsWrittenWholeOrNotAtAll)
     old.write("la scheda di ieri");
     old.close();
     EXPECT_FALSE(writePdf(twoPages("mezza", true), path));
-    EXPECT_EQ(contents(path), "la scheda di ieri") << "a failed job leaves the old file as it was";
+    ASSERT_TRUE(old.open(QIODevice::ReadOnly));
+    EXPECT_EQ(old.readAll(), "la scheda di ieri") << "a failed job leaves the old file as it was";
     EXPECT_EQ(filesIn(folder), QStringList{QStringLiteral("scheda.pdf")});
+    old.close();
 
     EXPECT_TRUE(writePdf(twoPages("intera", false), path));
     EXPECT_EQ(filesIn(folder), QStringList{QStringLiteral("scheda.pdf")});
