@@ -282,9 +282,7 @@ inline void checkDecimalFractions(const ExerciseOnPaper& paper, int)
         const std::string decimals = written.substr(comma + 1);
         EXPECT_TRUE(!whole.empty() && (whole == "0" || whole[0] != '0')) << written;
         EXPECT_TRUE(!decimals.empty() && decimals.back() != '0') << written;
-        long long scale = 1;
-        for (std::size_t i = 0; i < decimals.size(); ++i)
-            scale *= 10;
+        const long long scale = number("1" + zeros(decimals.size()));
         EXPECT_EQ((number(whole) * scale + number(decimals)) * d, n * scale) << n << "/" << d << " = " << written;
     }
 }

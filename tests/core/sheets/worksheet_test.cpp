@@ -1,9 +1,10 @@
 #include "core/sheets/family_sheet.h"
 #include "core/sheets/worksheet.h"
-#include "sheet_reading.h"
+#include "family_checks.h"
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <chrono>
 #include <stdexcept>
 
@@ -153,6 +154,23 @@ TEST(Worksheet, KeyIsTheSheetWithTheAnswersWrittenIntoEmptySquaresAndTheSeedMake
         const Placement& fifth = sheet.pages.front().exercises.at(4);
         EXPECT_EQ(reading::ExerciseOnPaper(sheetOf(choice, 5, 4711, false).pages.front(), fifth).glyphs(),
                   reading::ExerciseOnPaper(sheet.pages.front(), fifth).glyphs());
+    }
+}
+
+TEST(Worksheet, EveryAnswerInTheKeyIsTheOneWorkedOutFromTheGivenNumbers)
+{
+    const auto& rows = checks::families();
+    for (const Choice& choice : everyChoice()) {
+        const auto check = std::find_if(rows.begin(), rows.end(), [&](const checks::FamilyRow& row) {
+                               return row.family == choice.family;
+                           })->check;
+        for (Seed seed : {1u, 4711u, 999999999u})
+            for (const Page& page : sheetOf(choice, kMostExercises, seed).pages)
+                for (const Placement& placement : page.key ? page.exercises : std::vector<Placement>{}) {
+                    SCOPED_TRACE(choice.name() + " seed " + std::to_string(seed) + " exercise " +
+                                 std::to_string(placement.number));
+                    check(reading::ExerciseOnPaper(page, placement), choice.choice);
+                }
     }
 }
 

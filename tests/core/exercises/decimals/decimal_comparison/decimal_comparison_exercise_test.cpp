@@ -1,5 +1,6 @@
 #include "support/decimals_script.h"
 #include "core/exercises/decimals/decimal_comparison/decimal_comparison_exercise.h"
+#include "core/sheets/family_checks.h"
 
 #include <gtest/gtest.h>
 
@@ -42,12 +43,7 @@ TEST(DecimalComparisonExercise, ShortestTextsRelationsAndGrades)
 long long thousandthsOf(const std::string& text)
 {
     static const std::regex shortest("(0|[1-9][0-9]*)(,[0-9]{0,2}[1-9])?");
-    if (!std::regex_match(text, shortest))
-        return -1;
-    const auto comma = text.find(',');
-    std::string fraction = comma == std::string::npos ? "" : text.substr(comma + 1);
-    fraction.resize(3, '0');
-    return std::stoll(text.substr(0, comma)) * 1000 + std::stoll(fraction);
+    return std::regex_match(text, shortest) ? sheets::checks::thousandths(text) : -1;
 }
 
 TEST(DecimalComparisonExercise, ManyDrawsReadBackExactlyAndCompareByValue)
