@@ -154,9 +154,10 @@ private:
         for (TextBox* box : app_->page().findChildren<TextBox*>()) {
             ASSERT_LE(box->text().size(), box->maxLength()) << box->objectName().toStdString();
             auto* cell = qobject_cast<DigitCell*>(box);
-            if (cell && cell->maxLength() == 1 && !cell->text().isEmpty())
+            if (cell && cell->maxLength() == 1 && !cell->text().isEmpty()) {
                 ASSERT_TRUE(accepts(cell->filter(), cell->text().at(0).unicode()))
                     << cell->objectName().toStdString() << " holds " << cell->text().toStdString();
+            }
         }
     }
 
