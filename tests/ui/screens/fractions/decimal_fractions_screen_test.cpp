@@ -17,12 +17,6 @@ struct DecimalApp : FractionScreenApp<DecimalFractionsScreen> {
         scriptDecimalSeries(random, {7, 30, 125, 5}, {100, 100, 10, 1000});
         click(kOk);
     }
-    void evaluate(std::initializer_list<const char*> answers)
-    {
-        present();
-        answer(answers);
-        checkAndEvaluate();
-    }
 };
 
 TEST(DecimalFractionsScreen, FromOkToTheGradeEditingTheAnswers)
@@ -68,7 +62,9 @@ TEST(DecimalFractionsScreen, FromOkToTheGradeEditingTheAnswers)
     EXPECT_FALSE(on.enabled(kEvaluate)) << "a later check grades nothing";
 
     // Two wrong answers show red: (6 + 5) / 2.
-    on.evaluate({"0,7", "0,03", "12,5", "0,005"});
+    on.present();
+    on.answer({"0,7", "0,03", "12,5", "0,005"});
+    on.checkAndEvaluate();
     EXPECT_EQ(on.verdict()->text(), QStringLiteral("Così non va bene!!!"));
     EXPECT_EQ(on.verdict()->textColour(), colour::Red);
     EXPECT_EQ(on.board.grade(kFamily), 5);

@@ -19,12 +19,6 @@ struct KindsApp : FractionScreenApp<FractionKindsScreen> {
             random.push(drawing(d, 1, 99));
         click(kOk);
     }
-    // The right letters, with the first `wrong` of them an "x".
-    void letters(int wrong) const
-    {
-        for (int i = 0; i < 10; ++i)
-            type(answerCell(i), QString(QLatin1Char(i < wrong ? 'x' : "aaapipapai"[i])));
-    }
 };
 
 TEST(FractionKindsScreen, TenLettersTypedCheckedAndEvaluated)
@@ -45,7 +39,9 @@ TEST(FractionKindsScreen, TenLettersTypedCheckedAndEvaluated)
 
     on.type(0, "P");
     EXPECT_EQ(on.cell(0)->text(), QString()) << "capital letters are refused";
-    on.letters(3);  // 7 right
+    // The right letters, the first three of them an "x": 7 right.
+    for (int i = 0; i < 10; ++i)
+        on.type(answerCell(i), QString(QLatin1Char(i < 3 ? 'x' : "aaapipapai"[i])));
     EXPECT_EQ(on.cell(0)->text(), QString()) << "x is refused too";
     EXPECT_EQ(on.cell(3)->text(), QStringLiteral("p"));
     on.click(kCheck);
