@@ -34,6 +34,7 @@ struct DivisionApp : ColumnApp {
 TEST(DivisionScreen, DivisionsFromTheSelectorToTheGrade)
 {
     DivisionApp app;
+    EXPECT_EQ(app.find(selector(4))->accessibleName(), QStringLiteral("4")) << "its caption; the range is its tooltip";
     EXPECT_EQ(app.buttons(), QStringLiteral("---"));
     app.present(7568, 23);
     QString operands;

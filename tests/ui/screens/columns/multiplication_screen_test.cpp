@@ -67,7 +67,8 @@ TEST(MultiplicationScreen, EachKindFromTheSelectorToTheGrade)
         {Kind::ThreeDigit, 12, 305, {{"partialProduct1", "60"}, {"partialProduct2", "000"}, {"partialProduct3", "3600"}, {"productOfThree", "3660"}},
          {}},
         // The placeholder zero under the units of the second row is forgotten.
-        {Kind::TwoDigit, 345, 20, {{"partialProduct1", "000"}, {"partialProduct2", "690_"}, {"productOfTwo", "6900"}}, {cellName("partialProduct2", 1)}},
+        {Kind::TwoDigit, 345, 20, {{"partialProduct1", "000"}, {"partialProduct2", "690_"}, {"productOfTwo", "6900"}},
+         {cellName("partialProduct2", 1)}},
         {Kind::ZeroEnding, 45, 90, {{"productOfZeroEnding", "4050"}}, {}},
     };
     MultiplicationApp app;
