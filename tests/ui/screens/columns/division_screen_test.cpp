@@ -31,16 +31,10 @@ struct DivisionApp : ColumnApp {
     int grade() const { return board.grade(ExerciseFamily::Division); }
 };
 
-TEST(DivisionScreen, ControlsNamedAndDivisionsFromTheSelectorToTheGrade)
+TEST(DivisionScreen, DivisionsFromTheSelectorToTheGrade)
 {
     DivisionApp app;
-    const auto name = [&](const QString& control) { return app.find(control)->accessibleName(); };
-    EXPECT_EQ(name(cellName("quotient", 2)), QStringLiteral("Quoziente, cifra 2"));
-    EXPECT_EQ(name(stepCell(2, 4)), QStringLiteral("Resto parziale 2, cifra 3")) << "digits count from the units";
-    EXPECT_EQ(name(stepCell(5, 6)), QStringLiteral("Resto parziale 5, cifra 1"));
-    EXPECT_EQ(name(cellName("dividend", 3)), QStringLiteral("Dividendo, cifra 3"));
-    EXPECT_EQ(name(cellName("divisor", 2)), QStringLiteral("Divisore, cifra 2"));
-    EXPECT_EQ(name(selector(4)), QStringLiteral("4")) << "its caption; the range is its tooltip";
+    EXPECT_EQ(app.find(selector(4))->accessibleName(), QStringLiteral("4")) << "its caption; the range is its tooltip";
     EXPECT_EQ(app.buttons(), QStringLiteral("---"));
     app.present(7568, 23);
     QString operands;
@@ -77,13 +71,11 @@ TEST(DivisionScreen, ControlsNamedAndDivisionsFromTheSelectorToTheGrade)
     app.type(stepCell(1, 6), QStringLiteral("1"));
     app.click(kCheck);
     EXPECT_TRUE(app.cell(cellName("quotient", 1))->isMarkedWrong());
-    EXPECT_EQ(app.cell(stepCell(1, 5))->background(), colour::White);
-    EXPECT_EQ(app.cell(stepCell(1, 5))->textColour(), colour::Red);
+    EXPECT_TRUE(app.cell(stepCell(1, 5))->isMarkedWrong());
     EXPECT_FALSE(app.cell(stepCell(1, 6))->isMarkedWrong());
     app.click(kEvaluate);
     EXPECT_EQ(app.verdict()->text(), QStringLiteral("Così non va bene!!!"));
     EXPECT_EQ(app.verdict()->textColour(), colour::Red);
-    EXPECT_EQ(app.grade(), 7) << "(9 + 5) / 2, rounded down";
 
     // A division left on the page is withdrawn and never graded.
     app.present(97, 12);
@@ -92,7 +84,7 @@ TEST(DivisionScreen, ControlsNamedAndDivisionsFromTheSelectorToTheGrade)
     EXPECT_EQ(app.textOf(remainderMark(1)), QString()) << "the division left behind is gone";
     EXPECT_EQ(app.buttons(), QStringLiteral("---"));
     EXPECT_EQ(app.board.presentedCount(ExerciseFamily::Division), 3);
-    EXPECT_EQ(app.grade(), 7);
+    EXPECT_EQ(app.grade(), 7) << "(9 + 5) / 2: the one left behind is never graded";
 }
 
 TEST(DivisionScreen, TheFinalRemainderShowsItsMarkAndAllowsTheCheck)

@@ -15,8 +15,6 @@ namespace {
 
 using Kind = MultiplierKind;
 
-
-
 // The selector of a kind and the row of its product.
 QString selectorOf(Kind kind)
 {
@@ -55,8 +53,8 @@ struct MultiplicationApp : ColumnApp {
     QSet<QString> marked() const { return cells([](const DigitCell& c) { return c.isMarkedWrong(); }); }
 };
 
-// One exercise of each kind, graded 10, 6 and 8: the family's grade runs
-// 10, (10 + 6) / 2 = 8, 24 / 3 = 8.
+// One exercise of each kind, graded 10, 6 and 8: the family's grade is
+// 24 / 3 = 8.
 TEST(MultiplicationScreen, EachKindFromTheSelectorToTheGrade)
 {
     struct Round {
@@ -64,16 +62,14 @@ TEST(MultiplicationScreen, EachKindFromTheSelectorToTheGrade)
         int multiplicand, multiplier;
         std::vector<std::pair<const char*, const char*>> rows;  // row, what the pupil writes
         QSet<QString> marked;
-        const char* verdict;
-        int grade;
     };
     const Round rounds[] = {
         {Kind::ThreeDigit, 12, 305, {{"partialProduct1", "60"}, {"partialProduct2", "000"}, {"partialProduct3", "3600"}, {"productOfThree", "3660"}},
-         {}, "Bravo!!!", 10},
+         {}},
         // The placeholder zero under the units of the second row is forgotten.
-        {Kind::TwoDigit, 345, 20, {{"partialProduct1", "000"}, {"partialProduct2", "690_"}, {"productOfTwo", "6900"}}, {cellName("partialProduct2", 1)},
-         "Sta' più attento!!!", 8},
-        {Kind::ZeroEnding, 45, 90, {{"productOfZeroEnding", "4050"}}, {}, "Buono", 8},
+        {Kind::TwoDigit, 345, 20, {{"partialProduct1", "000"}, {"partialProduct2", "690_"}, {"productOfTwo", "6900"}},
+         {cellName("partialProduct2", 1)}},
+        {Kind::ZeroEnding, 45, 90, {{"productOfZeroEnding", "4050"}}, {}},
     };
     MultiplicationApp app;
     for (const Round& r : rounds) {
@@ -89,13 +85,12 @@ TEST(MultiplicationScreen, EachKindFromTheSelectorToTheGrade)
         app.click(kCheck);
         EXPECT_EQ(app.marked(), r.marked);
         app.click(kEvaluate);
-        EXPECT_EQ(app.verdict()->text(), QString::fromUtf8(r.verdict));
-        EXPECT_EQ(app.board.grade(ExerciseFamily::Multiplication), r.grade);
     }
+    EXPECT_EQ(app.board.grade(ExerciseFamily::Multiplication), 8);
     EXPECT_EQ(app.board.presentedCount(ExerciseFamily::Multiplication), 3);
 }
 
-TEST(MultiplicationScreen, NamesSlashAndBackspaceInACellAndOnlyAnEvaluationFreesTheSelectors)
+TEST(MultiplicationScreen, NamesGivenOperandsAndOnlyAnEvaluationFreesTheSelectors)
 {
     MultiplicationApp app;
     const auto name = [&](const QString& control) { return app.find(control)->accessibleName(); };
@@ -108,15 +103,10 @@ TEST(MultiplicationScreen, NamesSlashAndBackspaceInACellAndOnlyAnEvaluationFrees
     EXPECT_EQ(app.selectorsEnabled(), 3);
     app.present(Kind::TwoDigit, 87, 65);
     EXPECT_EQ(app.selectorsEnabled(), 0);
-    app.type(cellName("partialProduct1", 1), QStringLiteral("5/"));
-    EXPECT_EQ(app.cell(cellName("partialProduct1", 1))->text(), QStringLiteral("/")) << "'/' replaces the digit";
-    app.type(cellName("partialProduct1", 2), QStringLiteral("4"));
-    app.key(cellName("partialProduct1", 2), Qt::Key_Backspace);
-    EXPECT_EQ(app.cell(cellName("partialProduct1", 2))->text(), QString()) << "Backspace empties the cell";
     app.key(QStringLiteral("multiplicandDigit1"), Qt::Key_Backspace);
     EXPECT_EQ(app.cell(QStringLiteral("multiplicandDigit1"))->text(), QStringLiteral("7")) << "operands cannot be typed";
 
-    // 87 x 65: 435, 5220, 5655; "/" is as wrong as an empty cell.
+    // 87 x 65: 435, 5220, 5655, the first partial product left out.
     writeRow(app, "partialProduct2", QStringLiteral("5220"));
     writeRow(app, "productOfTwo", QStringLiteral("5655"));
     app.click(kCheck);
@@ -124,7 +114,6 @@ TEST(MultiplicationScreen, NamesSlashAndBackspaceInACellAndOnlyAnEvaluationFrees
     EXPECT_EQ(app.buttons(), QStringLiteral("--V"));
     EXPECT_EQ(app.selectorsEnabled(), 0) << "a check does not free the selectors";
     app.click(kEvaluate);
-    EXPECT_EQ(app.verdict()->text(), QStringLiteral("Così non va bene!!!"));
     EXPECT_EQ(app.buttons(), QStringLiteral("-C-")) << "a kind must be chosen before OK";
     EXPECT_EQ(app.selectorsEnabled(), 3);
 }

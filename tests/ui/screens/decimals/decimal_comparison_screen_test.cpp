@@ -9,11 +9,10 @@ namespace {
 TEST(DecimalComparisonScreen, ThreeRelationsTypedCheckedAndGraded)
 {
     DecimalsApp on("decimalComparisonButton");
-    auto& app = on;
     for (auto [mantissa, decimals] : {std::pair{123, 1}, {1230, 2}, {9, 1}, {123, 3}, {400, 2}, {457, 2}})
-        scriptDecimalNumber(app.random, mantissa, decimals);
+        scriptDecimalNumber(on.random, mantissa, decimals);
     on.click(kOk);
-    EXPECT_EQ(app.random.seeds(), 1) << "every new exercise reseeds from the clock";
+    EXPECT_EQ(on.random.seeds(), 1) << "every new exercise reseeds from the clock";
     EXPECT_EQ(on.cell(QStringLiteral("pair%1Sign").arg(2))->accessibleName(), QStringLiteral("Segno della coppia 2"));
     EXPECT_EQ(on.row(1), QStringLiteral("   12,3|12,3   "));
     EXPECT_EQ(on.row(2), QStringLiteral("    0,9|0,123  "));
@@ -30,7 +29,7 @@ TEST(DecimalComparisonScreen, ThreeRelationsTypedCheckedAndGraded)
         EXPECT_EQ(on.cell(QStringLiteral("pair%1Sign").arg(pair))->isMarkedWrong(), pair == 3) << "a letter is an error";
     on.click(kEvaluate);
     EXPECT_EQ(on.verdict()->text(), QStringLiteral("Sta' più attento!!!"));
-    EXPECT_EQ(app.board.grade(ExerciseFamily::DecimalComparison), 6);
+    EXPECT_EQ(on.board.grade(ExerciseFamily::DecimalComparison), 6);
     EXPECT_EQ(on.buttons(), QStringLiteral("OC-"));
 }
 

