@@ -1,6 +1,6 @@
-#include "support/harness.h"
 #include "support/scenes.h"
 #include "ui/kit/keypad.h"
+#include "ui/screens/columns/column_driving.h"
 
 #include <gtest/gtest.h>
 
@@ -67,7 +67,7 @@ TEST(FocusCycle, AfterEveryButtonTheKeyboardGoesWhereThePupilNeedsIt)
             if (state.endsWith(QLatin1String("checked")) || state.contains(QLatin1String("checked-"))) {
                 ++checks;
                 const std::vector<DigitCell*> wrong = wrongCells(app.page());
-                QWidget* evaluate = app.find(QStringLiteral("evaluateButton"));
+                QWidget* evaluate = app.find(kEvaluate);
                 if (!wrong.empty()) {
                     EXPECT_EQ(focused(), wrong.front()) << "the first wrong cell";
                 } else if (evaluate->isEnabled()) {
@@ -76,7 +76,7 @@ TEST(FocusCycle, AfterEveryButtonTheKeyboardGoesWhereThePupilNeedsIt)
             }
             if (state.contains(QLatin1String("evaluated"))) {
                 ++evaluations;
-                QWidget* ok = app.find(QStringLiteral("newExerciseButton"));
+                QWidget* ok = app.find(kOk);
                 if (ok->isEnabled()) {
                     EXPECT_EQ(focused(), ok);
                 } else {
@@ -96,12 +96,10 @@ TEST(FocusCycle, AfterEveryButtonTheKeyboardGoesWhereThePupilNeedsIt)
 // opens "Controllo", and Space carries the pupil round the whole cycle.
 TEST(FocusCycle, ADivisionIsDoneByKeyboardAloneWithTabThroughTheDigitsToWrite)
 {
-    Harness app;
-    app.enterName();
-    app.click(QStringLiteral("divisionButton"));
+    ColumnApp app("divisionButton");
     ASSERT_TRUE(qobject_cast<ChoiceBox*>(focused())) << "a division page opens on a length to choose";
     app.key(QStringLiteral("dividendLength4"), Qt::Key_Space);
-    EXPECT_EQ(focused(), app.find(QStringLiteral("newExerciseButton"))) << "a length chosen, OK comes next";
+    EXPECT_EQ(focused(), app.find(kOk)) << "a length chosen, OK comes next";
     app.random.push(drawing(7568, 1001, 1001 + 9999 - 1));
     app.random.push(drawing(23, 11, 109));
     QTest::keyClick(focused(), Qt::Key_Space);
@@ -125,9 +123,9 @@ TEST(FocusCycle, ADivisionIsDoneByKeyboardAloneWithTabThroughTheDigitsToWrite)
         QTest::keyClick(focused(), Qt::Key_Tab);
     }
     EXPECT_FALSE(outlined(first));
-    EXPECT_EQ(focused(), app.find(QStringLiteral("checkButton"))) << "after the last digit, Controllo";
+    EXPECT_EQ(focused(), app.find(kCheck)) << "after the last digit, Controllo";
     QTest::keyClick(focused(), Qt::Key_Space);
-    EXPECT_EQ(focused(), app.find(QStringLiteral("evaluateButton"))) << "nothing wrong: Valutazione";
+    EXPECT_EQ(focused(), app.find(kEvaluate)) << "nothing wrong: Valutazione";
     // A stray tap on the keypad now types nowhere.
     EXPECT_FALSE(keypadFilter(focused()).has_value());
     QTest::keyClick(focused(), Qt::Key_Space);
@@ -179,13 +177,9 @@ TEST(FocusGuard, AControlGoingGreyNeverHandsTheKeyboardToExitOnAnyScreen)
 // the first empty cell; once every cell is written, to "Controllo".
 TEST(FocusGuard, HandedToExitTheKeysGoToTheNextEmptyCellOrOnceAllAreWrittenToControllo)
 {
-    Harness app;
-    app.enterName();
-    app.registry.showScreen(screenOf(ExerciseFamily::Subtraction));
-    Harness::settle();
-    app.random.push(drawing(5000, 1, 999999));
-    app.random.push(drawing(4999, 1, 999999));
-    QTest::mouseClick(app.find(QStringLiteral("newExerciseButton")), Qt::LeftButton);
+    ColumnApp app("subtractionButton");
+    force(app, {5000, 4999});
+    app.click(kOk);
     EXPECT_EQ(focused(), app.find(QStringLiteral("differenceDigit1")));
     const auto handBack = [&] {
         focused()->clearFocus();
@@ -197,8 +191,8 @@ TEST(FocusGuard, HandedToExitTheKeysGoToTheNextEmptyCellOrOnceAllAreWrittenToCon
         EXPECT_EQ(handBack(), app.find(QString::fromLatin1(name)));
         app.type(QString::fromLatin1(name), QStringLiteral("1"));
     }
-    ASSERT_TRUE(app.find(QStringLiteral("checkButton"))->isEnabled());
-    EXPECT_EQ(handBack(), app.find(QStringLiteral("checkButton")));
+    ASSERT_TRUE(app.find(kCheck)->isEnabled());
+    EXPECT_EQ(handBack(), app.find(kCheck));
 }
 
 }  // namespace

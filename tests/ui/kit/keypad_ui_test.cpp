@@ -203,9 +203,7 @@ void expectTogglePressable(const Harness& app)
 {
     const QToolButton* toggle = toggleOf(app);
     const QRect area = toggle->geometry();
-    EXPECT_TRUE(toggle->isVisible());
-    EXPECT_TRUE(app.window.rect().contains(area)) << describe(area).toStdString();
-    // Where a finger lands on it, it is the toggle that is touched.
+    // Wherever a finger lands on it, inside the window, it is the toggle that is touched.
     for (QPoint at : {area.center(), area.topLeft(), area.topRight(), area.bottomLeft(), area.bottomRight()})
         EXPECT_EQ(app.window.childAt(at), toggle) << "toggle hidden at " << at.x() << "," << at.y();
     const double cell = kCellSize * app.page().pixelsPerTwip();

@@ -80,9 +80,7 @@ TEST(Accessibility, EveryGivenDigitOfADivisionAndOfAnAdditionIsHeardWithItsValue
     for (const auto& [dividend, divisor] : {std::pair{745813, 27}, std::pair{100009, 99}, std::pair{999999, 11}}) {
         SCOPED_TRACE(QStringLiteral("%1 : %2").arg(dividend).arg(divisor).toStdString());
         ColumnApp app("divisionButton");
-        app.click(QStringLiteral("dividendLength6"));  // six digits
-        app.random.push(drawing(dividend, 100001, 1099999));
-        app.random.push(drawing(divisor, 11, 109));
+        forceDivision(app, dividend, divisor);
         app.click(kOk);
         const std::vector<Heard> heard = hear(app.page());
         EXPECT_EQ(digitsHeard(heard, QStringLiteral("Dividendo")), QString::number(dividend));
