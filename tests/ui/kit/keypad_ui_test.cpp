@@ -417,20 +417,11 @@ TEST(Keypad, StandsBesideTheFullScreenPageTillF12HidesIt)
     EXPECT_EQ(app.page().strokeCount(), before + 2);
 }
 
-using Snap = std::function<void()>;
-using Script = std::function<void(const Whiteboard&, const Snap&)>;
-
-void checkAndEvaluate(const Whiteboard& on, const Snap& snap)
-{
-    snap();
-    on.press(kCheck);
-    snap();
-    on.press(kEvaluate);
-    snap();
-}
+// Writes an answer one way, from the main menu on.
+using Script = std::function<void(const Whiteboard&)>;
 
 // 7568 : 23 = 329 r 1, with one digit of the second step wrong.
-void dividing(const Whiteboard& on, const Snap& snap)
+void dividing(const Whiteboard& on)
 {
     on.press(QStringLiteral("divisionButton"));
     on.press(QStringLiteral("dividendLength4"));
@@ -443,20 +434,18 @@ void dividing(const Whiteboard& on, const Snap& snap)
         {"stepRow2Digit3", "7"}, {"stepRow2Digit2", "8"}, {"stepRow3Digit2", "1"}};
     for (const auto& [cell, digit] : cells)
         on.write(QLatin1String(cell), QString::fromLatin1(digit));
-    checkAndEvaluate(on, snap);
 }
 
 // "<", "=", "<", "<" for the pairs fractionComparison draws: the second wrong.
-void comparing(const Whiteboard& on, const Snap& snap)
+void comparing(const Whiteboard& on)
 {
     fractionComparison(on.app);
     for (int cell = 0; cell < 4; ++cell)
         on.write(QStringLiteral("pair%1Sign").arg(cell + 1), QString(QLatin1Char("<=<<"[cell])));
-    checkAndEvaluate(on, snap);
 }
 
 // 55,5 and 12,1; a slip corrected with Backspace, one mark wrong.
-void placing(const Whiteboard& on, const Snap& snap)
+void placing(const Whiteboard& on)
 {
     on.press(QStringLiteral("decimalsMenuButton"));
     on.press(QStringLiteral("placeValueButton"));
@@ -466,20 +455,25 @@ void placing(const Whiteboard& on, const Snap& snap)
         {"number1Mark5", "dk\bas"}, {"number2Mark5", "dak"}, {"number2Mark1", "d"}};
     for (const auto& [box, mark] : marks)
         on.write(QLatin1String(box), QString::fromLatin1(mark));
-    checkAndEvaluate(on, snap);
 }
 
 // Runs a script from the name box on, one way, and records the page at
-// every step that shows something.
+// every step that shows something: the name given, the answer written,
+// checked and evaluated.
 QStringList run(const Script& script, Way way)
 {
     Harness app({1920, 1080});
     Whiteboard on(app, way);
     QStringList states;
-    const Snap snap = [&] { states << pageState(app).join(QLatin1Char('\n')); };
+    const auto snap = [&] { states << pageState(app).join(QLatin1Char('\n')); };
     on.write(QStringLiteral("nameBox"), QStringLiteral("Anna Rossi 5A"));
     snap();
-    script(on, snap);
+    script(on);
+    snap();
+    on.press(kCheck);
+    snap();
+    on.press(kEvaluate);
+    snap();
     return states;
 }
 

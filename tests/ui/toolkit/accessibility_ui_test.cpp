@@ -179,10 +179,7 @@ TEST(Accessibility, SelectorsAreChoicesAndTheCheckedOneFollowsThePupil)
 // buttons that a screen reader presses as the mouse does.
 TEST(Accessibility, AFractionIsReadAndColouredThroughTheScreenReader)
 {
-    Harness app;
-    app.enterName();
-    app.click(QStringLiteral("fractionsMenuButton"));
-    app.click(QStringLiteral("fractionConceptButton"));
+    ExerciseApp app({"fractionsMenuButton", "fractionConceptButton"});
     app.random.push(drawing(2, 1, 13));
     app.random.push(drawing(5, 3, 16));
     app.click(kOk);
