@@ -1,5 +1,6 @@
 #include "support/decimals_script.h"
 #include "support/fraction_scripts.h"
+#include "support/scenes.h"
 #include "ui/kit/digit_cell.h"
 #include "ui/kit/keypad.h"
 #include "ui/screens/columns/column_driving.h"
@@ -252,13 +253,13 @@ void expectKeypadClear(const Harness& app)
     }
 }
 
-// Screens as the pupil reaches them from the main menu, an exercise on each.
+// Screens as the pupil reaches them from the main menu, a name given, an
+// exercise on each.
 using Opening = std::function<void(Harness&)>;
 
 void threeAddends(Harness& app)
 {
-    app.click(QStringLiteral("additionButton"));
-    app.click(QStringLiteral("threeAddends"));
+    openNamed(app, {"additionButton", "threeAddends"});
     force(app, {456789, 123456, 98765});
     app.click(kOk);
 }
@@ -266,7 +267,7 @@ void threeAddends(Harness& app)
 // 987654 : 23, the quotient's five cells and every step row in play.
 void sixDigitDivision(Harness& app)
 {
-    app.click(QStringLiteral("divisionButton"));
+    openNamed(app, {"divisionButton"});
     forceDivision(app, 987654, 23);
     app.click(kOk);
     app.type(QStringLiteral("quotientDigit1"), QStringLiteral("4"));
@@ -284,8 +285,7 @@ void fractionComparison(Harness& app)
 
 void placeValue(Harness& app)
 {
-    app.click(QStringLiteral("decimalsMenuButton"));
-    app.click(QStringLiteral("placeValueButton"));
+    openNamed(app, {"decimalsMenuButton", "placeValueButton"});
     scriptPlaceValue(app.random, 3, 6, {{8, 5, 3, 2, 3, 4, 8, 5, 6}, {3, 7, 1, 1, 2, 9, 7, 7, 3}});
     app.click(kOk);
 }
@@ -293,10 +293,10 @@ void placeValue(Harness& app)
 TEST(KeypadPlacement, ToggleAndKeypadStayClearOfEveryCellInPlay)
 {
     const std::pair<const char*, Opening> screens[] = {
-        {"name box", [](Harness&) {}},
+        {"name box", [](Harness& app) { app.enterName(); }},
         {"three addends", threeAddends},
         {"six-digit division", sixDigitDivision},
-        {"fraction comparison", fractionComparison},
+        {"fraction comparison", [](Harness& app) { app.enterName(); fractionComparison(app); }},
         {"place value", placeValue},
     };
     // 4:3, the two 16:10 projectors and 16:9; an empty size stands for full
@@ -310,7 +310,6 @@ TEST(KeypadPlacement, ToggleAndKeypadStayClearOfEveryCellInPlay)
             // Shown from the start, as full screen and a touch screen show
             // it, while the pupil goes to the screen and cells appear on it.
             const Whiteboard finger(app, Way::Touch);
-            app.enterName();
             open(app);
             Harness::settle();
             QWidget* typing = app.window.focusWidget();
@@ -395,7 +394,6 @@ TEST(Keypad, StandsBesideTheFullScreenPageTillF12HidesIt)
 {
     Harness app({1920, 1080});
     const Whiteboard on(app, Way::Keypad);
-    app.enterName();
     sixDigitDivision(app);
     ASSERT_TRUE(app.window.isSidePanelShown() && app.window.isSidePanelDocked());
     EXPECT_EQ(inWindow(app.window, &app.page()).height(), 1080) << "the page keeps its full size";
