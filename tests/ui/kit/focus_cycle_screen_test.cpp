@@ -1,6 +1,5 @@
-#include "support/harness.h"
 #include "support/scenes.h"
-#include "ui/kit/keypad.h"
+#include "ui/screens/columns/column_driving.h"
 
 #include <gtest/gtest.h>
 
@@ -13,15 +12,6 @@ namespace quillo::testing {
 namespace {
 
 QWidget* focused() { return QApplication::focusWidget(); }
-
-QAbstractButton* buttonCaptioned(const Page& page, const QString& caption)
-{
-    for (auto* button : page.findChildren<QAbstractButton*>()) {
-        if (button->text() == caption)
-            return button;
-    }
-    return nullptr;
-}
 
 // The cells marked wrong that the pupil can put right, in Tab order.
 std::vector<DigitCell*> wrongCells(const Page& page)
@@ -36,13 +26,13 @@ std::vector<DigitCell*> wrongCells(const Page& page)
     return wrong;
 }
 
-// The caption of the control that leaves the exercise, and the work on it,
-// behind, if the keyboard rests on one.
-QString leaving(const Page& page, const QWidget* focus)
+// The control that leaves the exercise, and the work on it, behind, if the
+// keyboard rests on one.
+QString leaving(const QWidget* focus)
 {
-    for (const char* caption : {"exit", "Menu", "Menu fraz", "Menu dec"})
-        if (focus && focus == buttonCaptioned(page, QString::fromLatin1(caption)))
-            return QString::fromLatin1(caption);
+    for (const char* name : {"exitButton", "mainMenuButton", "sectionMenuButton"})
+        if (focus && focus->objectName() == QLatin1String(name))
+            return focus->objectName();
     return {};
 }
 
@@ -53,7 +43,7 @@ void expectNothingThatLosesWork(const Harness& app)
 {
     QWidget* focus = focused();
     ASSERT_NE(focus, nullptr) << "the keyboard went nowhere";
-    EXPECT_EQ(leaving(app.page(), focus), QString());
+    EXPECT_EQ(leaving(focus), QString());
     if (auto* cell = qobject_cast<DigitCell*>(focus)) {
         EXPECT_TRUE((cell->focusPolicy() & Qt::TabFocus) || cell->isMarkedWrong())
             << "a square where no digit is expected: " << cell->accessibleName().toStdString();
@@ -73,11 +63,10 @@ TEST(FocusCycle, AfterEveryButtonTheKeyboardGoesWhereThePupilNeedsIt)
             SCOPED_TRACE((scene.name + QLatin1Char('-') + state).toStdString());
             Harness::settle();
             expectNothingThatLosesWork(app);
-            const Page& page = app.page();
             if (state.endsWith(QLatin1String("checked")) || state.contains(QLatin1String("checked-"))) {
                 ++checks;
-                const std::vector<DigitCell*> wrong = wrongCells(page);
-                QAbstractButton* evaluate = buttonCaptioned(page, QStringLiteral("Valutazione"));
+                const std::vector<DigitCell*> wrong = wrongCells(app.page());
+                QWidget* evaluate = app.find(kEvaluate);
                 if (!wrong.empty()) {
                     EXPECT_EQ(focused(), wrong.front()) << "the first wrong cell";
                 } else if (evaluate->isEnabled()) {
@@ -86,7 +75,7 @@ TEST(FocusCycle, AfterEveryButtonTheKeyboardGoesWhereThePupilNeedsIt)
             }
             if (state.contains(QLatin1String("evaluated"))) {
                 ++evaluations;
-                QAbstractButton* ok = buttonCaptioned(page, QStringLiteral("OK"));
+                QWidget* ok = app.find(kOk);
                 if (ok->isEnabled()) {
                     EXPECT_EQ(focused(), ok);
                 } else {
@@ -106,12 +95,10 @@ TEST(FocusCycle, AfterEveryButtonTheKeyboardGoesWhereThePupilNeedsIt)
 // opens "Controllo", and Space carries the pupil round the whole cycle.
 TEST(FocusCycle, ADivisionIsDoneByKeyboardAloneWithTabThroughTheDigitsToWrite)
 {
-    Harness app;
-    app.enterName();
-    app.click(QStringLiteral("divisionButton"));
+    ColumnApp app("divisionButton");
     ASSERT_TRUE(qobject_cast<ChoiceBox*>(focused())) << "a division page opens on a length to choose";
     app.key(QStringLiteral("dividendLength4"), Qt::Key_Space);
-    EXPECT_EQ(focused(), app.find(QStringLiteral("newExerciseButton"))) << "a length chosen, OK comes next";
+    EXPECT_EQ(focused(), app.find(kOk)) << "a length chosen, OK comes next";
     app.random.push(drawing(7568, 1001, 1001 + 9999 - 1));
     app.random.push(drawing(23, 11, 109));
     QTest::keyClick(focused(), Qt::Key_Space);
@@ -123,16 +110,21 @@ TEST(FocusCycle, ADivisionIsDoneByKeyboardAloneWithTabThroughTheDigitsToWrite)
         {"Quoziente, cifra 2", "2"},         {"Resto parziale 2, cifra 3", "2"}, {"Resto parziale 2, cifra 2", "0"},
         {"Resto parziale 2, cifra 1", "8"},  {"Quoziente, cifra 3", "9"},        {"Resto parziale 3, cifra 1", "1"},
     };
+    // The orange outline goes with the keyboard.
+    const auto outlined = [](QWidget* widget) {
+        return widget->grab().toImage().pixelColor(2, widget->height() / 2) == QColor(0xFF, 0x80, 0x00);
+    };
+    QWidget* first = focused();
     for (const auto& [cell, digit] : written) {
         ASSERT_EQ(focused()->accessibleName(), QString::fromUtf8(cell));
+        EXPECT_TRUE(outlined(focused()));
         QTest::keyClicks(focused(), QString::fromLatin1(digit));
         QTest::keyClick(focused(), Qt::Key_Tab);
     }
-    EXPECT_EQ(focused(), app.find(QStringLiteral("checkButton"))) << "after the last digit, Controllo";
+    EXPECT_FALSE(outlined(first));
+    EXPECT_EQ(focused(), app.find(kCheck)) << "after the last digit, Controllo";
     QTest::keyClick(focused(), Qt::Key_Space);
-    EXPECT_EQ(focused(), app.find(QStringLiteral("evaluateButton"))) << "nothing wrong: Valutazione";
-    // A stray tap on the keypad now types nowhere.
-    EXPECT_FALSE(keypadFilter(focused()).has_value());
+    EXPECT_EQ(focused(), app.find(kEvaluate)) << "nothing wrong: Valutazione";
     QTest::keyClick(focused(), Qt::Key_Space);
     EXPECT_EQ(app.find(QStringLiteral("verdictBox"))->property("text").toString(), QStringLiteral("Distinto"));
     EXPECT_EQ(focused(), app.find(QStringLiteral("dividendLength4"))) << "OK waits for a length: the one chosen";
@@ -150,7 +142,7 @@ TEST(FocusGuard, AControlGoingGreyNeverHandsTheKeyboardToExitOnAnyScreen)
         // The controls the keyboard can rest on. "Stampa" is left out: its
         // dialogs would wait for a pupil who is not there.
         QStringList names;
-        const QWidget* exit = buttonCaptioned(app.page(), QStringLiteral("exit"));
+        const QWidget* exit = app.find(QStringLiteral("exitButton"));
         for (QWidget* widget : app.page().findChildren<QWidget*>()) {
             const bool control = qobject_cast<QAbstractButton*>(widget) || qobject_cast<QLineEdit*>(widget);
             if (control && widget != exit && widget->objectName() != QStringLiteral("printButton")
@@ -165,8 +157,8 @@ TEST(FocusGuard, AControlGoingGreyNeverHandsTheKeyboardToExitOnAnyScreen)
             control->setFocus(Qt::MouseFocusReason);
             control->setEnabled(false);
             // Off an exercise only "exit" would lose anything.
-            const QString left = leaving(app.page(), focused());
-            EXPECT_TRUE(familyOf(screen) ? left.isEmpty() : left != QStringLiteral("exit")) << left.toStdString();
+            const QString left = leaving(focused());
+            EXPECT_TRUE(familyOf(screen) ? left.isEmpty() : left != QStringLiteral("exitButton")) << left.toStdString();
             for (Qt::Key key : {Qt::Key_Space, Qt::Key_Return}) {
                 if (QWidget* widget = focused())
                     QTest::keyClick(widget, key);
@@ -182,17 +174,13 @@ TEST(FocusGuard, AControlGoingGreyNeverHandsTheKeyboardToExitOnAnyScreen)
 // the first empty cell; once every cell is written, to "Controllo".
 TEST(FocusGuard, HandedToExitTheKeysGoToTheNextEmptyCellOrOnceAllAreWrittenToControllo)
 {
-    Harness app;
-    app.enterName();
-    app.registry.showScreen(screenOf(ExerciseFamily::Subtraction));
-    Harness::settle();
-    app.random.push(drawing(5000, 1, 999999));
-    app.random.push(drawing(4999, 1, 999999));
-    QTest::mouseClick(app.find(QStringLiteral("newExerciseButton")), Qt::LeftButton);
+    ColumnApp app("subtractionButton");
+    force(app, {5000, 4999});
+    app.click(kOk);
     EXPECT_EQ(focused(), app.find(QStringLiteral("differenceDigit1")));
     const auto handBack = [&] {
         focused()->clearFocus();
-        buttonCaptioned(app.page(), QStringLiteral("exit"))->setFocus(Qt::ActiveWindowFocusReason);
+        app.find(QStringLiteral("exitButton"))->setFocus(Qt::ActiveWindowFocusReason);
         return focused();
     };
     // 5000 - 4999: four cells, the units first.
@@ -200,8 +188,8 @@ TEST(FocusGuard, HandedToExitTheKeysGoToTheNextEmptyCellOrOnceAllAreWrittenToCon
         EXPECT_EQ(handBack(), app.find(QString::fromLatin1(name)));
         app.type(QString::fromLatin1(name), QStringLiteral("1"));
     }
-    ASSERT_TRUE(app.find(QStringLiteral("checkButton"))->isEnabled());
-    EXPECT_EQ(handBack(), app.find(QStringLiteral("checkButton")));
+    ASSERT_TRUE(app.find(kCheck)->isEnabled());
+    EXPECT_EQ(handBack(), app.find(kCheck));
 }
 
 }  // namespace

@@ -18,17 +18,6 @@ namespace {
 const QString kName = QStringLiteral("nameBox");
 const QString kGrin = QStringLiteral(u"\U0001F600");
 
-// A box takes a drop only after the drag has entered it.
-void drop(QWidget* box, const QString& text)
-{
-    QMimeData data;
-    data.setText(text);
-    QDragEnterEvent enter(QPoint(2, 2), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
-    QApplication::sendEvent(box, &enter);
-    QDropEvent event(QPointF(2, 2), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
-    QApplication::sendEvent(box, &event);
-}
-
 TEST(TextBox, TheNameTakesFortyWholePlainCharactersHoweverTheyComeIn)
 {
     Harness app;
@@ -68,7 +57,13 @@ TEST(TextBox, TheNameTakesFortyWholePlainCharactersHoweverTheyComeIn)
     EXPECT_EQ(name->text(), QStringLiteral("Mario Rossi VB"));
     EXPECT_EQ(app.board.pupilName(), "Mario Rossi VB");
     name->clear();
-    drop(name, dirty);
+    // A box takes a drop only after the drag has entered it.
+    QMimeData data;
+    data.setText(dirty);
+    QDragEnterEvent enter(QPoint(2, 2), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(name, &enter);
+    QDropEvent dropped(QPointF(2, 2), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(name, &dropped);
     EXPECT_EQ(name->text(), QStringLiteral("Mario Rossi VB")) << "dropped";
 
     name->setReadOnly(true);

@@ -124,14 +124,6 @@ TEST(MainWindow, F11TogglesFullScreen)
     EXPECT_FALSE(app.window.windowState() & Qt::WindowFullScreen);
 }
 
-// The paper right of the last ruled line, where no control stands.
-QColor paperBeside(Page& page)
-{
-    const QImage image = page.grab().toImage();
-    const QPoint spot = page.toPixels({9380, 3000}).toPoint();
-    return image.pixelColor(spot);
-}
-
 TEST(PaperAndCredit, EachFamilyKeepsItsPaperAndSignsWhereItsPageSays)
 {
     using F = ExerciseFamily;
@@ -154,7 +146,8 @@ TEST(PaperAndCredit, EachFamilyKeepsItsPaperAndSignsWhereItsPageSays)
         app.registry.showScreen(screenOf(expected.family));
         Harness::settle();
         Page& page = app.page();
-        EXPECT_EQ(paperBeside(page).rgb(), expected.paper);
+        // The paper right of the last ruled line, where no control stands.
+        EXPECT_EQ(page.grab().toImage().pixel(page.toPixels({9380, 3000}).toPoint()), expected.paper);
 
         auto* credit = app.find<Label>(QStringLiteral("footer"));
         EXPECT_TRUE(credit->isVisible());
@@ -173,17 +166,6 @@ TEST(PaperAndCredit, EachFamilyKeepsItsPaperAndSignsWhereItsPageSays)
     }
 }
 
-// The exercise book's squares: 600 twips from (240, 480) to (9240, 6480),
-// fifteen across and ten down, each closed on all four sides.
-void drawSquares(QPainter& painter, double scale)
-{
-    painter.setPen(QPen(Ruling::colour(), 1));
-    for (int x = 240; x <= 9240; x += 600)
-        painter.drawLine(QLineF(x * scale, 480 * scale, x * scale, 6480 * scale));
-    for (int y = 480; y <= 6480; y += 600)
-        painter.drawLine(QLineF(240 * scale, y * scale, 9240 * scale, y * scale));
-}
-
 TEST(Ruling, LightsExactlyThePixelsOfTheSquares)
 {
     // The window's sizes of the screenshots and the whiteboard, and odd ones.
@@ -194,8 +176,14 @@ TEST(Ruling, LightsExactlyThePixelsOfTheSquares)
         drawn.fill(Qt::white);
         QImage kept = drawn;
         {
+            // The exercise book's squares: 600 twips from (240, 480) to
+            // (9240, 6480), fifteen across and ten down, each closed on all four sides.
             QPainter squares(&drawn);
-            drawSquares(squares, scale);
+            squares.setPen(QPen(Ruling::colour(), 1));
+            for (int x = 240; x <= 9240; x += 600)
+                squares.drawLine(QLineF(x * scale, 480 * scale, x * scale, 6480 * scale));
+            for (int y = 480; y <= 6480; y += 600)
+                squares.drawLine(QLineF(240 * scale, y * scale, 9240 * scale, y * scale));
             QPainter runs(&kept);
             Ruling::forPage(size, scale).paint(runs);
         }
