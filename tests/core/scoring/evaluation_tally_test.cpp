@@ -42,6 +42,7 @@ TEST(EvaluationTally, GradeIsTheWholePartOfTheMeanOfTheCountedExercises)
         {"p 9", E, 9, 1, 9, 1},
         {"p 9 p 6", E, 7, 2, 15, 2},  // 15 / 2 = 7.5
         {"p 10 p 10 p 9", E, 9, 3, 29, 3},  // 29 / 3
+        {"p 0 p 1", E, 0, 2, 1, 2},  // a grade of 0 is an evaluation too
         {"p p p", E, 0, 0, 0, 3},
         {"10 p 6 10", E, 6, 1, 6, 1},  // nothing presented yet, then a second evaluation
         {"p p 9", E, 9, 1, 9, 2},  // not 0, nor a stale grade
