@@ -63,6 +63,10 @@ TEST(AdditionExercise, OnlyTheFirstCheckCountsAndOnlyOneEvaluation)
     EXPECT_EQ(evaluation.verdict, V::NotGood);
     EXPECT_TRUE(evaluation.counts) << "an addition checked twice still counts";
     EXPECT_FALSE(addition.evaluate()) << "an addition is graded once";
+    ScriptedRandom next{pick(1'234), pick(4'321)};
+    addition.present(next, 2);
+    addition.check(written("5555"));
+    EXPECT_EQ(addition.evaluate()->verdict, V::VeryGood) << "the next addition is graded afresh";
 }
 
 }  // namespace

@@ -68,24 +68,5 @@ TEST(SubtractionExercise, TheFirstCheckDecidesAndASecondLeavesItUncounted)
     EXPECT_TRUE(subtraction.evaluate()->counts);
 }
 
-// The differences are worked again on every sheet's key; here the borrows,
-// counted column by column on both numbers written to the minuend's width.
-TEST(SubtractionExercise, ManyDrawsCountTheirBorrows)
-{
-    ClockRandom random;
-    SubtractionExercise subtraction;
-    for (int draw = 0; draw < 4000; ++draw) {
-        subtraction.present(random);
-        const std::string top = std::to_string(subtraction.minuend());
-        std::string bottom = std::to_string(subtraction.subtrahend());
-        ASSERT_LE(bottom.size(), top.size());
-        bottom.insert(0, top.size() - bottom.size(), '0');
-        int borrows = 0;
-        for (std::size_t i = 0; i < top.size(); ++i)
-            borrows += top[i] < bottom[i] ? 1 : 0;
-        ASSERT_EQ(subtraction.borrowCount(), borrows) << top << " - " << bottom;
-    }
-}
-
 }  // namespace
 }  // namespace quillo
