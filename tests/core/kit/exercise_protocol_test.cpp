@@ -49,22 +49,5 @@ TEST(ButtonCycle, OnlyTheFirstCheckClosesControlloAndEachRuleOpensValutazioneInI
     EXPECT_FALSE(locking.afterCheck(checkedTimes(2), true).answers);
 }
 
-TEST(CheckRecord, TheFirstCheckKeepsItsErrorsAndAnExerciseIsEvaluatedOnce)
-{
-    CheckRecord record;
-    EXPECT_FALSE(record.canEvaluate()) << "nothing to show before a check";
-    EXPECT_TRUE(record.noteCheck(3));
-    EXPECT_TRUE(record.checkedOnce());
-    EXPECT_FALSE(record.noteCheck(0)) << "a correction after the check cannot raise the grade";
-    EXPECT_EQ(record.errorCount(), 3);
-    EXPECT_FALSE(record.checkedOnce());
-    EXPECT_TRUE(record.canEvaluate());
-    record.noteEvaluated();
-    EXPECT_FALSE(record.canEvaluate());
-    record.reset();
-    EXPECT_EQ(record.checksDone(), 0);
-    EXPECT_FALSE(record.isEvaluated());
-}
-
 }  // namespace
 }  // namespace quillo

@@ -17,14 +17,6 @@ struct Practice {
     int presented = 1;
 };
 
-std::vector<Practice> everyFamilyAt(int grade)
-{
-    std::vector<Practice> all;
-    for (F family : kAllFamilies)
-        all.push_back({family, grade});
-    return all;
-}
-
 // The card's six words and overall word, its done marks by slot, the
 // sections done and the overall average ("-" while there is none).
 std::string summary(const ReportCard& card)
@@ -69,8 +61,6 @@ TEST(ReportCard, WordsDoneMarksAndOverallByScoreboard)
           {F::PlaceValue, 5}},
          "Così non va bene!! | Così non va bene!! | Così non va bene!! | Così non va bene!! | Così non va bene!!! | "
          "Così non va bene!!! | Così non va bene!!! [1111010010] 6 4"},
-        {"everything at 10", everyFamilyAt(10),
-         "Bravo!!! | Bravo!!! | Bravo!!! | Bravo!!! | Bravo!!! | Bravo!!! | Sei proprio in gamba!!! [1111111111] 6 10"},
     };
     for (const Row& row : rows) {
         ScoreBoard board;

@@ -91,7 +91,6 @@ inline void checkMultiplication(const ExerciseOnPaper& paper, int choice)
     const std::string multiplier = bottom.text.substr(0, bottom.text.size() - 1);
     const long long m = number(multiplicand);
     const long long k = number(multiplier);
-    EXPECT_TRUE(m >= 11 && m <= 999) << m;
     const std::set<long long> round{20, 30, 40, 50, 60, 70, 80, 90, 100, 200, 300, 400, 500, 600, 700, 800, 900};
     const bool kindHolds[] = {k >= 11 && k <= 99, k >= 101 && k <= 999, round.contains(k)};
     EXPECT_TRUE(kindHolds[choice]) << k;
@@ -171,7 +170,6 @@ inline void checkFractionConcept(const ExerciseOnPaper& paper, int)
     const long long d = number(given.text);
     expectBar(paper, paper.line(1, Ink::Given), given, 2);
     EXPECT_TRUE(paper.ruled(5, given.first, given.last + 1)) << "the complementary fraction's bar";
-    EXPECT_TRUE(n >= 1 && n < d && d <= 14) << n << "/" << d;
     EXPECT_EQ(number(paper.line(4, Ink::Answer).text), d - n);
     EXPECT_EQ(number(paper.line(5, Ink::Answer).text), d);
 
@@ -268,7 +266,6 @@ inline void checkDecimalFractions(const ExerciseOnPaper& paper, int)
         EXPECT_TRUE(barred) << numerator.text << "/" << denominator.text;
         const long long n = number(numerator.text);
         const long long d = number(denominator.text);
-        EXPECT_TRUE(d == 10 || d == 100 || d == 1000) << d;
         std::string written;
         for (const Glyph& glyph : answers)
             if (glyph.corner.y == sign.corner.y &&

@@ -34,35 +34,22 @@ TEST(SheetCommand, ReadsTheWholeRequestInItalianWords)
     EXPECT_EQ(accepted({"--scheda", "confronto-decimali", "--seme", "999999999"}).request.seed, kLargestSeed);
 }
 
-TEST(SheetCommand, WithoutSeedCountOrChoiceTakesAFreshSeedOnePageAndTheFirstChoice)
+// Every family's word is listed, in order, in the message for a missing
+// family; each gives its family back, spelt exactly so.
+TEST(SheetCommand, EachFamilyByItsWordTakesAFreshSeedOnePageAndTheFirstChoice)
 {
+    EXPECT_EQ(familyNamed("Divisione"), std::nullopt);
     for (ExerciseFamily family : kAllFamilies) {
         const std::string name(familySheet(family).name);
         const SheetRequest request = accepted({"--scheda", name}, 4242).request;
+        EXPECT_EQ(request.family, family) << name;
         EXPECT_EQ(request.seed, 4242u) << name;
         EXPECT_EQ(request.choice, 0) << name;
         EXPECT_FALSE(request.withKey);
         // One page, and a full one.
         EXPECT_EQ(makeSheet(request).pages.size(), 1u) << name;
-        SheetRequest more = request;
-        ++more.count;
-        EXPECT_EQ(makeSheet(more).pages.size(), 2u) << name;
+        EXPECT_EQ(makeSheet({family, 0, request.count + 1, 1, false}).pages.size(), 2u) << name;
     }
-}
-
-TEST(SheetCommand, NamesEveryFamilyInItsOwnWord)
-{
-    using F = ExerciseFamily;
-    const std::pair<const char*, F> names[] = {
-        {"addizione", F::Addition},           {"sottrazione", F::Subtraction},     {"moltiplicazione", F::Multiplication},
-        {"divisione", F::Division},           {"concetto-frazione", F::FractionConcept},
-        {"tipi-frazione", F::FractionKinds},  {"frazioni-decimali", F::DecimalFractions},
-        {"confronto-frazioni", F::FractionComparison}, {"valore-posizione", F::PlaceValue},
-        {"confronto-decimali", F::DecimalComparison},
-    };
-    for (const auto& [name, family] : names)
-        EXPECT_EQ(familyNamed(name), family) << name;
-    EXPECT_EQ(familyNamed("Divisione"), std::nullopt);
 }
 
 TEST(SheetCommand, EachMistakeHasItsOwnItalianMessage)

@@ -31,18 +31,16 @@ TEST(AdditionExercise, WorkedExampleAndRedrawsUntilTheSumFits)
     EXPECT_EQ(forced(3, {300'000, 300'000, 400'000, 1, 2, 3}).addend(2), 3);
 }
 
-TEST(AdditionExercise, VerdictAndGradeByErrorsAndAddends)
+TEST(AdditionExercise, VerdictByErrorsAndAddends)
 {
     struct Row {
         int addends, errors;
         V verdict;
-        int grade;
     };
-    for (const Row& row : {Row{2, 0, V::VeryGood, 9}, Row{2, 1, V::BeCareful, 6}, Row{2, 2, V::NotGood, 5},
-                           Row{3, 0, V::WellDone, 10}, Row{3, 1, V::BeCareful, 6}, Row{3, 6, V::NotGood, 5}}) {
+    for (const Row& row : {Row{2, 0, V::VeryGood}, Row{2, 1, V::BeCareful}, Row{2, 2, V::NotGood},
+                           Row{3, 0, V::WellDone}, Row{3, 1, V::BeCareful}, Row{3, 6, V::NotGood}}) {
         const V verdict = AdditionExercise::verdictFor(row.addends, row.errors);
         EXPECT_EQ(verdict, row.verdict) << row.addends << " addends, " << row.errors << " errors";
-        EXPECT_EQ(usualGrade(verdict), row.grade) << row.addends << ", " << row.errors;
         EXPECT_EQ(AdditionExercise::isNegative(verdict), row.errors >= 2) << "only the worst verdict is red";
     }
 }
@@ -65,6 +63,10 @@ TEST(AdditionExercise, OnlyTheFirstCheckCountsAndOnlyOneEvaluation)
     EXPECT_EQ(evaluation.verdict, V::NotGood);
     EXPECT_TRUE(evaluation.counts) << "an addition checked twice still counts";
     EXPECT_FALSE(addition.evaluate()) << "an addition is graded once";
+    ScriptedRandom next{pick(1'234), pick(4'321)};
+    addition.present(next, 2);
+    addition.check(written("5555"));
+    EXPECT_EQ(addition.evaluate()->verdict, V::VeryGood) << "the next addition is graded afresh";
 }
 
 }  // namespace

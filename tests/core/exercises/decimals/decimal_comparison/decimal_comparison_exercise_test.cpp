@@ -1,10 +1,8 @@
 #include "support/decimals_script.h"
 #include "core/exercises/decimals/decimal_comparison/decimal_comparison_exercise.h"
-#include "core/sheets/family_checks.h"
 
 #include <gtest/gtest.h>
 
-#include <regex>
 #include <set>
 #include <string>
 
@@ -38,15 +36,9 @@ TEST(DecimalComparisonExercise, ShortestTextsRelationsAndGrades)
     EXPECT_EQ(exercise.grade(), 6);
 }
 
-// The text read back in thousandths, or -1 unless it is the shortest form
-// with the decimal comma.
-long long thousandthsOf(const std::string& text)
-{
-    static const std::regex shortest("(0|[1-9][0-9]*)(,[0-9]{0,2}[1-9])?");
-    return std::regex_match(text, shortest) ? sheets::checks::thousandths(text) : -1;
-}
-
-TEST(DecimalComparisonExercise, ManyDrawsReadBackExactlyAndCompareByValue)
+// Every pair's sign is worked again from the printed texts on every sheet's
+// key; here the draws' shapes, and no power of ten.
+TEST(DecimalComparisonExercise, ManyDrawsTakeEveryShapeButNoPowerOfTen)
 {
     ClockRandom random;
     random.seed(20261206);
@@ -55,20 +47,13 @@ TEST(DecimalComparisonExercise, ManyDrawsReadBackExactlyAndCompareByValue)
     for (int round = 0; round < 3000; ++round) {
         exercise.newExercise(random);
         for (int pair = 0; pair < DC::kPairs; ++pair) {
-            long long values[2] = {};
-            for (int side : {0, 1}) {
-                const DecimalNumber number = side == 0 ? exercise.left(pair) : exercise.right(pair);
+            for (const DecimalNumber& number : {exercise.left(pair), exercise.right(pair)}) {
                 const std::string digits = std::to_string(number.mantissa);
                 shapes.insert({digits.size(), number.decimals});
                 ASSERT_TRUE(digits.size() == 1 || digits != "1" + std::string(digits.size() - 1, '0'))
                     << "a power of ten is never drawn: " << digits;
-                const std::string text = decimalText(number);
-                ASSERT_LE(text.size(), 7u) << text;
-                values[side] = thousandthsOf(text);
-                ASSERT_EQ(values[side], number.mantissa * (number.decimals == 1 ? 100 : number.decimals == 2 ? 10 : 1))
-                    << text;
+                ASSERT_LE(decimalText(number).size(), 7u) << decimalText(number);
             }
-            ASSERT_EQ(exercise.expected(pair), values[0] < values[1] ? "<" : values[0] > values[1] ? ">" : "=");
         }
     }
     EXPECT_EQ(shapes.size(), 18u) << "every count of digits comes with every count of decimals";
