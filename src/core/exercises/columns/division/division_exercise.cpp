@@ -108,7 +108,6 @@ void DivisionExercise::forgetDivision()
 {
     dividend_ = divisor_ = quotient_ = quotientLength_ = 0;
     quotientDigits_ = {};
-    runningRemainders_ = {};
     remainderWidths_ = {};
     expectedRows_ = {};
     checks_.reset();
@@ -134,18 +133,12 @@ void DivisionExercise::newDivision(RandomSource& random)
         const auto slot = static_cast<std::size_t>(k - 1);
         const int digit = digitValue(quotientDigits_[slot]);
         current -= digit * divisor_ * powerOfTen(length - k);
-        runningRemainders_[slot] = current;
         remainderWidths_[slot] = digitCount(current) - (length - k);
         // The last L - k - 1 digits are dividend digits not brought down yet:
         // their cells are locked, and the pupil writes nothing there.
         for (int j = std::max(1, length - k); j <= cellsInRow(k); ++j)
             expectedRows_[slot][static_cast<std::size_t>(j - 1)] = digitAt(current, j);
     }
-}
-
-int DivisionExercise::runningRemainder(int k) const
-{
-    return k >= 1 && k <= quotientLength_ ? runningRemainders_[static_cast<std::size_t>(k - 1)] : 0;
 }
 
 int DivisionExercise::remainderWidth(int k) const

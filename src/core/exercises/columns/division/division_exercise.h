@@ -65,11 +65,9 @@ public:
     int quotient() const { return quotient_; }
     // L, the number of steps: 1 to 5, 0 while no division is on the page.
     int quotientLength() const { return quotientLength_; }
-    // The value left after step k, that is the remainder of the step
-    // followed by the dividend digits not yet used; k in 1..L.
-    int runningRemainder(int k) const;
-    // How many digits of runningRemainder(k) stand left of its last L - k
-    // digits; at k = L, the width of the final remainder (1 or 2).
+    // How many digits of the value left after step k (the step's remainder
+    // followed by the dividend digits not yet used) stand left of its last
+    // L - k digits; k in 1..L, at k = L the width of the final remainder.
     int remainderWidth(int k) const;
 
     // The given digits, indexed from the right; empty past the number.
@@ -124,7 +122,6 @@ private:
     int quotient_ = 0;
     int quotientLength_ = 0;
     std::array<std::string, kQuotientCells> quotientDigits_;
-    std::array<int, kStepRows> runningRemainders_{};
     std::array<int, kStepRows> remainderWidths_{};
     std::array<std::array<std::string, 6>, kStepRows> expectedRows_;
 };
