@@ -49,7 +49,6 @@ TEST(DecimalFractionsScreen, FromOkToTheGradeEditingTheAnswers)
     on.click(kCheck);
     EXPECT_TRUE(on.cell(2)->isMarkedWrong()) << "\"/\" and \":\" pass the filter but make it wrong";
     EXPECT_FALSE(on.cell(0)->isMarkedWrong());
-    EXPECT_TRUE(on.verdict()->text().isEmpty());
     on.click(kEvaluate);
     EXPECT_EQ(on.verdict()->text(), QStringLiteral("Sta' più attento!!!"));
     EXPECT_EQ(on.verdict()->textColour(), colour::Blue) << "grade 6 is not shown red here";
