@@ -62,9 +62,10 @@ TEST(FractionComparisonScreen, FourSignsTypedCheckedAndEvaluated)
     EXPECT_EQ(on.verdict()->textColour(), colour::Red);
     EXPECT_EQ(on.board.grade(kFamily), 6);
 
-    // One-digit numbers: the digit back in its column.
+    // One-digit numbers: the digit back in its column, no mark left over.
     on.presentSevenths();
     EXPECT_EQ(on.labelX("fraction1NumeratorDigit3"), 1440);
+    EXPECT_FALSE(on.cell(3)->isMarkedWrong());
     on.signs("<=><");
     on.checkAndEvaluate();
     EXPECT_EQ(on.verdict()->text(), QStringLiteral("Va bene"));
