@@ -354,6 +354,8 @@ TEST(KeypadPlacement, FloatsOverANarrowerWindowWhereTheFingerDragsIt)
     QPoint start = keypad.pos();
     drag(app, -QPoint(100, 150));
     EXPECT_EQ(keypad.pos(), start - QPoint(100, 150));
+    on.write(QStringLiteral("nameBox"), QStringLiteral("Ugo"));
+    EXPECT_EQ(app.find<TextBox>(QStringLiteral("nameBox"))->text(), QStringLiteral("Ugo"));
 
     // Dropped with its corner on the quotient's second cell, it slides off
     // the cells, and no farther than it has to: nearer the drop than where

@@ -257,7 +257,8 @@ TEST(GlobalEvaluationScreen, WithoutAWorkingPrinterTheSameCardCanBeSavedAsPdf)
 
 TEST(GlobalEvaluation, TheSuggestedFileNameKeepsOnlyWhatIsSafeAndWholeCharacters)
 {
-    for (const auto& [pupil, file] : {std::pair{u"Anna\tBianchi\n5/B", u"Valutazione - Anna Bianchi 5-B.pdf"},
+    for (const auto& [pupil, file] : {std::pair{u"Giulia\u202Efdp.exe", u"Valutazione - Giuliafdp.exe.pdf"},
+                                      {u"Anna\tBianchi\n5/B", u"Valutazione - Anna Bianchi 5-B.pdf"},
                                       {u"..\u0000", u"Valutazione dell'esercitazione.pdf"}})
         EXPECT_EQ(GlobalEvaluationScreen::pdfName(QString::fromUtf16(pupil)), QString::fromUtf16(file));
     // Sixty characters at most, and never half of one beyond the basic plane.
