@@ -39,7 +39,7 @@ QString leaving(const QWidget* focus)
 // What the pupil holds the keyboard on after a step: never a control that
 // leaves the exercise, never a square where no digit is expected (unless it
 // holds a digit the check marked wrong).
-void expectNothingThatLosesWork(const Harness& app)
+void expectNothingThatLosesWork()
 {
     QWidget* focus = focused();
     ASSERT_NE(focus, nullptr) << "the keyboard went nowhere";
@@ -62,7 +62,7 @@ TEST(FocusCycle, AfterEveryButtonTheKeyboardGoesWhereThePupilNeedsIt)
         scene.drive(app, [&](const QString& state) {
             SCOPED_TRACE((scene.name + QLatin1Char('-') + state).toStdString());
             Harness::settle();
-            expectNothingThatLosesWork(app);
+            expectNothingThatLosesWork();
             if (state.endsWith(QLatin1String("checked")) || state.contains(QLatin1String("checked-"))) {
                 ++checks;
                 const std::vector<DigitCell*> wrong = wrongCells(app.page());
@@ -88,47 +88,6 @@ TEST(FocusCycle, AfterEveryButtonTheKeyboardGoesWhereThePupilNeedsIt)
     }
     EXPECT_GE(checks, 20);
     EXPECT_GE(evaluations, 20);
-}
-
-// 7568 : 23 by the keyboard alone: Tab runs from each quotient digit to the
-// partial dividend it leaves, never to an empty square; the final remainder
-// opens "Controllo", and Space carries the pupil round the whole cycle.
-TEST(FocusCycle, ADivisionIsDoneByKeyboardAloneWithTabThroughTheDigitsToWrite)
-{
-    ColumnApp app("divisionButton");
-    ASSERT_TRUE(qobject_cast<ChoiceBox*>(focused())) << "a division page opens on a length to choose";
-    app.key(QStringLiteral("dividendLength4"), Qt::Key_Space);
-    EXPECT_EQ(focused(), app.find(kOk)) << "a length chosen, OK comes next";
-    app.random.push(drawing(7568, 1001, 1001 + 9999 - 1));
-    app.random.push(drawing(23, 11, 109));
-    QTest::keyClick(focused(), Qt::Key_Space);
-    Harness::settle();
-
-    // Digits in the order a pupil writes 7568 : 23 = 329 r 1.
-    const char* const written[][2] = {
-        {"Quoziente, cifra 1", "3"},         {"Resto parziale 1, cifra 3", "6"}, {"Resto parziale 1, cifra 2", "6"},
-        {"Quoziente, cifra 2", "2"},         {"Resto parziale 2, cifra 3", "2"}, {"Resto parziale 2, cifra 2", "0"},
-        {"Resto parziale 2, cifra 1", "8"},  {"Quoziente, cifra 3", "9"},        {"Resto parziale 3, cifra 1", "1"},
-    };
-    // The orange outline goes with the keyboard.
-    const auto outlined = [](QWidget* widget) {
-        return widget->grab().toImage().pixelColor(2, widget->height() / 2) == QColor(0xFF, 0x80, 0x00);
-    };
-    QWidget* first = focused();
-    for (const auto& [cell, digit] : written) {
-        ASSERT_EQ(focused()->accessibleName(), QString::fromUtf8(cell));
-        EXPECT_TRUE(outlined(focused()));
-        QTest::keyClicks(focused(), QString::fromLatin1(digit));
-        QTest::keyClick(focused(), Qt::Key_Tab);
-    }
-    EXPECT_FALSE(outlined(first));
-    EXPECT_EQ(focused(), app.find(kCheck)) << "after the last digit, Controllo";
-    QTest::keyClick(focused(), Qt::Key_Space);
-    EXPECT_EQ(focused(), app.find(kEvaluate)) << "nothing wrong: Valutazione";
-    QTest::keyClick(focused(), Qt::Key_Space);
-    EXPECT_EQ(app.find(QStringLiteral("verdictBox"))->property("text").toString(), QStringLiteral("Distinto"));
-    EXPECT_EQ(focused(), app.find(QStringLiteral("dividendLength4"))) << "OK waits for a length: the one chosen";
-    EXPECT_FALSE(app.registry.hasEnded());
 }
 
 TEST(FocusGuard, AControlGoingGreyNeverHandsTheKeyboardToExitOnAnyScreen)
