@@ -57,8 +57,7 @@ void nameOnA4to3Window(Harness& app, const Shoot& shoot)
     app.click(QStringLiteral("additionButton"));
     shoot(QStringLiteral("addition"));
     app.click(QStringLiteral("threeAddends"));
-    for (int addend : {456789, 123456, 98765})
-        app.random.push(drawing(addend, 1, 999'999));
+    force(app, {456789, 123456, 98765});
     app.click(QStringLiteral("newExerciseButton"));
     shoot(QStringLiteral("three-addends"));
     app.click(QStringLiteral("mainMenuButton"));

@@ -6,8 +6,7 @@ namespace {
 
 void walkAddition(Harness& app, const Shoot& shoot)
 {
-    openNamed(app, {"additionButton"});
-    shoot(QStringLiteral("opened"));
+    openNamed(app, {"additionButton"}, shoot);
     app.click(QStringLiteral("twoAddends"));
     force(app, {407'385, 86'249, 1});
     // 493,634 with one slip.
@@ -20,8 +19,7 @@ void walkAddition(Harness& app, const Shoot& shoot)
 
 void walkSubtraction(Harness& app, const Shoot& shoot)
 {
-    openNamed(app, {"subtractionButton"});
-    shoot(QStringLiteral("opened"));
+    openNamed(app, {"subtractionButton"}, shoot);
     force(app, {50'203, 17'468});
     // 32,735 with two slips.
     playRound(app, shoot, [&] { writeRow(app, "difference", QStringLiteral("32845")); });

@@ -6,8 +6,7 @@ namespace {
 
 void practisePlaceValue(Harness& app, const Shoot& shoot)
 {
-    openNamed(app, {"decimalsMenuButton", "placeValueButton"});
-    shoot(QStringLiteral("opened"));
+    openNamed(app, {"decimalsMenuButton", "placeValueButton"}, shoot);
     // 658 432,853 and 377 921,371: three decimals, six whole digits.
     scriptPlaceValue(app.random, 3, 6, {{8, 5, 3, 2, 3, 4, 8, 5, 6}, {3, 7, 1, 1, 2, 9, 7, 7, 3}});
     playRound(
@@ -26,8 +25,7 @@ void practisePlaceValue(Harness& app, const Shoot& shoot)
 
 void practiseComparison(Harness& app, const Shoot& shoot)
 {
-    openNamed(app, {"decimalsMenuButton", "decimalComparisonButton"});
-    shoot(QStringLiteral("opened"));
+    openNamed(app, {"decimalsMenuButton", "decimalComparisonButton"}, shoot);
     for (auto [mantissa, decimals] : {std::pair{999999, 1}, {1230, 3}, {9, 1}, {123, 3}, {450, 2}, {45, 1}})
         scriptDecimalNumber(app.random, mantissa, decimals);
     playRound(

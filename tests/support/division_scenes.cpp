@@ -30,17 +30,19 @@ void writeOut(Harness& app)
 
 // The division written out right, then the slips typed over it once the
 // full page is pictured.
-void walk(Harness& app, const Shoot& shoot, int dividend, int divisor, std::initializer_list<std::pair<Cell, QString>> slips)
+std::function<void(Harness&, const Shoot&)> walk(int dividend, int divisor, std::vector<std::pair<Cell, QString>> slips)
 {
-    openNamed(app, {"divisionButton"});
-    forceDivision(app, dividend, divisor);
-    const Shoot thenSlip = [&](const QString& state) {
-        shoot(state);
-        if (state == QLatin1String("filled"))
-            for (const auto& [cell, typed] : slips)
-                app.type(DivisionScreen::cellName(cell.first, cell.second), typed);
+    return [=](Harness& app, const Shoot& shoot) {
+        openNamed(app, {"divisionButton"});
+        forceDivision(app, dividend, divisor);
+        const Shoot thenSlip = [&](const QString& state) {
+            shoot(state);
+            if (state == QLatin1String("filled"))
+                for (const auto& [cell, typed] : slips)
+                    app.type(DivisionScreen::cellName(cell.first, cell.second), typed);
+        };
+        playRound(app, thenSlip, [&] { writeOut(app); });
     };
-    playRound(app, thenSlip, [&] { writeOut(app); });
 }
 
 void markWithThePen(Harness& app, const Shoot& shoot)
@@ -60,14 +62,10 @@ void markWithThePen(Harness& app, const Shoot& shoot)
 }
 
 const SceneRegistrar division{
-    {QStringLiteral("division-L1"), {951, 687},
-     [](Harness& app, const Shoot& shoot) { walk(app, shoot, 95, 12, {{{1, 1}, QStringLiteral("2")}}); }},
+    {QStringLiteral("division-L1"), {951, 687}, walk(95, 12, {{{1, 1}, QStringLiteral("2")}})},
     {QStringLiteral("division-L3"), {951, 687},
-     [](Harness& app, const Shoot& shoot) {
-         walk(app, shoot, 7568, 23, {{{0, 2}, QStringLiteral("3")}, {{2, 3}, QStringLiteral("3")}});
-     }},
-    {QStringLiteral("division-L5"), {1400, 1012},
-     [](Harness& app, const Shoot& shoot) { walk(app, shoot, 756800, 23, {}); }},
+     walk(7568, 23, {{{0, 2}, QStringLiteral("3")}, {{2, 3}, QStringLiteral("3")}})},
+    {QStringLiteral("division-L5"), {1400, 1012}, walk(756800, 23, {})},
     {QStringLiteral("division-pen"), {951, 687}, markWithThePen},
 };
 

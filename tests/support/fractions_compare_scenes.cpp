@@ -14,8 +14,7 @@ void typeAll(Harness& app, const char* cell, std::initializer_list<const char*> 
 
 void compareFractions(Harness& app, const Shoot& shoot)
 {
-    openNamed(app, {"fractionsMenuButton", "fractionComparisonButton"});
-    shoot(QStringLiteral("opened"));
+    openNamed(app, {"fractionsMenuButton", "fractionComparisonButton"}, shoot);
     // 5/437 against 8/437...: lone numerator digits over three.
     scriptComparison(app.random, 1, {5, 8, 3, 3, 9, 2, 1, 7}, 3, 437, 1);
     playRound(app, shoot, [&] { typeAll(app, "pair%1Sign", {"<", "=", "<", ">"}); },
@@ -33,8 +32,7 @@ void compareFractions(Harness& app, const Shoot& shoot)
 
 void decimalFractions(Harness& app, const Shoot& shoot)
 {
-    openNamed(app, {"fractionsMenuButton", "decimalFractionsButton"});
-    shoot(QStringLiteral("opened"));
+    openNamed(app, {"fractionsMenuButton", "decimalFractionsButton"}, shoot);
     scriptDecimalSeries(app.random, {7, 30, 125, 5}, {100, 100, 10, 1000});
     playRound(app, shoot, [&] { typeAll(app, "decimalNumber%1", {"0,07", "0,03", "12,5", "0,05"}); },
               {.filled = nullptr, .checked = "checked-with-errors"});

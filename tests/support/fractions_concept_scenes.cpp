@@ -24,8 +24,7 @@ void drawFraction(Harness& app, int n, int d)
 
 void everyWhole(Harness& app, const Shoot& shoot)
 {
-    openNamed(app, {"fractionsMenuButton", "fractionConceptButton"});
-    shoot(QStringLiteral("opened"));
+    openNamed(app, {"fractionsMenuButton", "fractionConceptButton"}, shoot);
     for (int d = 3; d <= 14; ++d) {
         const int n = d / 3 + 1;
         drawFraction(app, n, d);
@@ -66,8 +65,7 @@ void checkedAndEvaluated(Harness& app, const Shoot& shoot)
 // Ten fractions with one- and two-digit terms, answered with three errors.
 void kindsChecked(Harness& app, const Shoot& shoot)
 {
-    openNamed(app, {"fractionsMenuButton", "fractionKindsButton"});
-    shoot(QStringLiteral("opened"));
+    openNamed(app, {"fractionsMenuButton", "fractionKindsButton"}, shoot);
     for (int n : {12, 7, 5, 3, 9, 7, 99, 1, 98, 50})
         app.random.push(drawing(n, 1, 99));
     for (int d : {4, 7, 1, 8, 4, 12, 1, 99, 49, 49})

@@ -33,16 +33,12 @@ QString pdfText(const QString& path)
 PdfInfo pdfInfo(const QString& path)
 {
     const QString text = run(QStringLiteral("pdfinfo"), {path});
-    PdfInfo info;
-    const auto pages = QRegularExpression(QStringLiteral("^Pages:\\s+(\\d+)$"), QRegularExpression::MultilineOption)
-                           .match(text);
-    if (pages.hasMatch())
-        info.pages = pages.captured(1).toInt();
-    const auto size = QRegularExpression(QStringLiteral("^Page size:\\s+(.+)$"), QRegularExpression::MultilineOption)
-                          .match(text);
-    if (size.hasMatch())
-        info.pageSize = size.captured(1).trimmed();
-    return info;
+    const auto field = [&](const char* name) {
+        const QRegularExpression line(QStringLiteral("^%1:\\s+(.+)$").arg(QLatin1String(name)),
+                                      QRegularExpression::MultilineOption);
+        return line.match(text).captured(1).trimmed();
+    };
+    return {field("Pages").toInt(), field("Page size")};
 }
 
 std::vector<PdfWord> pdfWords(const QString& path)

@@ -23,11 +23,13 @@ SceneRegistrar::SceneRegistrar(std::initializer_list<Scene> list)
     }
 }
 
-void openNamed(Harness& app, std::initializer_list<const char*> buttons)
+void openNamed(Harness& app, std::initializer_list<const char*> buttons, const Shoot& shoot)
 {
     app.enterName(QStringLiteral("Giulia Rossi V A"));
     for (const char* button : buttons)
         app.click(QString::fromLatin1(button));
+    if (shoot)
+        shoot(QStringLiteral("opened"));
 }
 
 void playRound(Harness& app, const Shoot& shoot, const std::function<void()>& answer, const Round& shots)

@@ -24,8 +24,9 @@ struct Scene {
 
 std::vector<Scene>& scenes();
 
-// With the pupil's name given, opened through these buttons of the menus.
-void openNamed(Harness& app, std::initializer_list<const char*> buttons);
+// With the pupil's name given, opened through these buttons of the menus,
+// and pictured as "opened" when there is a camera.
+void openNamed(Harness& app, std::initializer_list<const char*> buttons, const Shoot& shoot = {});
 
 // One exercise from "OK" through the pupil's answer, "Controllo" and
 // "Valutazione", a picture after each step under the prefix and the step's
